@@ -1,0 +1,10 @@
+#include "platform/Fontes.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    ConfiguraFontes();
+    QApplication app(argc, argv);
+    return 0;
+}

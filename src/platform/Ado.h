@@ -1,0 +1,100 @@
+#pragma once
+
+#include "Variant.h"
+
+#include <QSqlDatabase>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+#include <functional>
+#include <memory>
+
+// The ADO objects the program uses, over QSqlDatabase. A connection knows its
+// backend; a per-backend dialect adapts the program's SQL text where that
+// server would read it differently from SQL Server (SQL Server: unchanged).
+
+enum class Backend { Sqlite, Firebird, Odbc };
+
+// ADO constant values, as the program passes them.
+constexpr int adUseClient = 3;
+constexpr int adOpenStatic = 3;
+constexpr int adLockReadOnly = 1;
+constexpr int adLockBatchOptimistic = 4;
+constexpr long adOptionUnspecified = -1;
+constexpr int adStateClosed = 0;
+constexpr int adStateOpen = 1;
+
+// Counts every statement sent and every row read, and lets a test make the
+// Nth statement fail (fault injection).
+struct ContadorConsultas {
+    long consultas = 0;
+    long linhas = 0;
+    // Called before each statement with its number (1-based) and text; a
+    // throw there is the statement's failure.
+    std::function<void(long numero, const QString& sql)> antesDeConsultar;
+};
+
+class Connection {
+public:
+    Connection();
+    ~Connection();
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    // SQLite: the database file path. Firebird: "key=value;" pairs (Data
+    // Source / DBNAME / Database, User ID / UID / User, Password / PWD).
+    // ODBC: an ODBC string, or an OLE DB "Provider=..." string translated to
+    // ODBC keys. Failure: VbError -2147467259 with the driver's text, never
+    // the password.
+    void Open(Backend backend, const QString& connectionString, const QString& userId = {},
+              const QString& password = {}, long options = adOptionUnspecified);
+    void Close();
+    int State() const;
+    Backend backend() const { return backend_; }
+
+    int ConnectionTimeout = 15;  // seconds; ADO's default
+
+    // Runs one statement (after the dialect) and reads every row.
+    // Failure: VbError with the server's text.
+    struct Resultado {
+        QStringList colunas;
+        QVector<QVector<Variant>> linhas;
+    };
+    Resultado Executa(const QString& sql);
+
+    // The text the server receives for the program's SQL text.
+    QString Traduz(const QString& sql) const;
+
+    ContadorConsultas contador;
+
+private:
+    QString nome_;
+    Backend backend_ = Backend::Sqlite;
+    bool aberta_ = false;
+};
+
+class Recordset {
+public:
+    int CursorLocation = 2;
+
+    void Open(const QString& source, Connection& connection, int cursorType = adOpenStatic,
+              int lockType = adLockReadOnly, long options = adOptionUnspecified);
+    void Close();
+    int State() const { return aberto_ ? adStateOpen : adStateClosed; }
+
+    bool Eof() const;
+    bool Bof() const;
+    void MoveNext();
+    void MoveFirst();
+    long RecordCount() const;
+
+    // Case-insensitive column name; Null for database nulls, Date for date
+    // columns. Unknown name: VbError 3265. No current row: VbError 3021.
+    Variant Fields(const QString& name) const;
+    QStringList Nomes() const { return resultado_.colunas; }
+
+private:
+    Connection::Resultado resultado_;
+    int posicao_ = 0;
+    bool aberto_ = false;
+};

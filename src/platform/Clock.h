@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QDateTime>
+
+// The emission time of reports and "today" of the date boxes:
+// SOURCE_DATE_EPOCH (seconds, read as local wall time in UTC) when set, else now.
+QDateTime Agora();
+QDate Hoje();

@@ -1,0 +1,289 @@
+#include "Conversions.h"
+
+#include "UserLocale.h"
+#include "VbError.h"
+
+#include <QRegularExpression>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+[[noreturn]] void erroTipo()
+{
+    throw VbError(vb_error::TypeMismatch, QStringLiteral("Type mismatch"));
+}
+
+[[noreturn]] void erroNull()
+{
+    throw VbError(vb_error::InvalidUseOfNull, QStringLiteral("Invalid use of Null"));
+}
+
+[[noreturn]] void erroEstouro()
+{
+    throw VbError(vb_error::Overflow, QStringLiteral("Overflow"));
+}
+
+// A text as VB coerces it to a number: the locale's separators, a sign,
+// an exponent, blanks around.
+std::optional<double> numeroDeTexto(const QString& text)
+{
+    QString t = text.trimmed();
+    if (t.isEmpty())
+        return std::nullopt;
+    const QLocale& locale = LocaleUsuario();
+    t.remove(locale.groupSeparator());
+    t.replace(locale.decimalPoint(), QStringLiteral("."));
+    static const QRegularExpression numero(
+        QStringLiteral(R"(^[+-]?(\d+\.?\d*|\.\d+)([eEdD][+-]?\d+)?$)"));
+    if (!numero.match(t).hasMatch())
+        return std::nullopt;
+    t.replace(QLatin1Char('d'), QLatin1Char('e')).replace(QLatin1Char('D'), QLatin1Char('e'));
+    bool ok = false;
+    const double value = t.toDouble(&ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+double numeroDe(const Variant& value)
+{
+    switch (value.type()) {
+    case Variant::Type::Empty:
+        return 0;
+    case Variant::Type::Null:
+        erroNull();
+    case Variant::Type::String: {
+        if (auto n = numeroDeTexto(value.text()))
+            return *n;
+        erroTipo();
+    }
+    case Variant::Type::Date: {
+        // Days since 30/12/1899, the time as the fraction.
+        static const QDateTime origem(QDate(1899, 12, 30), QTime(0, 0));
+        return origem.msecsTo(value.date()) / 86400000.0;
+    }
+    default:
+        return value.number();
+    }
+}
+
+QString dataGeral(const QDateTime& date)
+{
+    const QString sep = SeparadorData();
+    QString text = date.date().toString(QStringLiteral("dd'%1'MM'%1'yyyy").arg(sep));
+    if (date.time() != QTime(0, 0))
+        text += QLatin1Char(' ') + date.time().toString(QStringLiteral("HH'%1'mm'%1'ss").arg(SeparadorHora()));
+    return text;
+}
+
+}  // namespace
+
+QString NumeroGeral(double value)
+{
+    if (value == 0)
+        return QStringLiteral("0");
+    QString text = QString::number(value, 'g', 15).toUpper();
+    const int e = text.indexOf(QLatin1Char('E'));
+    if (e >= 0) {
+        // C writes 1E+16 / 1E-05 as VB does; only the mantissa's point changes.
+        text = text.left(e).replace(QLatin1Char('.'), SeparadorDecimal()) + text.mid(e);
+        return text;
+    }
+    return text.replace(QLatin1Char('.'), SeparadorDecimal());
+}
+
+QString CStr(const Variant& value)
+{
+    switch (value.type()) {
+    case Variant::Type::Empty:
+        return QString();
+    case Variant::Type::Null:
+        erroNull();
+    case Variant::Type::String:
+        return value.text();
+    case Variant::Type::Date:
+        return dataGeral(value.date());
+    case Variant::Type::Boolean:
+        return value.number() != 0 ? QStringLiteral("True") : QStringLiteral("False");
+    default:
+        return NumeroGeral(value.number());
+    }
+}
+
+QString ParaTexto(const Variant& value)
+{
+    return value.IsNull() ? QString() : CStr(value);
+}
+
+double Val(const QString& text)
+{
+    // Blanks, tabs and line feeds anywhere are skipped; reading stops at the
+    // first character that cannot continue the number. Only "." separates.
+    QString digits;
+    bool ponto = false;
+    bool expoente = false;
+    bool sinalPermitido = true;
+    bool algumDigito = false;
+    for (QChar c : text) {
+        if (c == u' ' || c == u'\t' || c == u'\n' || c == u'\r')
+            continue;
+        if ((c == u'+' || c == u'-') && sinalPermitido) {
+            digits += c;
+            sinalPermitido = false;
+            continue;
+        }
+        if (c.isDigit() && c.unicode() < 128) {
+            digits += c;
+            algumDigito = true;
+            sinalPermitido = false;
+            continue;
+        }
+        if (c == u'.' && !ponto && !expoente) {
+            digits += c;
+            ponto = true;
+            sinalPermitido = false;
+            continue;
+        }
+        if ((c == u'e' || c == u'E' || c == u'd' || c == u'D') && algumDigito && !expoente) {
+            digits += QLatin1Char('e');
+            expoente = true;
+            sinalPermitido = true;
+            continue;
+        }
+        break;
+    }
+    // Drop an unfinished exponent or sign at the end ("12e", "12e-").
+    while (!digits.isEmpty() && !digits.back().isDigit() && digits.back() != u'.')
+        digits.chop(1);
+    if (!algumDigito)
+        return 0;
+    bool ok = false;
+    const double value = digits.toDouble(&ok);
+    if (!ok)
+        return std::isinf(value) ? value : 0;
+    return value;
+}
+
+int16_t ArredondaInteiro16(double value)
+{
+    const double r = std::nearbyint(value);
+    if (!(r >= std::numeric_limits<int16_t>::min() && r <= std::numeric_limits<int16_t>::max()))
+        erroEstouro();
+    return static_cast<int16_t>(r);
+}
+
+int16_t CInt(const Variant& value)
+{
+    return ArredondaInteiro16(numeroDe(value));
+}
+
+int32_t CLng(const Variant& value)
+{
+    const double r = std::nearbyint(numeroDe(value));
+    if (!(r >= std::numeric_limits<int32_t>::min() && r <= std::numeric_limits<int32_t>::max()))
+        erroEstouro();
+    return static_cast<int32_t>(r);
+}
+
+double CDbl(const Variant& value)
+{
+    return numeroDe(value);
+}
+
+bool CBool(const Variant& value)
+{
+    if (value.IsString()) {
+        const QString t = value.text().trimmed();
+        if (t.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0)
+            return true;
+        if (t.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0)
+            return false;
+        if (auto n = numeroDeTexto(t))
+            return *n != 0;
+        erroTipo();
+    }
+    return numeroDe(value) != 0;
+}
+
+std::optional<QDateTime> LerData(const QString& text)
+{
+    static const QRegularExpression diaPrimeiro(QStringLiteral(
+        R"(^\s*(\d{1,2})[/.-](\d{1,2})[/.-](\d{2}|\d{4})(?:\s+(\d{1,2}):(\d{2})(?::(\d{2}))?)?\s*$)"));
+    static const QRegularExpression iso(QStringLiteral(
+        R"(^\s*(\d{4})-(\d{2})-(\d{2})(?:[ T](\d{2}):(\d{2})(?::(\d{2}))?)?\s*$)"));
+    int dia = 0, mes = 0, ano = 0;
+    QRegularExpressionMatch m = diaPrimeiro.match(text);
+    if (m.hasMatch()) {
+        dia = m.captured(1).toInt();
+        mes = m.captured(2).toInt();
+        ano = m.captured(3).toInt();
+        if (m.captured(3).size() == 2)
+            ano += ano < 30 ? 2000 : 1900;
+    } else {
+        m = iso.match(text);
+        if (!m.hasMatch())
+            return std::nullopt;
+        ano = m.captured(1).toInt();
+        mes = m.captured(2).toInt();
+        dia = m.captured(3).toInt();
+    }
+    const QDate date(ano, mes, dia);
+    if (!date.isValid() || ano < 100)
+        return std::nullopt;
+    QTime time(0, 0);
+    if (m.capturedLength(4) > 0) {
+        time = QTime(m.captured(4).toInt(), m.captured(5).toInt(), m.captured(6).toInt());
+        if (!time.isValid())
+            return std::nullopt;
+    }
+    return QDateTime(date, time);
+}
+
+QDateTime CDate(const Variant& value)
+{
+    if (value.IsDate())
+        return value.date();
+    if (value.IsNull())
+        erroNull();
+    if (value.IsString()) {
+        if (auto date = LerData(value.text()))
+            return *date;
+    }
+    erroTipo();
+}
+
+bool IsDate(const Variant& value)
+{
+    if (value.IsDate())
+        return true;
+    return value.IsString() && LerData(value.text()).has_value();
+}
+
+QString Trim(const QString& text)
+{
+    int inicio = 0;
+    int fim = text.size();
+    while (inicio < fim && text[inicio] == u' ')
+        ++inicio;
+    while (fim > inicio && text[fim - 1] == u' ')
+        --fim;
+    return text.mid(inicio, fim - inicio);
+}
+
+QString RTrim(const QString& text)
+{
+    int fim = text.size();
+    while (fim > 0 && text[fim - 1] == u' ')
+        --fim;
+    return text.left(fim);
+}
+
+QString UCase(const QString& text)
+{
+    // Character by character, so the length never changes (VB keeps "ß").
+    QString upper = text;
+    for (QChar& c : upper)
+        c = c.toUpper();
+    return upper;
+}

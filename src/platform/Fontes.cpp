@@ -1,0 +1,13 @@
+#include "Fontes.h"
+
+#include <QFileInfo>
+#include <QtGlobal>
+
+void ConfiguraFontes()
+{
+    if (qEnvironmentVariableIsSet("FONTCONFIG_FILE"))
+        return;
+    const QString arquivo = QStringLiteral(PANTORO_FONTCONFIG_FILE);
+    if (QFileInfo::exists(arquivo))
+        qputenv("FONTCONFIG_FILE", arquivo.toLocal8Bit());
+}

@@ -1,0 +1,78 @@
+#include "WindowsPath.h"
+
+#include "VbError.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QStandardPaths>
+
+namespace {
+
+[[noreturn]] void nomeInvalido(const QString& path, const QString& motivo)
+{
+    throw VbError(vb_error::BadFileName, QStringLiteral("Bad file name or number (%1: %2)").arg(path, motivo));
+}
+
+QString raizDoDrive(QChar letra, const QString& path)
+{
+    const QByteArray variavel = "PANTORO_DRIVE_" + QString(letra.toUpper()).toLatin1();
+    const QByteArray valor = qgetenv(variavel.constData());
+    if (!valor.isEmpty())
+        return QString::fromLocal8Bit(valor);
+    if (letra.toUpper() == u'C') {
+        const QString dados = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        return dados + QStringLiteral("/c");
+    }
+    nomeInvalido(path, QStringLiteral("drive %1: is not mapped; set %2").arg(letra.toUpper()).arg(QString::fromLatin1(variavel)));
+}
+
+// The entry of `pasta` whose name equals `nome` ignoring case; `nome` itself
+// when there is none (a file about to be created).
+QString entradaSemCaixa(const QString& pasta, const QString& nome)
+{
+    if (nome == QLatin1String(".") || nome == QLatin1String("..") || QFileInfo::exists(pasta + u'/' + nome))
+        return nome;
+    const QStringList entradas = QDir(pasta).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QString& entrada : entradas) {
+        if (entrada.compare(nome, Qt::CaseInsensitive) == 0)
+            return entrada;
+    }
+    return nome;
+}
+
+}  // namespace
+
+QString CaminhoLocal(const QString& windowsPath)
+{
+    if (windowsPath.isEmpty())
+        nomeInvalido(windowsPath, QStringLiteral("empty path"));
+    static const QRegularExpression proibidos(QStringLiteral(R"([\x00-\x1f<>"|?*])"));
+    if (proibidos.match(windowsPath).hasMatch())
+        nomeInvalido(windowsPath, QStringLiteral("invalid character"));
+    if (windowsPath.startsWith(u'/'))
+        return windowsPath;
+    if (windowsPath.startsWith(QLatin1String("\\\\")))
+        nomeInvalido(windowsPath, QStringLiteral("network paths are not supported"));
+
+    QString resto = windowsPath;
+    QString local;
+    static const QRegularExpression drive(QStringLiteral(R"(^([A-Za-z]):[\\/]?)"));
+    const QRegularExpressionMatch m = drive.match(windowsPath);
+    if (m.hasMatch()) {
+        local = raizDoDrive(m.captured(1)[0], windowsPath);
+        resto = windowsPath.mid(m.capturedLength());
+    } else if (windowsPath.contains(u':')) {
+        nomeInvalido(windowsPath, QStringLiteral("misplaced colon"));
+    } else {
+        local = QDir::currentPath();
+    }
+
+    const bool barraFinal = resto.endsWith(u'\\') || resto.endsWith(u'/');
+    const QStringList partes = resto.split(QRegularExpression(QStringLiteral(R"([\\/])")), Qt::SkipEmptyParts);
+    for (const QString& parte : partes)
+        local += u'/' + entradaSemCaixa(local, parte);
+    if (barraFinal)
+        local += u'/';
+    return local;
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+// The order report engine. It takes a snapshot of the filter form (plain
+// values, never widgets), writes pantoro.html in the report folder and says
+// what the form must change. Messages go through MsgBox; a database or file
+// error propagates as VbError, leaving the file as far as it was written.
+
+enum class LayoutRelatorio { Standard, PA, Detalhado, Entrega, EntregaVertical, AgrupaProd };
+enum class DataRelatorio { Emissao, Entrega, Fechamento };
+
+struct FiltroRelatorio {
+    LayoutRelatorio layout = LayoutRelatorio::Standard;
+    DataRelatorio data = DataRelatorio::Emissao;
+    QString dtDe;          // text of mskDtDe
+    QString dtAte;         // text of mskDtAte
+    QString marca;         // text of cboMarca
+    QString vendedor;      // text of cboVendedor
+    QString tipoCliente;   // text of cboTipoCli
+    QString cliente;       // caption of lblCliente
+    int tamanhoFonte = 10; // the selected opTF option (8 when none)
+    QString codiEmpresa;   // caption of lblCodiEmpresa
+    QString nomeEmpresa;   // caption of lblNomeEmpresa
+    QString tituloJanela;  // the form's caption (title of the brand and PA messages)
+};
+
+struct ResultadoRelatorio {
+    QString dtAte;                   // mskDtAte after the end-date fallback
+    bool dataEmissaoForcada = false; // the PA layout selected opDtEmissaoPedido
+    bool semDados = false;           // "Não há dados para exibir!" was shown
+    QString arquivo;                 // ArquivoHTML: the file to show (empty when semDados)
+};
+
+enum class MotorRelatorio {
+    Fiel,   // the per-row algorithm, query for query as the system always ran it
+    Rapido  // set-based queries, the same bytes
+};
+
+struct GanchosRelatorio {
+    std::function<void(bool ligada)> ampulheta;  // the form's hourglass
+};
+
+ResultadoRelatorio ExecutaRelatorio(const FiltroRelatorio& filtro,
+                                    MotorRelatorio motor = MotorRelatorio::Fiel,
+                                    const GanchosRelatorio& ganchos = {});
+
+// Module variables of the report run.
+struct VariaveisRelatorio {
+    QString ArqRelatorio;
+    QString ArquivoHTML;
+};
+VariaveisRelatorio& relatorio();
