@@ -1,0 +1,7 @@
+#include "Funcoes.h"
+
+VariaveisFuncoes& funcoes()
+{
+    static VariaveisFuncoes variaveis;
+    return variaveis;
+}
