@@ -24,6 +24,11 @@ constexpr long adOptionUnspecified = -1;
 constexpr int adStateClosed = 0;
 constexpr int adStateOpen = 1;
 
+// Error numbers of the ADO objects (besides those of VbError.h).
+constexpr long adErroNaConsulta = -2147217900;  // the server refused the statement
+constexpr long adErroObjetoAberto = 3705;       // Open on an open object
+constexpr long adErroConexaoFechada = 3709;     // a statement on a closed connection
+
 // Counts every statement sent and every row read, and lets a test make the
 // Nth statement fail (fault injection).
 struct ContadorConsultas {
@@ -45,17 +50,19 @@ public:
     // Source / DBNAME / Database, User ID / UID / User, Password / PWD).
     // ODBC: an ODBC string, or an OLE DB "Provider=..." string translated to
     // ODBC keys. Failure: VbError -2147467259 with the driver's text, never
-    // the password.
+    // the password. Opening an open connection: VbError 3705.
     void Open(Backend backend, const QString& connectionString, const QString& userId = {},
               const QString& password = {}, long options = adOptionUnspecified);
+    // Closing a closed connection is VbError 3704, as in ADO.
     void Close();
     int State() const;
     Backend backend() const { return backend_; }
 
     int ConnectionTimeout = 15;  // seconds; ADO's default
 
-    // Runs one statement (after the dialect) and reads every row.
-    // Failure: VbError with the server's text.
+    // Runs one statement (after the dialect) and reads every row. Counts it
+    // in `contador` and calls its hook with the program's text first.
+    // Failure: VbError -2147217900 with the server's text; closed: 3709.
     struct Resultado {
         QStringList colunas;
         QVector<QVector<Variant>> linhas;
@@ -68,15 +75,18 @@ public:
     ContadorConsultas contador;
 
 private:
-    QString nome_;
+    QString nome_;  // unique QSqlDatabase connection name, removed with the object
     Backend backend_ = Backend::Sqlite;
     bool aberta_ = false;
+    QStringList segredos_;  // texts never shown in a message
 };
 
 class Recordset {
 public:
     int CursorLocation = 2;
 
+    // Reads every row at once (client-side static cursor). Open on an open
+    // recordset: VbError 3705; every other member on a closed one: 3704.
     void Open(const QString& source, Connection& connection, int cursorType = adOpenStatic,
               int lockType = adLockReadOnly, long options = adOptionUnspecified);
     void Close();
@@ -86,7 +96,7 @@ public:
     bool Bof() const;
     void MoveNext();
     void MoveFirst();
-    long RecordCount() const;
+    long RecordCount() const;  // MoveNext at EOF, MoveFirst when empty: 3021
 
     // Case-insensitive column name; Null for database nulls, Date for date
     // columns. Unknown name: VbError 3265. No current row: VbError 3021.
@@ -94,6 +104,8 @@ public:
     QStringList Nomes() const { return resultado_.colunas; }
 
 private:
+    void exigeAberto() const;
+
     Connection::Resultado resultado_;
     int posicao_ = 0;
     bool aberto_ = false;

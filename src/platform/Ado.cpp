@@ -1,0 +1,320 @@
+#include "Ado.h"
+
+#include "VbError.h"
+
+#include <QDateTime>
+#include <QFileInfo>
+#include <QSqlDriver>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QSqlResult>
+#include <atomic>
+#include <limits>
+#include <optional>
+#include <sqlite3.h>
+
+namespace {
+
+const QString textoObjetoFechado = QStringLiteral("A operação não é permitida quando o objeto está fechado.");
+const QString textoObjetoAberto = QStringLiteral("A operação não é permitida quando o objeto está aberto.");
+const QString textoSemRegistroAtual = QStringLiteral(
+    "BOF ou EOF é verdadeiro, ou o registro atual foi excluído. A operação solicitada requer um registro atual.");
+
+QString novoNomeDeConexao()
+{
+    static std::atomic<long> proximo{1};
+    return QStringLiteral("pantoro-ado-%1").arg(proximo++);
+}
+
+// The driver's text with every secret replaced, so that no message shows a password.
+QString semSegredos(QString texto, const QStringList& segredos)
+{
+    for (const QString& segredo : segredos)
+        if (!segredo.isEmpty())
+            texto.replace(segredo, QStringLiteral("***"));
+    return texto.trimmed();
+}
+
+QString textoDoErro(const QSqlError& erro)
+{
+    const QString banco = erro.databaseText().trimmed();
+    const QString driver = erro.driverText().trimmed();
+    if (banco.isEmpty())
+        return driver;
+    if (driver.isEmpty() || banco.contains(driver))
+        return banco;
+    return banco + QStringLiteral(" (") + driver + u')';
+}
+
+// SQLite keeps dates as ISO text 'YYYY-MM-DD HH:MM:SS'. A result column holds
+// dates when its declared type names a date or time, or when its name starts
+// with DATA_ (every date column of the company database does, and so does an
+// aggregate aliased to one); its texts are then read back as dates.
+bool ehColunaDeDataSqlite(sqlite3_stmt* comando, int coluna, const QString& nome)
+{
+    if (comando) {
+        const char* declarado = sqlite3_column_decltype(comando, coluna);
+        if (declarado) {
+            const QByteArray tipo = QByteArray(declarado).toUpper();
+            if (tipo.contains("DATE") || tipo.contains("TIME"))
+                return true;
+        }
+    }
+    return nome.startsWith(QLatin1String("DATA_"), Qt::CaseInsensitive);
+}
+
+sqlite3_stmt* comandoSqlite(const QSqlQuery& consulta)
+{
+    const QVariant handle = consulta.result() ? consulta.result()->handle() : QVariant();
+    if (handle.isValid() && qstrcmp(handle.typeName(), "sqlite3_stmt*") == 0)
+        return *static_cast<sqlite3_stmt* const*>(handle.constData());
+    return nullptr;
+}
+
+std::optional<QDateTime> dataIso(const QString& texto)
+{
+    const QString t = texto.trimmed();
+    for (const char* formato : {"yyyy-MM-dd HH:mm:ss", "yyyy-MM-dd HH:mm:ss.zzz", "yyyy-MM-dd HH:mm", "yyyy-MM-dd",
+                                "yyyy-MM-ddTHH:mm:ss"}) {
+        const QDateTime data = QDateTime::fromString(t, QLatin1String(formato));
+        if (data.isValid())
+            return data;
+    }
+    return std::nullopt;
+}
+
+Variant paraVariant(const QVariant& valor, bool colunaDeData)
+{
+    if (valor.isNull())
+        return Variant::Null();
+    switch (valor.metaType().id()) {
+    case QMetaType::Bool:
+        return Variant::Boolean(valor.toBool());
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::Long:
+    case QMetaType::ULong:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Short:
+    case QMetaType::UShort: {
+        const qlonglong numero = valor.toLongLong();
+        if (numero >= std::numeric_limits<int32_t>::min() && numero <= std::numeric_limits<int32_t>::max())
+            return Variant::Long(static_cast<int32_t>(numero));
+        return Variant::Double(static_cast<double>(numero));
+    }
+    case QMetaType::Double:
+    case QMetaType::Float:
+        return Variant::Double(valor.toDouble());
+    case QMetaType::QDateTime:
+        return Variant(valor.toDateTime());
+    case QMetaType::QDate:
+        return Variant(valor.toDate().startOfDay());
+    case QMetaType::QTime:
+        return Variant(QDateTime(QDate(1899, 12, 30), valor.toTime()));
+    default:
+        break;
+    }
+    const QString texto = valor.toString();
+    if (colunaDeData)
+        if (const auto data = dataIso(texto))
+            return Variant(*data);
+    return Variant(texto);
+}
+
+}  // namespace
+
+Connection::Connection() : nome_(novoNomeDeConexao()) {}
+
+Connection::~Connection()
+{
+    {
+        QSqlDatabase banco = QSqlDatabase::database(nome_, false);
+        if (banco.isValid())
+            banco.close();
+    }
+    QSqlDatabase::removeDatabase(nome_);
+}
+
+void Connection::Open(Backend backend, const QString& connectionString, const QString& userId,
+                      const QString& password, long /*options*/)
+{
+    if (aberta_)
+        throw VbError(adErroObjetoAberto, textoObjetoAberto);
+    backend_ = backend;
+    segredos_ = QStringList{password};
+
+    auto falha = [this](const QString& texto) {
+        {
+            QSqlDatabase banco = QSqlDatabase::database(nome_, false);
+            if (banco.isValid())
+                banco.close();
+        }
+        QSqlDatabase::removeDatabase(nome_);
+        throw VbError(vb_error::ProviderFailure, semSegredos(texto, segredos_));
+    };
+
+    if (backend != Backend::Sqlite)
+        falha(QStringLiteral("Tipo de servidor ainda não suportado."));
+
+    const QString arquivo = connectionString.trimmed();
+    if (arquivo.isEmpty())
+        falha(QStringLiteral("O arquivo do banco de dados não foi informado."));
+    if (!QFileInfo(arquivo).isFile())
+        falha(QStringLiteral("Arquivo do banco de dados não encontrado: ") + arquivo);
+
+    {
+        QSqlDatabase banco = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nome_);
+        banco.setDatabaseName(arquivo);
+        banco.setUserName(userId);
+        banco.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(qMax(0, ConnectionTimeout) * 1000));
+        if (!banco.open())
+            falha(QStringLiteral("Não foi possível abrir o banco de dados ") + arquivo + QStringLiteral(": ") +
+                  textoDoErro(banco.lastError()));
+        // SQLite opens any file lazily: reading the catalogue tells a database from another file.
+        QSqlQuery prova(banco);
+        if (!prova.exec(QStringLiteral("select count(*) from sqlite_master")))
+            falha(QStringLiteral("Não foi possível abrir o banco de dados ") + arquivo + QStringLiteral(": ") +
+                  textoDoErro(prova.lastError()));
+    }
+    aberta_ = true;
+}
+
+void Connection::Close()
+{
+    if (!aberta_)
+        throw VbError(vb_error::ObjectClosed, textoObjetoFechado);
+    {
+        QSqlDatabase banco = QSqlDatabase::database(nome_, false);
+        if (banco.isValid())
+            banco.close();
+    }
+    QSqlDatabase::removeDatabase(nome_);
+    aberta_ = false;
+}
+
+int Connection::State() const
+{
+    return aberta_ ? adStateOpen : adStateClosed;
+}
+
+QString Connection::Traduz(const QString& sql) const
+{
+    return sql;
+}
+
+Connection::Resultado Connection::Executa(const QString& sql)
+{
+    if (!aberta_)
+        throw VbError(adErroConexaoFechada, QStringLiteral("A conexão não pode ser usada para executar esta "
+                                                                 "operação. Ela está fechada ou é inválida neste "
+                                                                 "contexto."));
+    const long numero = ++contador.consultas;
+    if (contador.antesDeConsultar)
+        contador.antesDeConsultar(numero, sql);
+
+    QSqlDatabase banco = QSqlDatabase::database(nome_, false);
+    QSqlQuery consulta(banco);
+    consulta.setForwardOnly(true);
+    if (!consulta.exec(Traduz(sql)))
+        throw VbError(adErroNaConsulta, semSegredos(textoDoErro(consulta.lastError()), segredos_));
+
+    Resultado resultado;
+    if (!consulta.isSelect())
+        return resultado;
+
+    const QSqlRecord registro = consulta.record();
+    sqlite3_stmt* comando = backend_ == Backend::Sqlite ? comandoSqlite(consulta) : nullptr;
+    QVector<bool> colunaDeData(registro.count());
+    for (int i = 0; i < registro.count(); ++i) {
+        resultado.colunas << registro.fieldName(i);
+        colunaDeData[i] = backend_ == Backend::Sqlite && ehColunaDeDataSqlite(comando, i, registro.fieldName(i));
+    }
+    while (consulta.next()) {
+        QVector<Variant> linha;
+        linha.reserve(registro.count());
+        for (int i = 0; i < registro.count(); ++i)
+            linha << paraVariant(consulta.value(i), colunaDeData[i]);
+        resultado.linhas << linha;
+        ++contador.linhas;
+    }
+    if (consulta.lastError().isValid())
+        throw VbError(adErroNaConsulta, semSegredos(textoDoErro(consulta.lastError()), segredos_));
+    return resultado;
+}
+
+void Recordset::Open(const QString& source, Connection& connection, int /*cursorType*/, int /*lockType*/,
+                     long /*options*/)
+{
+    if (aberto_)
+        throw VbError(adErroObjetoAberto, textoObjetoAberto);
+    resultado_ = connection.Executa(source);
+    posicao_ = 0;
+    aberto_ = true;
+}
+
+void Recordset::Close()
+{
+    exigeAberto();
+    resultado_ = {};
+    posicao_ = 0;
+    aberto_ = false;
+}
+
+void Recordset::exigeAberto() const
+{
+    if (!aberto_)
+        throw VbError(vb_error::ObjectClosed, textoObjetoFechado);
+}
+
+bool Recordset::Eof() const
+{
+    exigeAberto();
+    return posicao_ >= resultado_.linhas.size();
+}
+
+bool Recordset::Bof() const
+{
+    exigeAberto();
+    return resultado_.linhas.isEmpty() || posicao_ < 0;
+}
+
+void Recordset::MoveNext()
+{
+    if (Eof())
+        throw VbError(vb_error::NoCurrentRecord, textoSemRegistroAtual);
+    ++posicao_;
+}
+
+void Recordset::MoveFirst()
+{
+    exigeAberto();
+    if (resultado_.linhas.isEmpty())
+        throw VbError(vb_error::NoCurrentRecord, textoSemRegistroAtual);
+    posicao_ = 0;
+}
+
+long Recordset::RecordCount() const
+{
+    exigeAberto();
+    return resultado_.linhas.size();
+}
+
+Variant Recordset::Fields(const QString& name) const
+{
+    exigeAberto();
+    const QString procurado = name.trimmed();
+    int coluna = -1;
+    for (int i = 0; i < resultado_.colunas.size() && coluna < 0; ++i)
+        if (resultado_.colunas[i].compare(procurado, Qt::CaseInsensitive) == 0)
+            coluna = i;
+    if (coluna < 0)
+        throw VbError(vb_error::ItemNotFound,
+                      QStringLiteral("O item não pode ser encontrado na coleção correspondente ao nome ou ordinal "
+                                     "solicitado: ") +
+                          name);
+    if (Eof())
+        throw VbError(vb_error::NoCurrentRecord, textoSemRegistroAtual);
+    return resultado_.linhas[posicao_][coluna];
+}

@@ -1,0 +1,149 @@
+#include "platform/Ado.h"
+#include "platform/VbError.h"
+#include "startup/Ambiente.h"
+#include "support/BancoDeTeste.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+long numeroDoErro(const std::function<void()>& acao)
+{
+    try {
+        acao();
+    } catch (const VbError& erro) {
+        return erro.Number();
+    }
+    return 0;
+}
+
+class RecordsetTest : public ::testing::TestWithParam<Backend> {
+protected:
+    void SetUp() override
+    {
+        banco = std::make_unique<BancoDeTeste>(GetParam());
+        banco->executa("insert into pedi_veds (idpedi_veds, nume_pedi, codi_empr, data_pedi, DATA_REAL_ENTG, "
+                       "idclie, VALO_DECT) values (1, 10, '001', '2024-03-05 14:30:00', null, 7, 2.5)");
+        banco->executa("insert into pedi_veds (idpedi_veds, nume_pedi, codi_empr, data_pedi, idclie) "
+                       "values (2, 11, '002', '2024-03-06 00:00:00', 8)");
+    }
+    std::unique_ptr<BancoDeTeste> banco;
+};
+
+TEST_P(RecordsetTest, LeTiposNulosEDatas)
+{
+    Recordset rs;
+    rs.Open("select idpedi_veds, codi_empr, data_pedi, DATA_REAL_ENTG, VALO_DECT from pedi_veds "
+            "order by idpedi_veds",
+            Conexao());
+    ASSERT_EQ(rs.RecordCount(), 2);
+    EXPECT_TRUE(rs.Bof() == false);
+    EXPECT_EQ(rs.Fields("IDPEDI_VEDS"), Variant::Long(1));
+    EXPECT_EQ(rs.Fields("Codi_Empr"), Variant("001"));
+    EXPECT_EQ(rs.Fields("data_pedi"), Variant(QDateTime(QDate(2024, 3, 5), QTime(14, 30))));
+    EXPECT_TRUE(rs.Fields("data_real_entg").IsNull());
+    EXPECT_EQ(rs.Fields("valo_dect"), Variant::Double(2.5));
+    rs.MoveNext();
+    EXPECT_FALSE(rs.Eof());
+    EXPECT_TRUE(rs.Fields("valo_dect").IsNull());
+    rs.MoveNext();
+    EXPECT_TRUE(rs.Eof());
+    EXPECT_EQ(numeroDoErro([&] { rs.Fields("codi_empr"); }), vb_error::NoCurrentRecord);
+    EXPECT_EQ(numeroDoErro([&] { rs.MoveNext(); }), vb_error::NoCurrentRecord);
+    rs.MoveFirst();
+    EXPECT_EQ(rs.Fields("idpedi_veds"), Variant::Long(1));
+    EXPECT_EQ(numeroDoErro([&] { rs.Fields("nao_existe"); }), vb_error::ItemNotFound);
+    rs.Close();
+    EXPECT_EQ(rs.State(), adStateClosed);
+    EXPECT_EQ(numeroDoErro([&] { rs.Eof(); }), vb_error::ObjectClosed);
+}
+
+TEST_P(RecordsetTest, ConsultaVaziaTemEofEBof)
+{
+    Recordset rs;
+    rs.Open("select idclie from pedi_veds where idpedi_veds = 99", Conexao());
+    EXPECT_TRUE(rs.Eof());
+    EXPECT_TRUE(rs.Bof());
+    EXPECT_EQ(rs.RecordCount(), 0);
+    EXPECT_EQ(rs.Nomes(), QStringList{"idclie"});
+    EXPECT_EQ(numeroDoErro([&] { rs.MoveFirst(); }), vb_error::NoCurrentRecord);
+}
+
+TEST_P(RecordsetTest, ContaConsultasELinhasEChamaOGancho)
+{
+    Connection& conexao = Conexao();
+    QStringList vistos;
+    conexao.contador.antesDeConsultar = [&](long numero, const QString& sql) {
+        vistos << QString::number(numero) + ":" + sql;
+        if (numero == 2)
+            throw VbError(adErroNaConsulta, "falha simulada");
+    };
+    Recordset primeira;
+    primeira.Open("select idclie from pedi_veds", conexao);
+    Recordset segunda;
+    EXPECT_EQ(numeroDoErro([&] { segunda.Open("select 1 from empr", conexao); }), adErroNaConsulta);
+    EXPECT_EQ(segunda.State(), adStateClosed);
+    EXPECT_EQ(conexao.contador.consultas, 2);
+    EXPECT_EQ(conexao.contador.linhas, 2);
+    EXPECT_EQ(vistos, (QStringList{"1:select idclie from pedi_veds", "2:select 1 from empr"}));
+}
+
+TEST_P(RecordsetTest, ErroDaConsultaTrazOTextoDoServidor)
+{
+    try {
+        Recordset rs;
+        rs.Open("select coluna_inexistente from pedi_veds", Conexao());
+        FAIL() << "no error";
+    } catch (const VbError& erro) {
+        EXPECT_EQ(erro.Number(), adErroNaConsulta);
+        EXPECT_TRUE(erro.Description().contains("COLUNA_INEXISTENTE", Qt::CaseInsensitive))
+            << erro.Description().toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Bancos, RecordsetTest, ::testing::ValuesIn(BancoDeTeste::disponiveis()),
+                         BancoDeTeste::nomeDoParametro);
+
+TEST(ConnectionTest, EstadoFechamentoENomesUnicos)
+{
+    BancoDeTeste banco;
+    Connection outra;
+    EXPECT_EQ(outra.State(), adStateClosed);
+    outra.Open(Backend::Sqlite, banco.stringDeConexao());
+    EXPECT_EQ(outra.State(), adStateOpen);
+    EXPECT_EQ(numeroDoErro([&] { outra.Open(Backend::Sqlite, banco.stringDeConexao()); }), adErroObjetoAberto);
+    EXPECT_EQ(Conexao().State(), adStateOpen);  // a second connection to the same file is independent
+    outra.Close();
+    EXPECT_EQ(outra.State(), adStateClosed);
+    EXPECT_EQ(numeroDoErro([&] { outra.Close(); }), vb_error::ObjectClosed);
+    EXPECT_EQ(numeroDoErro([&] { outra.Executa("select 1"); }), adErroConexaoFechada);
+    Recordset rs;
+    rs.Open("select count(*) as n from pess", Conexao());
+    EXPECT_EQ(rs.Fields("N"), Variant::Long(0));
+}
+
+TEST(ConnectionTest, ArquivoAusenteOuInvalidoEFalhaDoProvedor)
+{
+    QTemporaryDir pasta;
+    const QString lixo = pasta.filePath("lixo.db");
+    QFile arquivo(lixo);
+    ASSERT_TRUE(arquivo.open(QIODevice::WriteOnly));
+    arquivo.write(QByteArray(4096, 'x'));
+    arquivo.close();
+    for (const QString& caminho : {pasta.filePath("ausente.db"), lixo, QString(), pasta.path()}) {
+        Connection conexao;
+        try {
+            conexao.Open(Backend::Sqlite, caminho, "", "segredo");
+            FAIL() << caminho.toStdString();
+        } catch (const VbError& erro) {
+            EXPECT_EQ(erro.Number(), vb_error::ProviderFailure);
+            EXPECT_FALSE(erro.Description().isEmpty());
+            EXPECT_FALSE(erro.Description().contains("segredo"));
+        }
+        EXPECT_EQ(conexao.State(), adStateClosed);
+    }
+}
+
+}  // namespace

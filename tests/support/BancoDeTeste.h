@@ -1,0 +1,65 @@
+#pragma once
+
+#include "platform/Ado.h"
+
+#include <QString>
+#include <QTemporaryDir>
+#include <QVector>
+#include <gtest/gtest.h>
+#include <string>
+
+// A fresh, empty company database (every table of db/schema-*.sql) for one
+// test, opened as the program's shared connection: Conexao() and
+// ambiente().conexao use it until the object goes away.
+//
+//   class Busca : public ::testing::TestWithParam<Backend> {};
+//
+//   TEST_P(Busca, AchaClienteComAcento)
+//   {
+//       BancoDeTeste banco(GetParam());
+//       banco.executa("insert into pess (idpess, nome_pess, data_incl) "
+//                     "values (1, 'JOÃO', '2024-05-01 10:00:00')");
+//       Recordset rs = AbreConsulta("select idpess from pess where nome_pess = 'João'");
+//       EXPECT_FALSE(rs.Eof());
+//   }
+//
+//   INSTANTIATE_TEST_SUITE_P(Bancos, Busca, ::testing::ValuesIn(BancoDeTeste::disponiveis()),
+//                            BancoDeTeste::nomeDoParametro);
+//
+// SQLite is always there; Firebird when scripts/firebird.sh has exported
+// PANTORO_FIREBIRD_HOST, _USER, _PASSWORD and _DIR. Dates in fixture SQL are ISO
+// literals 'YYYY-MM-DD HH:MM:SS' (both backends take them). executa() is not
+// counted in Conexao().contador and does not call its hook.
+class BancoDeTeste {
+public:
+    explicit BancoDeTeste(Backend backend = Backend::Sqlite);
+    ~BancoDeTeste();
+    BancoDeTeste(const BancoDeTeste&) = delete;
+    BancoDeTeste& operator=(const BancoDeTeste&) = delete;
+
+    // Runs one fixture statement (DDL or DML) on the shared connection.
+    void executa(const QString& sql);
+    // Runs several statements separated by ";" (quotes and "--" comments respected).
+    void executaScript(const QString& script);
+
+    Backend backend() const { return backend_; }
+    // What Connection::Open takes for this database (SQLite: the file path;
+    // Firebird: "Data Source=...;User ID=...;Password=...").
+    QString stringDeConexao() const { return stringDeConexao_; }
+
+    static QVector<Backend> disponiveis();
+    static std::string nome(Backend backend);  // "Sqlite", "Firebird", "Odbc"
+    static std::string nomeDoParametro(const ::testing::TestParamInfo<Backend>& info);
+
+    // The statements of a script, one per ";" outside quotes, without "--" comments.
+    static QStringList comandos(const QString& script);
+
+private:
+    void criaSqlite();
+    void criaFirebird();
+
+    Backend backend_;
+    QTemporaryDir pasta_;
+    QString stringDeConexao_;
+    Connection* conexao_ = nullptr;
+};
