@@ -6,8 +6,10 @@
 
 // Entity lookups of module "funcoes": one upper-cased query each on the shared
 // connection, the first row's column or the not-found result (0 for ids, ""
-// for names). Text arguments by reference: some are trimmed, or defaulted to
-// "0", in the caller's variable.
+// for names). Text arguments by reference: NomeCliente writes the "0" default
+// of an empty id into the caller's variable; the lookups that trim their
+// argument (IdMarcaProduto, DescontoPedido, DescProduto, and ParametroEmpresa
+// on the right) trim only the text they send.
 Variant NomeCliente(QString& idCliente);
 Variant IdMarca(QString& descricao);
 Variant IdMarcaProduto(QString& idProduto);

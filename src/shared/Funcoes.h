@@ -5,6 +5,7 @@
 #include "shared/Formularios.h"
 #include "shared/Preenchimentos.h"
 #include "shared/Somas.h"
+#include "shared/TextoSql.h"
 
 #include <QString>
 
