@@ -1,0 +1,150 @@
+#include "Relatorio.h"
+
+#include "report/ExecucaoRelatorio.h"
+#include "report/RelatorioAgrupaProd.h"
+#include "report/RelatorioDetalhado.h"
+#include "report/RelatorioEntregaVertical.h"
+#include "report/RelatorioPA.h"
+#include "report/RelatorioStandard.h"
+#include "platform/Ado.h"
+#include "platform/Conversions.h"
+#include "platform/MessageBox.h"
+#include "platform/TextFile.h"
+#include "shared/Funcoes.h"
+#include "startup/Ambiente.h"
+
+#include <memory>
+
+namespace {
+
+int tamanhoDaFonte(int escolhido)
+{
+    switch (escolhido) {
+    case 10:
+    case 11:
+    case 12:
+    case 14:
+        return escolhido;
+    default:
+        return 8;
+    }
+}
+
+QString colunaDaData(DataRelatorio data)
+{
+    switch (data) {
+    case DataRelatorio::Emissao:
+        return QStringLiteral("DATA_PEDI");
+    case DataRelatorio::Entrega:
+        return QStringLiteral("DATA_REAL_ENTG");
+    case DataRelatorio::Fechamento:
+        break;
+    }
+    return QStringLiteral("DATA_FECH");
+}
+
+std::unique_ptr<PassosRelatorio> passosDoLayout(const ExecucaoRelatorio& execucao)
+{
+    switch (execucao.filtro.layout) {
+    case LayoutRelatorio::Standard:
+        return std::make_unique<PassosStandard>(execucao);
+    case LayoutRelatorio::PA:
+        return std::make_unique<PassosPA>(execucao);
+    case LayoutRelatorio::Detalhado:
+        return std::make_unique<PassosDetalhado>(execucao, VarianteDetalhada::ComValores);
+    case LayoutRelatorio::Entrega:
+        return std::make_unique<PassosDetalhado>(execucao, VarianteDetalhada::Entrega);
+    case LayoutRelatorio::EntregaVertical:
+        return std::make_unique<PassosEntregaVertical>(execucao);
+    case LayoutRelatorio::AgrupaProd:
+        break;
+    }
+    return std::make_unique<PassosAgrupaProd>(execucao);
+}
+
+void ampulheta(const GanchosRelatorio& ganchos, bool ligada)
+{
+    if (ganchos.ampulheta)
+        ganchos.ampulheta(ligada);
+}
+
+}  // namespace
+
+VariaveisRelatorio& relatorio()
+{
+    static VariaveisRelatorio variaveis;
+    return variaveis;
+}
+
+// Both engines run the per-row algorithm until the set-based one exists.
+ResultadoRelatorio ExecutaRelatorio(const FiltroRelatorio& filtroDoForm, MotorRelatorio /*motor*/,
+                                    const GanchosRelatorio& ganchos)
+{
+    ResultadoRelatorio resultado;
+    ExecucaoRelatorio execucao;
+    execucao.filtro = filtroDoForm;
+    FiltroRelatorio& filtro = execucao.filtro;
+
+    QString marca = filtro.marca;
+    const Variant idMarca = IdMarca(marca);
+    execucao.idMarca = idMarca.IsNull() ? 0 : CLng(idMarca);
+    if (!Trim(filtro.marca).isEmpty())
+        MsgBox(QStringLiteral("Atenção!!!\rEste tipo de filtro (Marca) pode trazer distorções nos descontos "
+                              "aplicados no cabeçalho do Pedido.\rSomente os descontos aplicados no item "
+                              "são considerados neste filtro"),
+               IconeMensagem::Informacao, filtro.tituloJanela);
+
+    if (!IsDate(Variant(filtro.dtAte)))
+        filtro.dtAte = filtro.dtDe;
+    resultado.dtAte = filtro.dtAte;
+
+    if (!Trim(filtro.cliente).isEmpty()) {
+        QString nome = Trim(filtro.cliente);
+        execucao.filtroCliente =
+            QStringLiteral(" and pedi_veds.idClie = '") + ParaTexto(IdCliente(nome)) + QStringLiteral("' ");
+    }
+
+    ampulheta(ganchos, true);
+    execucao.tamanhoFonte = tamanhoDaFonte(filtro.tamanhoFonte);
+
+    if (filtro.layout == LayoutRelatorio::PA) {
+        if (filtro.data != DataRelatorio::Emissao)
+            MsgBox(QStringLiteral("O Relatório de PA somente pode ser processado com a opção da Data do "
+                                  "Pedido (Data de Vendas).\rO sistema está ajustado o parametro "
+                                  "automaticamente"),
+                   IconeMensagem::Informacao, filtro.tituloJanela);
+        filtro.data = DataRelatorio::Emissao;
+        resultado.dataEmissaoForcada = true;
+    }
+
+    VariaveisRelatorio& variaveis = relatorio();
+    variaveis.ArqRelatorio = ambiente().PastaRelatorios + QStringLiteral("pantoro.html");
+    execucao.arquivo = variaveis.ArqRelatorio;
+    if (ArquivoExiste(execucao.arquivo))
+        ApagaArquivo(execucao.arquivo);
+
+    execucao.colunaData = colunaDaData(filtro.data);
+    const std::unique_ptr<PassosRelatorio> passos = passosDoLayout(execucao);
+    execucao.Escreve(passos->PaginaInicial());
+    passos->Prepara();
+
+    QString& sql = funcoes().Sql;
+    sql.clear();
+    sql = passos->ConsultaPedidos();
+    Recordset pedidos = AbreConsultaMaiuscula(sql);
+    if (pedidos.Eof()) {
+        ampulheta(ganchos, false);
+        MsgBox(QStringLiteral("Não há dados para exibir!"), IconeMensagem::Informacao, TituloRelease());
+        pedidos.Close();
+        resultado.semDados = true;
+        return resultado;
+    }
+    for (; !pedidos.Eof(); pedidos.MoveNext())
+        passos->Linha(pedidos);
+    execucao.Escreve(passos->Fechamento());
+    pedidos.Close();
+    ampulheta(ganchos, false);
+    variaveis.ArquivoHTML = variaveis.ArqRelatorio;
+    resultado.arquivo = variaveis.ArquivoHTML;
+    return resultado;
+}

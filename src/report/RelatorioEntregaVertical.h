@@ -1,0 +1,48 @@
+#pragma once
+
+#include "report/ExecucaoRelatorio.h"
+#include "platform/Variant.h"
+
+#include <QString>
+#include <array>
+#include <cstdint>
+
+class FlexGrid;
+
+// Vertical delivery report: per order, the quantities of five banana
+// sub-groups in the statuses Verde, Madura and Colorida; at the end the
+// total per sub-group and the quantity of every product ordered, summed in
+// the scratch grid FlexTemp.
+
+// Sub-group ids in column order: the labels number the columns, so
+// "2-PRATA" shows sub-group 4 and "4-MACA" sub-group 2.
+constexpr std::array<int32_t, 5> SubGruposEntrega{1, 4, 3, 2, 5};
+
+struct PedidoVertical {
+    Variant data, numero, entrega;  // data_pedi, nume_pedi, DATA_REAL_ENTG
+    QString cliente;
+    // Per column: [0] every status, then Verde, Madura, Colorida.
+    std::array<std::array<int16_t, 4>, 5> quantidades{};
+};
+
+QString BlocoPedidoVertical(int tamanhoFonte, const PedidoVertical& pedido);
+// The "Total" row, the product summary from the grid and the page end.
+QString FechamentoVertical(int tamanhoFonte, const std::array<int16_t, 5>& totais, const FlexGrid& grid);
+
+// The engine's scratch grid: the FlexGrid child "FlexTemp" of a QObject
+// that lives for the process, so CarregaFlexTemp finds it by name.
+QObject& DonoFlexTemp();
+FlexGrid& FlexTemp();
+
+class PassosEntregaVertical : public PassosRelatorio {
+public:
+    using PassosRelatorio::PassosRelatorio;
+    QString PaginaInicial() override;
+    void Prepara() override;
+    QString ConsultaPedidos() override;
+    void Linha(const Recordset& pedido) override;
+    QString Fechamento() override;
+
+private:
+    std::array<int16_t, 5> totais_{};
+};
