@@ -46,6 +46,33 @@ std::optional<double> numeroDeTexto(const QString& text)
     return value;
 }
 
+const QDate kOrigemDasDatas(1899, 12, 30);
+constexpr double kMsPorDia = 86400000.0;
+
+// VB's date serial: days since 30/12/1899, the time of day as the fraction
+// (away from zero, so -1.25 is 29/12/1899 06:00). Wall-clock arithmetic: a
+// local-time instant would shift with the time zone's history and is invalid
+// on days whose midnight summer time skipped.
+double serialDeData(const QDateTime& date)
+{
+    const double dias = static_cast<double>(kOrigemDasDatas.daysTo(date.date()));
+    const double fracao = date.time().msecsSinceStartOfDay() / kMsPorDia;
+    return dias < 0 ? dias - fracao : dias + fracao;
+}
+
+QDateTime dataDeSerial(double serial)
+{
+    // 01/01/100 to 31/12/9999, VB's range.
+    if (!(serial >= -657434.0 && serial < 2958466.0))
+        erroEstouro();
+    const double dias = std::trunc(serial);
+    qint64 ms = std::llround(std::fabs(serial - dias) * kMsPorDia);
+    const QDate dia = kOrigemDasDatas.addDays(static_cast<qint64>(dias));
+    if (ms >= static_cast<qint64>(kMsPorDia))
+        ms = static_cast<qint64>(kMsPorDia) - 1;
+    return QDateTime(dia, QTime::fromMSecsSinceStartOfDay(static_cast<int>(ms)));
+}
+
 double numeroDe(const Variant& value)
 {
     switch (value.type()) {
@@ -58,11 +85,8 @@ double numeroDe(const Variant& value)
             return *n;
         erroTipo();
     }
-    case Variant::Type::Date: {
-        // Days since 30/12/1899, the time as the fraction.
-        static const QDateTime origem(QDate(1899, 12, 30), QTime(0, 0));
-        return origem.msecsTo(value.date()) / 86400000.0;
-    }
+    case Variant::Type::Date:
+        return serialDeData(value.date());
     default:
         return value.number();
     }
@@ -160,9 +184,9 @@ double Val(const QString& text)
         return 0;
     bool ok = false;
     const double value = digits.toDouble(&ok);
-    if (!ok)
-        return std::isinf(value) ? value : 0;
-    return value;
+    if (std::isinf(value))
+        erroEstouro();
+    return ok ? value : 0;
 }
 
 int16_t ArredondaInteiro16(double value)
@@ -249,8 +273,9 @@ QDateTime CDate(const Variant& value)
     if (value.IsString()) {
         if (auto date = LerData(value.text()))
             return *date;
+        erroTipo();
     }
-    erroTipo();
+    return dataDeSerial(numeroDe(value));
 }
 
 bool IsDate(const Variant& value)

@@ -13,11 +13,13 @@ QString CStr(const Variant& value);
 // The text a value contributes to a concatenation: Null gives "".
 QString ParaTexto(const Variant& value);
 
+// The leading number of the text; error 6 when it does not fit a Double.
 double Val(const QString& text);
 int16_t CInt(const Variant& value);
 int32_t CLng(const Variant& value);
 double CDbl(const Variant& value);
 bool CBool(const Variant& value);
+// A date text (LerData), or a number as the date serial (days since 30/12/1899).
 QDateTime CDate(const Variant& value);
 bool IsDate(const Variant& value);
 

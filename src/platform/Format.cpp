@@ -84,7 +84,7 @@ QString data(const Variant& value, const QString& mask)
             return value.text();
         d = *lida;
     } else {
-        return CStr(value);
+        d = CDate(value);
     }
     const QString ds = SeparadorData();
     const QString ts = SeparadorHora();
