@@ -31,9 +31,9 @@ QString raizDoDrive(QChar letra, const QString& path)
 // when there is none (a file about to be created).
 QString entradaSemCaixa(const QString& pasta, const QString& nome)
 {
-    if (nome == QLatin1String(".") || nome == QLatin1String("..") || QFileInfo::exists(pasta + u'/' + nome))
+    if (QFileInfo::exists(pasta + u'/' + nome))
         return nome;
-    const QStringList entradas = QDir(pasta).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    const QStringList entradas = QDir(pasta.isEmpty() ? QStringLiteral("/") : pasta).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     for (const QString& entrada : entradas) {
         if (entrada.compare(nome, Qt::CaseInsensitive) == 0)
             return entrada;
@@ -62,17 +62,30 @@ QString CaminhoLocal(const QString& windowsPath)
     if (m.hasMatch()) {
         local = raizDoDrive(m.captured(1)[0], windowsPath);
         resto = windowsPath.mid(m.capturedLength());
-    } else if (windowsPath.contains(u':')) {
-        nomeInvalido(windowsPath, QStringLiteral("misplaced colon"));
     } else {
         local = QDir::currentPath();
     }
+    if (resto.contains(u':'))
+        nomeInvalido(windowsPath, QStringLiteral("misplaced colon"));
+    while (local.endsWith(u'/'))
+        local.chop(1);
 
-    const bool barraFinal = resto.endsWith(u'\\') || resto.endsWith(u'/');
-    const QStringList partes = resto.split(QRegularExpression(QStringLiteral(R"([\\/])")), Qt::SkipEmptyParts);
-    for (const QString& parte : partes)
+    // ".." stops at the drive's folder, as it stops at C:\ on Windows.
+    QVector<int> tamanhos;
+    static const QRegularExpression barra(QStringLiteral(R"([\\/])"));
+    const QStringList partes = resto.split(barra, Qt::SkipEmptyParts);
+    for (const QString& parte : partes) {
+        if (parte == QLatin1String("."))
+            continue;
+        if (parte == QLatin1String("..")) {
+            if (!tamanhos.isEmpty())
+                local.truncate(tamanhos.takeLast());
+            continue;
+        }
+        tamanhos.append(local.size());
         local += u'/' + entradaSemCaixa(local, parte);
-    if (barraFinal)
+    }
+    if (local.isEmpty() || windowsPath.endsWith(u'\\') || windowsPath.endsWith(u'/'))
         local += u'/';
     return local;
 }
