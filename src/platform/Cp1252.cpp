@@ -17,6 +17,9 @@ char paraByte(char32_t c)
 {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
         return static_cast<char>(c);
+    // The undefined bytes read as the C1 controls of the same number and go back so.
+    if (c < 0xA0 && kFaixa80[c - 0x80] == 0)
+        return static_cast<char>(c);
     for (int i = 0; i < 32; ++i) {
         if (kFaixa80[i] != 0 && kFaixa80[i] == c)
             return static_cast<char>(0x80 + i);
