@@ -15,10 +15,22 @@ FlexGrid::FlexGrid(QObject* parent) : QAbstractTableModel(parent)
     alinhamentos_.fill(flexAlignGeneral, cols_);
 }
 
+void FlexGrid::verificaLinha(int row) const
+{
+    if (row < 0 || row >= Rows())
+        throw VbError(kSubscriptOutOfRange, QStringLiteral("Subscript out of range (row %1)").arg(row));
+}
+
+void FlexGrid::verificaColuna(int col) const
+{
+    if (col < 0 || col >= cols_)
+        throw VbError(kSubscriptOutOfRange, QStringLiteral("Subscript out of range (col %1)").arg(col));
+}
+
 void FlexGrid::verificaCelula(int row, int col) const
 {
-    if (row < 0 || row >= Rows() || col < 0 || col >= cols_)
-        throw VbError(kSubscriptOutOfRange, QStringLiteral("Subscript out of range (row %1, col %2)").arg(row).arg(col));
+    verificaLinha(row);
+    verificaColuna(col);
 }
 
 void FlexGrid::SetRows(int rows)
@@ -41,27 +53,27 @@ void FlexGrid::SetCols(int cols)
     cols_ = cols;
     for (auto& linha : celulas_)
         linha.resize(cols_);
-    larguras_.resize(cols_);
-    alinhamentos_.resize(cols_);
+    larguras_.resize(cols_, -1);
+    alinhamentos_.resize(cols_, flexAlignGeneral);
     col_ = qMin(col_, qMax(0, cols - 1));
     endResetModel();
 }
 
 void FlexGrid::SetRow(int row)
 {
-    verificaCelula(row, 0);
+    verificaLinha(row);
     row_ = row;
 }
 
 void FlexGrid::SetCol(int col)
 {
-    verificaCelula(0, col);
+    verificaColuna(col);
     col_ = col;
 }
 
 void FlexGrid::SetTopRow(int row)
 {
-    verificaCelula(row, 0);
+    verificaLinha(row);
     topRow_ = row;
     emit TopRowChanged(row);
 }
@@ -84,26 +96,26 @@ void FlexGrid::SetTextMatrix(int row, int col, const QString& text)
 
 int FlexGrid::ColWidth(int col) const
 {
-    verificaCelula(0, col);
+    verificaColuna(col);
     return larguras_[col];
 }
 
 void FlexGrid::SetColWidth(int col, int twips)
 {
-    verificaCelula(0, col);
+    verificaColuna(col);
     larguras_[col] = twips;
     emit headerDataChanged(Qt::Horizontal, col, col);
 }
 
 int FlexGrid::ColAlignment(int col) const
 {
-    verificaCelula(0, col);
+    verificaColuna(col);
     return alinhamentos_[col];
 }
 
 void FlexGrid::SetColAlignment(int col, int alignment)
 {
-    verificaCelula(0, col);
+    verificaColuna(col);
     alinhamentos_[col] = alignment;
 }
 
@@ -113,7 +125,14 @@ void FlexGrid::AddItem(const QString& tabSeparated)
     const QStringList partes = tabSeparated.split(u'\t');
     for (int c = 0; c < cols_ && c < partes.size(); ++c)
         linha[c] = partes[c];
-    const int modelRow = qMax(0, Rows() - 1);
+    if (celulas_.isEmpty()) {
+        // The first row added is the header row, not a row of the table.
+        celulas_.append(linha);
+        if (cols_ > 0)
+            emit headerDataChanged(Qt::Horizontal, 0, cols_ - 1);
+        return;
+    }
+    const int modelRow = Rows() - 1;
     beginInsertRows({}, modelRow, modelRow);
     celulas_.append(linha);
     endInsertRows();

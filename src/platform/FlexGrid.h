@@ -50,6 +50,8 @@ signals:
     void TopRowChanged(int row);
 
 private:
+    void verificaLinha(int row) const;
+    void verificaColuna(int col) const;
     void verificaCelula(int row, int col) const;
 
     QVector<QVector<QString>> celulas_;
