@@ -5,7 +5,7 @@
 
 void ConfiguraFontes()
 {
-    if (qEnvironmentVariableIsSet("FONTCONFIG_FILE"))
+    if (!qEnvironmentVariableIsEmpty("FONTCONFIG_FILE"))
         return;
     const QString arquivo = QStringLiteral(PANTORO_FONTCONFIG_FILE);
     if (QFileInfo::exists(arquivo))
