@@ -1,0 +1,123 @@
+#include "Auxiliares.h"
+#include "platform/FlexGrid.h"
+
+#include <QAbstractItemModelTester>
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+
+namespace {
+
+QStringList Linha(const FlexGrid& grid, int row)
+{
+    QStringList celulas;
+    for (int c = 0; c < grid.Cols(); ++c)
+        celulas << grid.TextMatrix(row, c);
+    return celulas;
+}
+
+TEST(FlexGrid, AddItemSeparadoPorTabulacao)
+{
+    FlexGrid grid;
+    EXPECT_EQ(grid.Rows(), 2);
+    EXPECT_EQ(grid.Cols(), 2);
+    grid.SetCols(3);
+    grid.SetRows(1);
+    grid.AddItem(QStringLiteral("a\tb\tc"));
+    grid.AddItem(QStringLiteral("x"));
+    grid.AddItem(QStringLiteral("1\t2\t3\t4"));
+    grid.AddItem(QStringLiteral("\t\tz"));
+    EXPECT_EQ(grid.Rows(), 5);
+    EXPECT_EQ(Linha(grid, 1), QStringList({"a", "b", "c"}));
+    EXPECT_EQ(Linha(grid, 2), QStringList({"x", "", ""}));
+    EXPECT_EQ(Linha(grid, 3), QStringList({"1", "2", "3"}));
+    EXPECT_EQ(Linha(grid, 4), QStringList({"", "", "z"}));
+}
+
+TEST(FlexGrid, TextMatrixRowColETextoDaCelulaAtual)
+{
+    FlexGrid grid;
+    grid.SetTextMatrix(1, 1, QStringLiteral("x"));
+    grid.SetRow(1);
+    grid.SetCol(1);
+    EXPECT_EQ(grid.Text(), "x");
+    grid.SetText(QStringLiteral("y"));
+    EXPECT_EQ(grid.TextMatrix(1, 1), "y");
+    for (auto [row, col] : {std::pair{2, 0}, {0, 2}, {-1, 0}, {0, -1}}) {
+        SCOPED_TRACE(testing::Message() << row << "," << col);
+        EXPECT_EQ(ErroVb([&] { grid.TextMatrix(row, col); }), 381);
+        EXPECT_EQ(ErroVb([&] { grid.SetTextMatrix(row, col, "z"); }), 381);
+    }
+    EXPECT_EQ(ErroVb([&] { grid.SetRows(-1); }), 381);
+}
+
+TEST(FlexGrid, ClearEsvaziaEMantemOFormato)
+{
+    FlexGrid grid;
+    grid.SetCols(4);
+    grid.SetTextMatrix(0, 3, QStringLiteral("Nome"));
+    grid.AddItem(QStringLiteral("a\tb"));
+    grid.SetColWidth(3, 1500);
+    grid.Clear();
+    EXPECT_EQ(grid.Rows(), 3);
+    EXPECT_EQ(grid.Cols(), 4);
+    EXPECT_EQ(Linha(grid, 0), QStringList({"", "", "", ""}));
+    EXPECT_EQ(Linha(grid, 2), QStringList({"", "", "", ""}));
+    EXPECT_EQ(grid.ColWidth(3), 1500);
+}
+
+TEST(FlexGrid, ColunasNovasTemLarguraEAlinhamentoPadrao)
+{
+    FlexGrid grid;
+    grid.SetColWidth(0, 500);
+    grid.SetColAlignment(1, FlexGrid::flexAlignLeftCenter);
+    grid.SetCols(4);
+    EXPECT_EQ(grid.ColWidth(0), 500);
+    EXPECT_EQ(grid.ColAlignment(1), FlexGrid::flexAlignLeftCenter);
+    EXPECT_EQ(grid.ColWidth(3), -1);
+    EXPECT_EQ(grid.ColAlignment(3), FlexGrid::flexAlignGeneral);
+}
+
+TEST(FlexGrid, TopRowAvisaAJanela)
+{
+    FlexGrid grid;
+    grid.SetRows(10);
+    QSignalSpy aviso(&grid, &FlexGrid::TopRowChanged);
+    grid.SetTopRow(7);
+    EXPECT_EQ(grid.TopRow(), 7);
+    ASSERT_EQ(aviso.size(), 1);
+    EXPECT_EQ(aviso[0][0].toInt(), 7);
+    EXPECT_EQ(ErroVb([&] { grid.SetTopRow(10); }), 381);
+}
+
+TEST(FlexGrid, SemColunasAindaEscolheALinha)
+{
+    FlexGrid grid;
+    grid.SetCols(0);
+    grid.SetRow(1);
+    EXPECT_EQ(grid.Row(), 1);
+    EXPECT_EQ(ErroVb([&] { grid.SetRow(2); }), 381);
+}
+
+TEST(FlexGrid, ModeloDaTabelaFicaCoerente)
+{
+    FlexGrid grid;
+    QAbstractItemModelTester tester(&grid, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    grid.SetTextMatrix(0, 0, QStringLiteral("Nome"));
+    grid.SetTextMatrix(1, 0, QStringLiteral("ANA"));
+    EXPECT_EQ(grid.rowCount(), 1);
+    EXPECT_EQ(grid.headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), "Nome");
+    EXPECT_EQ(grid.data(grid.index(0, 0), Qt::DisplayRole).toString(), "ANA");
+    grid.SetRows(0);
+    grid.AddItem(QStringLiteral("Nome\tCidade"));
+    EXPECT_EQ(grid.rowCount(), 0);
+    EXPECT_EQ(grid.headerData(1, Qt::Horizontal, Qt::DisplayRole).toString(), "Cidade");
+    grid.AddItem(QStringLiteral("ANA\tSANTOS"));
+    EXPECT_EQ(grid.rowCount(), 1);
+    EXPECT_EQ(grid.data(grid.index(0, 1), Qt::DisplayRole).toString(), "SANTOS");
+    grid.SetColAlignment(1, FlexGrid::flexAlignLeftCenter);
+    EXPECT_EQ(grid.data(grid.index(0, 1), Qt::TextAlignmentRole).toInt(), int(Qt::AlignLeft | Qt::AlignVCenter));
+    grid.Clear();
+    EXPECT_EQ(grid.rowCount(), 1);
+}
+
+}  // namespace
