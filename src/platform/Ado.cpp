@@ -1,5 +1,8 @@
 #include "Ado.h"
 
+#include "DialetoConexao.h"
+#include "DialetoSql.h"
+#include "SqliteTexto.h"
 #include "VbError.h"
 
 #include <QDateTime>
@@ -123,18 +126,53 @@ Variant paraVariant(const QVariant& valor, bool colunaDeData)
     return Variant(texto);
 }
 
+void fechaBanco(const QString& nome)
+{
+    {
+        QSqlDatabase banco = QSqlDatabase::database(nome, false);
+        if (banco.isValid())
+            banco.close();
+    }
+    QSqlDatabase::removeDatabase(nome);
+}
+
+// Opens the QSqlDatabase `nome`; the failure's text, or "" when it opened.
+QString abreBanco(const QString& nome, Backend backend, const QString& driver, const QString& banco,
+                  const QString& usuario, const QString& senha, const QString& opcoes)
+{
+    QSqlDatabase aberto = QSqlDatabase::addDatabase(driver, nome);
+    aberto.setDatabaseName(banco);
+    aberto.setUserName(usuario);
+    aberto.setPassword(senha);
+    aberto.setConnectOptions(opcoes);
+    const QString prefixo = QStringLiteral("Não foi possível abrir ") +
+                            (backend == Backend::Odbc ? QStringLiteral("o servidor de dados")
+                                                      : QStringLiteral("o banco de dados ") + banco) +
+                            QStringLiteral(": ");
+    if (!aberto.open())
+        return prefixo + textoDoErro(aberto.lastError());
+    if (backend != Backend::Sqlite)
+        return {};
+    const QVariant handle = aberto.driver()->handle();
+    if (handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0)
+        RegistraTextoSqlite(*static_cast<sqlite3* const*>(handle.constData()));
+    // SQLite opens any file lazily: reading the catalogue tells a database from another file.
+    QSqlQuery prova(aberto);
+    if (prova.exec(QStringLiteral("select count(*) from sqlite_master")))
+        return {};
+    const QString texto = prefixo + textoDoErro(prova.lastError());
+    prova.finish();
+    aberto.close();
+    return texto;
+}
+
 }  // namespace
 
 Connection::Connection() : nome_(novoNomeDeConexao()) {}
 
 Connection::~Connection()
 {
-    {
-        QSqlDatabase banco = QSqlDatabase::database(nome_, false);
-        if (banco.isValid())
-            banco.close();
-    }
-    QSqlDatabase::removeDatabase(nome_);
+    fechaBanco(nome_);
 }
 
 void Connection::Open(Backend backend, const QString& connectionString, const QString& userId,
@@ -143,40 +181,54 @@ void Connection::Open(Backend backend, const QString& connectionString, const QS
     if (aberta_)
         throw VbError(adErroObjetoAberto, textoObjetoAberto);
     backend_ = backend;
-    segredos_ = QStringList{password};
 
-    auto falha = [this](const QString& texto) {
-        {
-            QSqlDatabase banco = QSqlDatabase::database(nome_, false);
-            if (banco.isValid())
-                banco.close();
-        }
-        QSqlDatabase::removeDatabase(nome_);
-        throw VbError(vb_error::ProviderFailure, semSegredos(texto, segredos_));
-    };
+    QString driver;
+    QString banco;
+    QString usuario = userId;
+    QString senha = password;
+    QString opcoes;
+    const int segundos = qMax(0, ConnectionTimeout);
+    switch (backend) {
+    case Backend::Sqlite:
+        driver = QStringLiteral("QSQLITE");
+        banco = connectionString.trimmed();
+        opcoes = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(segundos * 1000);
+        break;
+    case Backend::Firebird: {
+        const ConexaoFirebird firebird = LerConexaoFirebird(connectionString);
+        driver = QStringLiteral("QIBASE");
+        banco = firebird.banco;
+        if (!firebird.usuario.isEmpty())
+            usuario = firebird.usuario;
+        if (!firebird.senha.isEmpty())
+            senha = firebird.senha;
+        opcoes = QStringLiteral("ISC_DPB_LC_CTYPE=UTF8");
+        break;
+    }
+    case Backend::Odbc:
+        driver = QStringLiteral("QODBC");
+        banco = ConexaoOdbc(connectionString);
+        opcoes = segundos > 0 ? QStringLiteral("SQL_ATTR_LOGIN_TIMEOUT=%1;SQL_ATTR_CONNECTION_TIMEOUT=%1").arg(segundos)
+                              : QString();
+        break;
+    }
+    segredos_ = QStringList{password, senha};
+    if (backend == Backend::Odbc)
+        segredos_ << SenhaOdbc(banco);
 
-    if (backend != Backend::Sqlite)
-        falha(QStringLiteral("Tipo de servidor ainda não suportado."));
-
-    const QString arquivo = connectionString.trimmed();
-    if (arquivo.isEmpty())
-        falha(QStringLiteral("O arquivo do banco de dados não foi informado."));
-    if (!QFileInfo(arquivo).isFile())
-        falha(QStringLiteral("Arquivo do banco de dados não encontrado: ") + arquivo);
-
-    {
-        QSqlDatabase banco = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nome_);
-        banco.setDatabaseName(arquivo);
-        banco.setUserName(userId);
-        banco.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(qMax(0, ConnectionTimeout) * 1000));
-        if (!banco.open())
-            falha(QStringLiteral("Não foi possível abrir o banco de dados ") + arquivo + QStringLiteral(": ") +
-                  textoDoErro(banco.lastError()));
-        // SQLite opens any file lazily: reading the catalogue tells a database from another file.
-        QSqlQuery prova(banco);
-        if (!prova.exec(QStringLiteral("select count(*) from sqlite_master")))
-            falha(QStringLiteral("Não foi possível abrir o banco de dados ") + arquivo + QStringLiteral(": ") +
-                  textoDoErro(prova.lastError()));
+    QString erro;
+    if (banco.isEmpty())
+        erro = QStringLiteral("O banco de dados não foi informado na configuração da conexão.");
+    // SQLite would create a missing file; the company database must exist.
+    else if (backend == Backend::Sqlite && !QFileInfo(banco).isFile())
+        erro = QStringLiteral("Arquivo do banco de dados não encontrado: ") + banco;
+    else if (!QSqlDatabase::isDriverAvailable(driver))
+        erro = QStringLiteral("O driver ") + driver + QStringLiteral(" do Qt não está instalado.");
+    else
+        erro = abreBanco(nome_, backend, driver, banco, usuario, senha, opcoes);
+    if (!erro.isEmpty()) {
+        fechaBanco(nome_);
+        throw VbError(vb_error::ProviderFailure, semSegredos(erro, segredos_));
     }
     aberta_ = true;
 }
@@ -185,12 +237,7 @@ void Connection::Close()
 {
     if (!aberta_)
         throw VbError(vb_error::ObjectClosed, textoObjetoFechado);
-    {
-        QSqlDatabase banco = QSqlDatabase::database(nome_, false);
-        if (banco.isValid())
-            banco.close();
-    }
-    QSqlDatabase::removeDatabase(nome_);
+    fechaBanco(nome_);
     aberta_ = false;
 }
 
@@ -201,7 +248,7 @@ int Connection::State() const
 
 QString Connection::Traduz(const QString& sql) const
 {
-    return sql;
+    return TraduzSql(backend_, sql);
 }
 
 Connection::Resultado Connection::Executa(const QString& sql)

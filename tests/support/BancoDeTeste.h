@@ -2,6 +2,7 @@
 
 #include "platform/Ado.h"
 
+#include <QProcessEnvironment>
 #include <QString>
 #include <QTemporaryDir>
 #include <QVector>
@@ -57,9 +58,12 @@ public:
 private:
     void criaSqlite();
     void criaFirebird();
+    static void rodaFerramenta(const QProcessEnvironment& ambiente, const QString& programa,
+                               const QStringList& argumentos, const QString& entrada);
 
     Backend backend_;
     QTemporaryDir pasta_;
     QString stringDeConexao_;
+    QString arquivoFirebird_;  // removed with the object
     Connection* conexao_ = nullptr;
 };

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "Ado.h"
+
+#include <QString>
+
+// The program writes its SQL for SQL Server. Where another server would read
+// a text differently, the text is adapted here, and nowhere else:
+// - a literal 'yyyymmdd', 'yyyymmdd hh:mm' or 'yyyymmdd hh:mm:ss' right after
+//   a comparison operator (=, <, >, <=, >=, <>) becomes the ISO instant
+//   'yyyy-mm-dd hh:mm:ss', which SQLite's stored dates and Firebird's
+//   timestamps compare with (Firebird rejects the compact form).
+// Everything else (case-insensitive text, LIKE on numbers, quoted numbers
+// against integer columns) is the collation's and the server's business.
+// SQL Server gets the text unchanged. Any text is accepted: an unterminated
+// quote just ends the scan.
+QString TraduzSql(Backend backend, const QString& sql);
