@@ -14,4 +14,5 @@ $SUDO apt-get install -y -q --no-install-recommends \
   unixodbc unixodbc-dev tdsodbc libsqliteodbc \
   libgtest-dev \
   fonts-wine fonts-dejavu-core fontconfig \
-  xvfb xauth poppler-utils procps
+  xvfb xauth poppler-utils procps \
+  clang libclang-rt-14-dev
