@@ -13,7 +13,6 @@
 #include <QLabel>
 #include <QRegularExpression>
 #include <QWidget>
-#include <limits>
 #include <optional>
 
 namespace {

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 
 const QByteArray AmbienteDeTeste::serverIniPadrao =
     "local^c:\\korva\\dados\\empresa.db^^^SQLITE^^False^\r\n"
@@ -29,21 +30,38 @@ void AmbienteDeTeste::TearDown()
     InstalaCaixaDeMensagem(anterior_);
 }
 
+namespace {
+
+// Built once per run; each test copies it.
+QString bancoModelo()
+{
+    static QTemporaryDir pasta;
+    static const QString caminho = [] {
+        const QString destino = pasta.filePath(QStringLiteral("modelo.db"));
+        BancoDeTeste banco;
+        banco.executaScript(QStringLiteral(
+            "insert into empr (idempr, codi_empr, nome_conh_empr, PATH_DANFE) values (1, '001', 'Tevrano Matriz', null);"
+            "insert into empr (idempr, codi_empr, nome_conh_empr, PATH_DANFE) values (2, '002  ', 'Tevrano Filial', '  ');"
+            "insert into empr (idempr, codi_empr, nome_conh_empr, PATH_DANFE) values (3, '003', 'Tevrano Norte', 'D:\\NFE\\');"
+            "insert into usen (IDUSEN, usen) values (1, 'MARIA');"
+            "insert into usen (IDUSEN, usen) values (5, 'JOSE');"
+            "insert into usen (IDUSEN, usen) values (12, 'PEDRO');"));
+        ambiente().conexao.reset();
+        if (!QFile::copy(banco.stringDeConexao(), destino))
+            throw std::runtime_error("cannot copy the test database to " + destino.toStdString());
+        return destino;
+    }();
+    return caminho;
+}
+
+}  // namespace
+
 void AmbienteDeTeste::criaBanco(const QString& caminhoRelativo) const
 {
-    BancoDeTeste banco;
-    banco.executaScript(QStringLiteral(
-        "insert into empr (idempr, codi_empr, nome_conh_empr, PATH_DANFE) values (1, '001', 'Tevrano Matriz', null);"
-        "insert into empr (idempr, codi_empr, nome_conh_empr, PATH_DANFE) values (2, '002  ', 'Tevrano Filial', '  ');"
-        "insert into empr (idempr, codi_empr, nome_conh_empr, PATH_DANFE) values (3, '003', 'Tevrano Norte', 'D:\\NFE\\');"
-        "insert into usen (IDUSEN, usen) values (1, 'MARIA');"
-        "insert into usen (IDUSEN, usen) values (5, 'JOSE');"
-        "insert into usen (IDUSEN, usen) values (12, 'PEDRO');"));
-    ambiente().conexao.reset();
     const QString destino = drive.raiz() + u'/' + caminhoRelativo;
     QDir().mkpath(QFileInfo(destino).absolutePath());
     QFile::remove(destino);
-    if (!QFile::copy(banco.stringDeConexao(), destino))
+    if (!QFile::copy(bancoModelo(), destino))
         throw std::runtime_error("cannot copy the test database to " + destino.toStdString());
 }
 
