@@ -1,0 +1,241 @@
+#include "BaseRelatorio.h"
+
+#include "platform/Cp1252.h"
+#include "platform/Conversions.h"
+#include "platform/VbError.h"
+#include "report/Cabecalhos.h"
+#include "report/Relatorio.h"
+#include "shared/Funcoes.h"
+#include "startup/Ambiente.h"
+
+#include <QDir>
+#include <QStringList>
+
+namespace {
+
+const QString AvisoMarca = QStringLiteral(
+    "Atenção!!!\rEste tipo de filtro (Marca) pode trazer distorções nos descontos aplicados no cabeçalho "
+    "do Pedido.\rSomente os descontos aplicados no item são considerados neste filtro");
+const QString AvisoPA = QStringLiteral(
+    "O Relatório de PA somente pode ser processado com a opção da Data do Pedido (Data de Vendas).\r"
+    "O sistema está ajustado o parametro automaticamente");
+
+class Relatorio : public BaseRelatorio {
+protected:
+    ResultadoRelatorio executa(const FiltroRelatorio& filtro)
+    {
+        GanchosRelatorio ganchos;
+        ganchos.ampulheta = [this](bool ligada) { ampulheta << ligada; };
+        return ExecutaRelatorio(filtro, MotorRelatorio::Fiel, ganchos);
+    }
+
+    void comparaCom(const QString& nomeEsperado)
+    {
+        const QByteArray gerado = arquivoGerado();
+        const QByteArray esperado = Esperado(nomeEsperado, gerado);
+        ASSERT_FALSE(esperado.isEmpty()) << nomeEsperado.toStdString();
+        EXPECT_EQ(gerado.toStdString(), esperado.toStdString()) << nomeEsperado.toStdString();
+    }
+
+    QVector<bool> ampulheta;
+};
+
+TEST_P(Relatorio, StandardComMarcaRestringeOsItensMasNaoODescontoDoCabecalho)
+{
+    FiltroRelatorio filtro = filtroDeMaio(LayoutRelatorio::Standard);
+    filtro.marca = QStringLiteral("PRATA FINA");
+    const ResultadoRelatorio resultado = executa(filtro);
+
+    comparaCom(QStringLiteral("standard.html"));
+    ASSERT_EQ(caixa->mensagens.size(), 1);
+    EXPECT_EQ(caixa->mensagens[0].prompt, AvisoMarca);
+    EXPECT_EQ(caixa->mensagens[0].titulo, filtro.tituloJanela);
+    EXPECT_EQ(caixa->mensagens[0].icone, IconeMensagem::Informacao);
+    EXPECT_EQ(resultado.arquivo, pastaRelatorios() + QStringLiteral("pantoro.html"));
+    EXPECT_EQ(relatorio().ArquivoHTML, resultado.arquivo);
+    EXPECT_FALSE(resultado.semDados);
+    EXPECT_EQ(ampulheta, (QVector<bool>{true, false}));
+}
+
+TEST_P(Relatorio, PAComVendedorForcaADataDeEmissao)
+{
+    FiltroRelatorio filtro = filtroDeMaio(LayoutRelatorio::PA);
+    filtro.vendedor = QStringLiteral("ZECA");
+    filtro.data = DataRelatorio::Entrega;
+    const ResultadoRelatorio resultado = executa(filtro);
+
+    comparaCom(QStringLiteral("pa.html"));
+    EXPECT_TRUE(resultado.dataEmissaoForcada);
+    ASSERT_EQ(caixa->mensagens.size(), 1);
+    EXPECT_EQ(caixa->mensagens[0].prompt, AvisoPA);
+    EXPECT_EQ(caixa->mensagens[0].titulo, filtro.tituloJanela);
+}
+
+TEST_P(Relatorio, DetalhadoComModelo3MostraOStatus)
+{
+    defineModelo(QStringLiteral("3"));
+    executa(filtroDeMaio(LayoutRelatorio::Detalhado));
+    comparaCom(QStringLiteral("detalhado.html"));
+    EXPECT_TRUE(caixa->mensagens.isEmpty());
+}
+
+TEST_P(Relatorio, EntregaHorizontalSemModeloNaFonte14)
+{
+    FiltroRelatorio filtro = filtroDeMaio(LayoutRelatorio::Entrega);
+    filtro.tamanhoFonte = 14;
+    executa(filtro);
+    comparaCom(QStringLiteral("entrega.html"));
+}
+
+TEST_P(Relatorio, EntregaVerticalNaFonte12)
+{
+    defineModelo(QStringLiteral("03"));
+    FiltroRelatorio filtro = filtroDeMaio(LayoutRelatorio::EntregaVertical);
+    filtro.tamanhoFonte = 12;
+    executa(filtro);
+    comparaCom(QStringLiteral("entrega-vertical.html"));
+}
+
+TEST_P(Relatorio, EntregaVerticalRefazOResumoACadaExecucao)
+{
+    FiltroRelatorio filtro = filtroDeMaio(LayoutRelatorio::EntregaVertical);
+    filtro.tamanhoFonte = 12;
+    executa(filtro);
+    const QByteArray primeiro = arquivoGerado();
+    executa(filtro);
+    EXPECT_EQ(arquivoGerado().toStdString(), primeiro.toStdString());
+}
+
+TEST_P(Relatorio, AgrupamentoIgnoraClienteMarcaTipoEVendedor)
+{
+    FiltroRelatorio filtro = filtroDeMaio(LayoutRelatorio::AgrupaProd);
+    filtro.cliente = QStringLiteral("QUITANDA D'AVILA");
+    filtro.marca = QStringLiteral("PRATA FINA");
+    filtro.tipoCliente = QStringLiteral("ATACADO");
+    filtro.vendedor = QStringLiteral("ZECA");
+    executa(filtro);
+    comparaCom(QStringLiteral("agrupamento.html"));
+    ASSERT_EQ(caixa->mensagens.size(), 1);
+    EXPECT_EQ(caixa->mensagens[0].prompt, AvisoMarca);
+}
+
+TEST_P(Relatorio, SemDadosDeixaSoOInicioDaPagina)
+{
+    const QVector<LayoutRelatorio> layouts{LayoutRelatorio::Standard, LayoutRelatorio::PA,
+                                           LayoutRelatorio::Detalhado, LayoutRelatorio::Entrega,
+                                           LayoutRelatorio::EntregaVertical, LayoutRelatorio::AgrupaProd};
+    for (LayoutRelatorio layout : layouts) {
+        caixa->mensagens.clear();
+        ampulheta.clear();
+        FiltroRelatorio filtro = filtroDeMaio(layout);
+        filtro.dtDe = QStringLiteral("01/01/2023");
+        filtro.dtAte = QStringLiteral("__/__/____");
+        const ResultadoRelatorio resultado = executa(filtro);
+
+        QString inicio;
+        switch (layout) {
+        case LayoutRelatorio::Standard: inicio = CabecalhoRelStandard(filtro); break;
+        case LayoutRelatorio::PA: inicio = CabecalhoRelPA(filtro); break;
+        case LayoutRelatorio::Detalhado: inicio = CabecalhoRelDeta(filtro); break;
+        case LayoutRelatorio::Entrega:
+        case LayoutRelatorio::EntregaVertical: inicio = CabecalhoRelEntrega(filtro, 10); break;
+        case LayoutRelatorio::AgrupaProd:
+            inicio = CabecalhoRelAgrupaProd(filtro, QStringLiteral("01/01/2023"), QStringLiteral("01/01/2023"));
+            break;
+        }
+        EXPECT_EQ(arquivoGerado().toStdString(), (ParaCp1252(inicio) + "\r\n").toStdString());
+        EXPECT_TRUE(resultado.semDados);
+        EXPECT_TRUE(resultado.arquivo.isEmpty());
+        EXPECT_EQ(resultado.dtAte, QStringLiteral("01/01/2023"));
+        ASSERT_EQ(caixa->mensagens.size(), 1);
+        EXPECT_EQ(caixa->mensagens[0].prompt, QStringLiteral("Não há dados para exibir!"));
+        EXPECT_EQ(caixa->mensagens[0].titulo, TituloRelease());
+        EXPECT_EQ(ampulheta, (QVector<bool>{true, false}));
+    }
+}
+
+TEST_P(Relatorio, DuasExecucoesDeixamSoASegunda)
+{
+    defineModelo(QStringLiteral("3"));
+    executa(filtroDeMaio(LayoutRelatorio::Standard));
+    executa(filtroDeMaio(LayoutRelatorio::Detalhado));
+    comparaCom(QStringLiteral("detalhado.html"));
+}
+
+TEST_P(Relatorio, FiltrosDeVendedorTipoEClienteNaConsulta)
+{
+    FiltroRelatorio filtro = filtroDeMaio(LayoutRelatorio::Standard);
+    filtro.vendedor = QStringLiteral(" zeca ");
+    filtro.tipoCliente = QStringLiteral("VAREJO");
+    filtro.cliente = QStringLiteral(" mercado são joão ");
+    filtro.dtAte = QStringLiteral("31/02/2024");
+    QStringList enviadas;
+    Conexao().contador.antesDeConsultar = [&enviadas](long, const QString& sql) { enviadas << sql; };
+    const ResultadoRelatorio resultado = executa(filtro);
+    Conexao().contador.antesDeConsultar = nullptr;
+
+    const QString consulta = QStringLiteral(
+        "SELECT pedi_veds.* FROM pedi_veds, clie, pess WHERE (pedi_veds.idclie = clie.idClie and "
+        "clie.idpess = pess.idpess) and (DATA_PEDI>='20240501 00:00' and DATA_PEDI<='20240501 23:59') "
+        "AND (pedi_veds.data_desa is null) and pedi_veds.codi_empr = '001' AND pedi_veds.IDVEND = 1 "
+        "AND pess.idTipo_Clie = 1  and pedi_veds.idClie = '1' ORDER BY idpedi_veds");
+    EXPECT_EQ(funcoes().Sql, consulta);
+    EXPECT_TRUE(enviadas.contains(UCase(consulta)));
+    EXPECT_EQ(resultado.dtAte, QStringLiteral("01/05/2024"));
+    EXPECT_TRUE(resultado.semDados);
+}
+
+TEST_P(Relatorio, ClienteSozinhoFechaAConsulta)
+{
+    FiltroRelatorio filtro = filtroDeMaio(LayoutRelatorio::Standard);
+    filtro.cliente = QStringLiteral("SUPER BOM PRECO");
+    QStringList enviadas;
+    Conexao().contador.antesDeConsultar = [&enviadas](long, const QString& sql) { enviadas << sql; };
+    executa(filtro);
+    Conexao().contador.antesDeConsultar = nullptr;
+
+    // Sent upper-cased, the customer id included.
+    const QString fim = QStringLiteral("CODI_EMPR = '001'  AND PEDI_VEDS.IDCLIE = '3' ORDER BY IDPEDI_VEDS");
+    EXPECT_EQ(enviadas.filter(fim).size(), 1) << enviadas.join(QLatin1Char('\n')).toStdString();
+    const QByteArray gerado = arquivoGerado();
+    EXPECT_TRUE(gerado.contains("000044"));
+    EXPECT_TRUE(gerado.contains("000048"));
+    EXPECT_FALSE(gerado.contains("000042"));
+}
+
+TEST_P(Relatorio, PastaDeRelatoriosInexistenteEErroDeArquivo)
+{
+    ambiente().PastaRelatorios = pastaRelatorios() + QStringLiteral("nao-existe/");
+    try {
+        executa(filtroDeMaio(LayoutRelatorio::Standard));
+        FAIL() << "the run went through";
+    } catch (const VbError& erro) {
+        EXPECT_EQ(erro.Number(), vb_error::PathNotFound);
+    }
+}
+
+TEST_P(Relatorio, ErroDoBancoNoMeioParaAExecucao)
+{
+    // The first item query fails, as a lost connection would make it.
+    long consultas = 0;
+    Conexao().contador.antesDeConsultar = [&consultas](long, const QString& sql) {
+        ++consultas;
+        if (sql.startsWith(QLatin1String("SELECT pedi_veds_deta.*")))
+            throw VbError(adErroNaConsulta, QStringLiteral("conexão perdida"));
+    };
+    try {
+        executa(filtroDeMaio(LayoutRelatorio::Detalhado));
+        ADD_FAILURE() << "the run went through";
+    } catch (const VbError& erro) {
+        EXPECT_EQ(erro.Number(), adErroNaConsulta);
+    }
+    Conexao().contador.antesDeConsultar = nullptr;
+    // Written so far: the page start and the first order's block.
+    EXPECT_EQ(arquivoGerado().count("\r\n"), 2);
+    EXPECT_GT(consultas, 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Bancos, Relatorio, ::testing::ValuesIn(BancoDeTeste::disponiveis()),
+                         BancoDeTeste::nomeDoParametro);
+
+}  // namespace
