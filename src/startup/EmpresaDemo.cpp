@@ -233,6 +233,9 @@ const std::array<Cidade, 19> cidadesClientes{{
     {"REGISTRO", "SP", "13", 11900, 11909},
 }};
 
+// The salespeople live in the first ones.
+constexpr int cidadesDaGrandeSaoPaulo = 5;
+
 const std::array<Cidade, 5> cidadesDoVale{{
     {"REGISTRO", "SP", "13", 11900, 11909},
     {"SETE BARRAS", "SP", "13", 11910, 11914},
@@ -641,10 +644,11 @@ private:
         return p;
     }
 
+    // One of the first `quantas` cities of the list (all of them by default).
     template <std::size_t N>
-    const Cidade& cidadeDe(const std::array<Cidade, N>& cidades)
+    const Cidade& cidadeDe(const std::array<Cidade, N>& cidades, int quantas = static_cast<int>(N))
     {
-        return cidades[sorteio_.entre(0, static_cast<int>(N) - 1)];
+        return cidades[sorteio_.entre(0, quantas - 1)];
     }
 
     QString telefone(const Pessoa& p)
@@ -745,7 +749,7 @@ private:
     {
         std::array<std::vector<int>, 2> equipe;  // active and deactivated salespeople of each company
         for (const VendedorDemo& v : vendedores) {
-            Pessoa p = novaPessoa(v.pessoa, cidadeDe(cidadesClientes));
+            Pessoa p = novaPessoa(v.pessoa, cidadeDe(cidadesClientes, cidadesDaGrandeSaoPaulo));
             p.vend = static_cast<int>(vendedores_.size()) + 1;
             if (v.desativado)
                 p.desativada = hoje_.addDays(-45);
@@ -834,7 +838,7 @@ private:
         if (empresa == 1)
             return semana == Qt::Sunday ? sorteio_.entre(1, 3) : semana == Qt::Saturday ? sorteio_.entre(5, 9)
                                                                                         : sorteio_.entre(10, 17);
-        return semana == Qt::Sunday ? sorteio_.entre(0, 2) : semana == Qt::Saturday ? sorteio_.entre(2, 5)
+        return semana == Qt::Sunday ? sorteio_.entre(1, 2) : semana == Qt::Saturday ? sorteio_.entre(2, 5)
                                                                                     : sorteio_.entre(5, 9);
     }
 
