@@ -1,0 +1,7 @@
+#include "PesquisaRecordada.h"
+
+PesquisaRecordada& pesquisaRecordada()
+{
+    static PesquisaRecordada pesquisa;
+    return pesquisa;
+}
