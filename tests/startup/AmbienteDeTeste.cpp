@@ -39,13 +39,7 @@ QString bancoModelo()
     static const QString caminho = [] {
         const QString destino = pasta.filePath(QStringLiteral("modelo.db"));
         BancoDeTeste banco;
-        banco.executaScript(QStringLiteral(
-            "insert into empr (idempr, codi_empr, nome_conh_empr, PATH_DANFE) values (1, '001', 'Tevrano Matriz', null);"
-            "insert into empr (idempr, codi_empr, nome_conh_empr, PATH_DANFE) values (2, '002  ', 'Tevrano Filial', '  ');"
-            "insert into empr (idempr, codi_empr, nome_conh_empr, PATH_DANFE) values (3, '003', 'Tevrano Norte', 'D:\\NFE\\');"
-            "insert into usen (IDUSEN, usen) values (1, 'MARIA');"
-            "insert into usen (IDUSEN, usen) values (5, 'JOSE');"
-            "insert into usen (IDUSEN, usen) values (12, 'PEDRO');"));
+        AmbienteDeTeste::insereEmpresasEUsuarios(banco);
         ambiente().conexao.reset();
         if (!QFile::copy(banco.stringDeConexao(), destino))
             throw std::runtime_error("cannot copy the test database to " + destino.toStdString());
@@ -55,6 +49,17 @@ QString bancoModelo()
 }
 
 }  // namespace
+
+void AmbienteDeTeste::insereEmpresasEUsuarios(BancoDeTeste& banco)
+{
+    banco.executaScript(QStringLiteral(
+        "insert into empr (idempr, codi_empr, nome_conh_empr, PATH_DANFE) values (1, '001', 'Tevrano Matriz', null);"
+        "insert into empr (idempr, codi_empr, nome_conh_empr, PATH_DANFE) values (2, '002  ', 'Tevrano Filial', '  ');"
+        "insert into empr (idempr, codi_empr, nome_conh_empr, PATH_DANFE) values (3, '003', 'Tevrano Norte', 'D:\\NFE\\');"
+        "insert into usen (IDUSEN, usen) values (1, 'MARIA');"
+        "insert into usen (IDUSEN, usen) values (5, 'JOSE');"
+        "insert into usen (IDUSEN, usen) values (12, 'PEDRO');"));
+}
 
 void AmbienteDeTeste::criaBanco(const QString& caminhoRelativo) const
 {

@@ -9,6 +9,7 @@
 #include <memory>
 #include <ostream>
 
+class BancoDeTeste;
 class QWidget;
 
 // Failure messages show texts, not bytes.
@@ -24,6 +25,8 @@ inline void PrintTo(const QString& text, std::ostream* os)
 //   users: 1 MARIA, 5 JOSE, 12 PEDRO
 class AmbienteDeTeste : public ::testing::Test {
 public:
+    // The companies and users above, on a fresh database.
+    static void insereEmpresasEUsuarios(BancoDeTeste& banco);
     // A company database at the POSIX path below the drive root.
     void criaBanco(const QString& caminhoRelativo) const;
     void escreve(const QString& caminhoRelativo, const QByteArray& bytes) const;

@@ -1,6 +1,7 @@
 #include "AmbienteDeTeste.h"
 
 #include "platform/Cp1252.h"
+#include "support/BancoDeTeste.h"
 #include "platform/VbError.h"
 #include "shared/Funcoes.h"
 #include "startup/Ambiente.h"
@@ -406,3 +407,31 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<CasoFechamento>& info) { return std::string(info.param.nome); });
 
 }  // namespace
+
+// The same start-up on every database server the tests can reach: the
+// embedded file named in field 2, Firebird through field 6.
+class InicioPorServidor : public AmbienteDeTeste, public ::testing::WithParamInterface<Backend> {};
+
+TEST_P(InicioPorServidor, ConectaEAchaEmpresaEUsuario)
+{
+    BancoDeTeste banco(GetParam());
+    insereEmpresasEUsuarios(banco);
+    ambiente().conexao.reset();
+    const QByteArray conexao = banco.stringDeConexao().toUtf8();
+    escreveServerIni(*this, GetParam() == Backend::Firebird ? "fb^^^^FIREBIRD^" + conexao + "^False^\r\n"
+                                                            : "local^" + conexao + "^^^SQLITE^^False^\r\n");
+
+    ASSERT_EQ(inicia(QStringLiteral("5^2^PRD^")), 0) << (caixa->mensagens.isEmpty()
+                                                            ? std::string()
+                                                            : caixa->mensagens[0].prompt.toStdString());
+
+    EXPECT_EQ(Conexao().backend(), GetParam());
+    EXPECT_EQ(Conexao().ConnectionTimeout, 400);
+    EXPECT_EQ(TituloJanela(), release + QStringLiteral(" (PRD)(002/JOSE)"));
+    EXPECT_EQ(ambiente().PastaDanfe, QStringLiteral("C:\\Korva\\DANFE\\"));
+    EXPECT_EQ(PathDanfeEmpresa(QStringLiteral("003")), QStringLiteral("D:\\NFE\\"));
+    EXPECT_TRUE(ambiente().StringConexao.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Servidores, InicioPorServidor, ::testing::ValuesIn(BancoDeTeste::disponiveis()),
+                         BancoDeTeste::nomeDoParametro);
