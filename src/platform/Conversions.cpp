@@ -39,11 +39,13 @@ std::optional<double> numeroDeTexto(const QString& text)
     if (!numero.match(t).hasMatch())
         return std::nullopt;
     t.replace(QLatin1Char('d'), QLatin1Char('e')).replace(QLatin1Char('D'), QLatin1Char('e'));
+    // The text is a number: what toDouble refuses is out of range, past the
+    // largest Double (error 6) or below the smallest (0).
     bool ok = false;
     const double value = t.toDouble(&ok);
-    if (!ok || !std::isfinite(value))
-        return std::nullopt;
-    return value;
+    if (std::isinf(value))
+        erroEstouro();
+    return ok ? value : 0.0;
 }
 
 const QDate kOrigemDasDatas(1899, 12, 30);

@@ -135,7 +135,8 @@ TEST(CDbl, TextoNoLocaleENaoNumeroETipoIncompativel)
     EXPECT_DOUBLE_EQ(EmLocale("pt_BR", [] { return CDbl("1.234,5"); }), 1234.5);
     EXPECT_DOUBLE_EQ(EmLocale("en_US", [] { return CDbl("1,234.5"); }), 1234.5);
     EXPECT_DOUBLE_EQ(CDbl(" -2,5E2 "), -250);
-    EXPECT_EQ(ErroVb([] { CDbl("1e400"); }), vb_error::TypeMismatch);
+    EXPECT_EQ(ErroVb([] { CDbl("1e400"); }), vb_error::Overflow);
+    EXPECT_DOUBLE_EQ(CDbl("1e-400"), 0);
     EXPECT_EQ(ErroVb([] { CDbl("abc"); }), vb_error::TypeMismatch);
 }
 
