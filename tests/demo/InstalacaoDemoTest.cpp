@@ -1,5 +1,6 @@
 #include "ConsultaDemo.h"
 
+#include "platform/Clock.h"
 #include "platform/VbError.h"
 #include "platform/WindowsPath.h"
 #include "startup/Ambiente.h"
@@ -141,6 +142,28 @@ TEST_P(ProgramaNaInstalacaoDemo, IniciaComAEmpresaEOUsuario)
     EXPECT_EQ(ambiente().PastaRelatorios, "c:\\korva\\relatorios\\");
     EXPECT_TRUE(QFileInfo(CaminhoLocal(ambiente().PastaRelatorios)).isDir());
     EXPECT_EQ(ambiente().PastaDanfe, QStringLiteral("c:\\korva\\danfe\\%1\\").arg(GetParam().codigoEmpresa));
+}
+
+// The order query of the standard list, as the program sends it, finds the
+// orders of today: the stored dates and the date literals agree.
+TEST_P(ProgramaNaInstalacaoDemo, ConsultaDePedidosAchaOsDeHoje)
+{
+    PreparaInstalacaoDemo(demo());
+    ambiente() = Ambiente{};
+    IniciarSemJanela(QString::fromLatin1(GetParam().parametros), QStringLiteral("1^1^PRD^"));
+    const QString dia = Hoje().toString(QStringLiteral("yyyyMMdd"));
+    const QString sql = QStringLiteral(
+        "SELECT pedi_veds.* FROM pedi_veds, clie, pess WHERE (pedi_veds.idclie = clie.idClie and "
+        "clie.idpess = pess.idpess) and (DATA_PEDI>='%1 00:00' and DATA_PEDI<='%1 23:59') "
+        "AND (pedi_veds.data_desa is null) and pedi_veds.codi_empr = '%2' ORDER BY idpedi_veds")
+                            .arg(dia, ambiente().CodiEmpresa);
+    Recordset pedidos = AbreConsultaMaiuscula(sql);
+    const ConsultaDemo banco(korva() + "/dados/demo.db");
+    const qint64 esperado = banco.numero(
+        QStringLiteral("select count(*) from pedi_veds where data_pedi = '%1 00:00:00' and data_desa is null "
+                       "and codi_empr = '%2'").arg(Hoje().toString(QStringLiteral("yyyy-MM-dd")), ambiente().CodiEmpresa));
+    ASSERT_GT(esperado, 0);
+    EXPECT_EQ(pedidos.RecordCount(), esperado);
 }
 
 INSTANTIATE_TEST_SUITE_P(Demo, ProgramaNaInstalacaoDemo,
