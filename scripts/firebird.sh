@@ -44,7 +44,7 @@ works() {
 }
 
 listening() {
-  ss -ltn 2>/dev/null | grep -qE '[:.]3050\b'
+  (exec 3<>"/dev/tcp/$HOST/3050") 2>/dev/null
 }
 
 guard_running() {

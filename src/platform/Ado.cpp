@@ -126,6 +126,20 @@ Variant paraVariant(const QVariant& valor, bool colunaDeData)
     return Variant(texto);
 }
 
+QString textoSemBanco(Backend backend)
+{
+    switch (backend) {
+    case Backend::Sqlite:
+        return QStringLiteral("O arquivo do banco de dados não foi informado.");
+    case Backend::Firebird:
+        return QStringLiteral("A string de conexão do Firebird não informa o banco de dados "
+                              "(Data Source, DBNAME ou Database).");
+    case Backend::Odbc:
+        break;
+    }
+    return QStringLiteral("A string de conexão está vazia.");
+}
+
 void fechaBanco(const QString& nome)
 {
     {
@@ -145,9 +159,9 @@ QString abreBanco(const QString& nome, Backend backend, const QString& driver, c
     aberto.setUserName(usuario);
     aberto.setPassword(senha);
     aberto.setConnectOptions(opcoes);
-    const QString prefixo = QStringLiteral("Não foi possível abrir ") +
-                            (backend == Backend::Odbc ? QStringLiteral("o servidor de dados")
-                                                      : QStringLiteral("o banco de dados ") + banco) +
+    const QString prefixo = QStringLiteral("Não foi possível ") +
+                            (backend == Backend::Odbc ? QStringLiteral("conectar ao servidor de dados")
+                                                      : QStringLiteral("abrir o banco de dados ") + banco) +
                             QStringLiteral(": ");
     if (!aberto.open())
         return prefixo + textoDoErro(aberto.lastError());
@@ -217,8 +231,8 @@ void Connection::Open(Backend backend, const QString& connectionString, const QS
         segredos_ << SenhaOdbc(banco);
 
     QString erro;
-    if (banco.isEmpty())
-        erro = QStringLiteral("O banco de dados não foi informado na configuração da conexão.");
+    if (banco.trimmed().isEmpty())
+        erro = textoSemBanco(backend);
     // SQLite would create a missing file; the company database must exist.
     else if (backend == Backend::Sqlite && !QFileInfo(banco).isFile())
         erro = QStringLiteral("Arquivo do banco de dados não encontrado: ") + banco;

@@ -3,8 +3,6 @@
 #include "startup/Ambiente.h"
 #include "support/BancoDeTeste.h"
 
-#include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -123,28 +121,6 @@ TEST(ConnectionTest, EstadoFechamentoENomesUnicos)
     Recordset rs;
     rs.Open("select count(*) as n from pess", Conexao());
     EXPECT_EQ(rs.Fields("N"), Variant::Long(0));
-}
-
-TEST(ConnectionTest, ArquivoAusenteOuInvalidoEFalhaDoProvedor)
-{
-    QTemporaryDir pasta;
-    const QString lixo = pasta.filePath("lixo.db");
-    QFile arquivo(lixo);
-    ASSERT_TRUE(arquivo.open(QIODevice::WriteOnly));
-    arquivo.write(QByteArray(4096, 'x'));
-    arquivo.close();
-    for (const QString& caminho : {pasta.filePath("ausente.db"), lixo, QString(), pasta.path()}) {
-        Connection conexao;
-        try {
-            conexao.Open(Backend::Sqlite, caminho, "", "segredo");
-            FAIL() << caminho.toStdString();
-        } catch (const VbError& erro) {
-            EXPECT_EQ(erro.Number(), vb_error::ProviderFailure);
-            EXPECT_FALSE(erro.Description().isEmpty());
-            EXPECT_FALSE(erro.Description().contains("segredo"));
-        }
-        EXPECT_EQ(conexao.State(), adStateClosed);
-    }
 }
 
 }  // namespace

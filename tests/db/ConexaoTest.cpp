@@ -1,0 +1,109 @@
+// Every way of failing to open gives the provider failure with a readable
+// text that never shows the password.
+#include "platform/Ado.h"
+#include "platform/VbError.h"
+#include "support/BancoDeTeste.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString senha = QStringLiteral("Segredo#42");
+
+struct Falha {
+    const char* nome;
+    Backend backend;
+    QString conexao;
+    const char* trechoEsperado;  // part of the driver's or our text
+};
+
+void esperaFalhaDoProvedor(const Falha& falha)
+{
+    SCOPED_TRACE(falha.nome);
+    Connection conexao;
+    try {
+        conexao.Open(falha.backend, falha.conexao, "", "", adOptionUnspecified);
+        ADD_FAILURE() << "opened: " << falha.conexao.toStdString();
+    } catch (const VbError& erro) {
+        EXPECT_EQ(erro.Number(), vb_error::ProviderFailure);
+        EXPECT_TRUE(erro.Description().contains(QString::fromUtf8(falha.trechoEsperado), Qt::CaseInsensitive))
+            << erro.Description().toStdString();
+        EXPECT_FALSE(erro.Description().contains(senha)) << erro.Description().toStdString();
+    }
+    EXPECT_EQ(conexao.State(), adStateClosed);
+}
+
+TEST(ConexaoSqlite, ArquivoAusenteInvalidoOuNaoInformado)
+{
+    QTemporaryDir pasta;
+    const QString lixo = pasta.filePath("lixo.db");
+    QFile arquivo(lixo);
+    ASSERT_TRUE(arquivo.open(QIODevice::WriteOnly));
+    arquivo.write(QByteArray(4096, 'x'));
+    arquivo.close();
+    const Falha falhas[] = {
+        {"Ausente", Backend::Sqlite, pasta.filePath("ausente.db"), "não encontrado"},
+        {"NaoEBanco", Backend::Sqlite, lixo, "not a database"},
+        {"Pasta", Backend::Sqlite, pasta.path(), "não encontrado"},
+        {"Vazio", Backend::Sqlite, "  ", "não foi informado"},
+    };
+    for (const Falha& falha : falhas)
+        esperaFalhaDoProvedor(falha);
+}
+
+// No server needs to run for these: nothing listens on port 3099.
+TEST(ConexaoFirebird, TextosRuinsEServidorInalcancavel)
+{
+    const Falha falhas[] = {
+        {"ServidorParado", Backend::Firebird,
+         "Data Source=127.0.0.1/3099:/tmp/empresa.fdb;User ID=SYSDBA;Password=" + senha, "127.0.0.1"},
+        {"SemBanco", Backend::Firebird, "User ID=SYSDBA;Password=" + senha, "Data Source"},
+        {"TextoSemPares", Backend::Firebird, "isto nao e uma string de conexao", "Data Source"},
+        {"Vazio", Backend::Firebird, "", "Data Source"},
+    };
+    for (const Falha& falha : falhas)
+        esperaFalhaDoProvedor(falha);
+}
+
+TEST(ConexaoFirebird, SenhaErradaEArquivoAusenteNoServidor)
+{
+    const QString host = qEnvironmentVariable("PANTORO_FIREBIRD_HOST");
+    if (host.isEmpty())
+        GTEST_SKIP() << "no Firebird test server (scripts/firebird.sh start)";
+    BancoDeTeste banco(Backend::Firebird);
+    const QString usuario = qEnvironmentVariable("PANTORO_FIREBIRD_USER");
+    const QString pasta = qEnvironmentVariable("PANTORO_FIREBIRD_DIR");
+    const QString arquivo = banco.stringDeConexao().section(u';', 0, 0).section(u'=', 1);
+    const Falha falhas[] = {
+        {"SenhaErrada", Backend::Firebird,
+         QStringLiteral("Data Source=%1;User ID=%2;Password=%3").arg(arquivo, usuario, senha), "password"},
+        {"ArquivoAusente", Backend::Firebird,
+         QStringLiteral("Data Source=%1:%2/nao-existe.fdb;User ID=%3;Password=%4")
+             .arg(host, pasta, usuario, qEnvironmentVariable("PANTORO_FIREBIRD_PASSWORD")),
+         "nao-existe.fdb"},
+    };
+    for (const Falha& falha : falhas)
+        esperaFalhaDoProvedor(falha);
+}
+
+TEST(ConexaoFirebird, AbreComParesEmOutraGrafiaELeAcentos)
+{
+    if (qEnvironmentVariable("PANTORO_FIREBIRD_HOST").isEmpty())
+        GTEST_SKIP() << "no Firebird test server (scripts/firebird.sh start)";
+    BancoDeTeste banco(Backend::Firebird);
+    banco.executa("insert into marc (idmarc, desc_marc) values (1, 'Ação Çedilha')");
+    const QString original = banco.stringDeConexao();
+    const QString outraGrafia = QStringLiteral("Provider=ignorado; DBNAME = %1 ;UID=%2;PWD=%3;Dialect=3")
+                                    .arg(original.section(u';', 0, 0).section(u'=', 1),
+                                         original.section(u';', 1, 1).section(u'=', 1),
+                                         original.section(u';', 2, 2).section(u'=', 1));
+    Connection conexao;
+    conexao.Open(Backend::Firebird, outraGrafia, "", "", adOptionUnspecified);
+    const Connection::Resultado resultado = conexao.Executa("select desc_marc from marc where desc_marc = 'AÇÃO ÇEDILHA'");
+    ASSERT_EQ(resultado.linhas.size(), 1);
+    EXPECT_EQ(resultado.linhas[0][0], Variant("Ação Çedilha"));
+}
+
+}  // namespace
