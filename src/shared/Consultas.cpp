@@ -9,17 +9,23 @@ namespace {
 
 enum class SeNulo { Devolve, NaoEncontrado };
 
-// Opens `sql` upper-cased and reads `coluna` of the first row; `naoEncontrado`
-// without rows (and for a null column where the lookup is null-safe).
-Variant PrimeiroValor(const QString& sql, const QString& coluna, const Variant& naoEncontrado,
+// `coluna` of the first row of the open recordset, which it closes;
+// `naoEncontrado` without rows (and for a null column where the lookup is null-safe).
+Variant PrimeiroValor(Recordset rs, const QString& coluna, const Variant& naoEncontrado,
                       SeNulo seNulo = SeNulo::Devolve)
 {
-    Recordset rs = AbreConsultaMaiuscula(sql);
     Variant valor = rs.Eof() ? naoEncontrado : rs.Fields(coluna);
     if (valor.IsNull() && seNulo == SeNulo::NaoEncontrado)
         valor = naoEncontrado;
     rs.Close();
     return valor;
+}
+
+// The lookup's query opened in the upper-cased style.
+Variant ValorMaiusculo(const QString& sql, const QString& coluna, const Variant& naoEncontrado,
+                       SeNulo seNulo = SeNulo::Devolve)
+{
+    return PrimeiroValor(AbreConsultaMaiuscula(sql), coluna, naoEncontrado, seNulo);
 }
 
 const Variant IdNaoEncontrado = Variant::Long(0);
@@ -33,7 +39,7 @@ QString IdPapelPessoa(const QString& primeiroPedaco, const QString& coluna, cons
     f.Sql += QStringLiteral("where idpess = ") + idPessoa;
     if (f.MostraDesativados == QLatin1String("N") || f.MostraDesativados.isEmpty())
         f.Sql += QStringLiteral(" and data_desa is null");
-    return CStr(PrimeiroValor(f.Sql, coluna, Variant(QStringLiteral("0"))));
+    return CStr(ValorMaiusculo(f.Sql, coluna, Variant(QStringLiteral("0"))));
 }
 
 }  // namespace
@@ -42,31 +48,31 @@ Variant NomeCliente(QString& idCliente)
 {
     if (idCliente.isEmpty())
         idCliente = QStringLiteral("0");
-    return PrimeiroValor(QStringLiteral("select pess.nome_pess ") + QStringLiteral("from clie, pess ")
-                             + QStringLiteral("where pess.idpess = clie.idpess ")
-                             + QStringLiteral("and clie.idclie = '") + DobraAspas(idCliente) + QStringLiteral("'"),
-                         QStringLiteral("NOME_PESS"), NomeNaoEncontrado);
+    const QString sql = QStringLiteral("select pess.nome_pess ") + QStringLiteral("from clie, pess ")
+        + QStringLiteral("where pess.idpess = clie.idpess ") + QStringLiteral("and clie.idclie = '")
+        + DobraAspas(idCliente) + QStringLiteral("'");
+    return ValorMaiusculo(sql, QStringLiteral("NOME_PESS"), NomeNaoEncontrado);
 }
 
 Variant IdMarca(QString& descricao)
 {
-    return PrimeiroValor(QStringLiteral("select idmarc from marc where desc_marc='") + DobraAspas(descricao)
-                             + QStringLiteral("'"),
-                         QStringLiteral("idmarc"), IdNaoEncontrado);
+    const QString sql
+        = QStringLiteral("select idmarc from marc where desc_marc='") + DobraAspas(descricao) + QStringLiteral("'");
+    return ValorMaiusculo(sql, QStringLiteral("idmarc"), IdNaoEncontrado);
 }
 
 Variant IdMarcaProduto(QString& idProduto)
 {
-    return PrimeiroValor(QStringLiteral("select idmarc from prod where idprod='") + DobraAspas(Trim(idProduto))
-                             + QStringLiteral("'"),
-                         QStringLiteral("idmarc"), IdNaoEncontrado, SeNulo::NaoEncontrado);
+    const QString sql
+        = QStringLiteral("select idmarc from prod where idprod='") + DobraAspas(Trim(idProduto)) + QStringLiteral("'");
+    return ValorMaiusculo(sql, QStringLiteral("idmarc"), IdNaoEncontrado, SeNulo::NaoEncontrado);
 }
 
 Variant IdProduto(QString& codigo)
 {
-    return PrimeiroValor(QStringLiteral("select idprod from prod where codi_prod='") + DobraAspas(codigo)
-                             + QStringLiteral("'"),
-                         QStringLiteral("idProd"), IdNaoEncontrado);
+    const QString sql
+        = QStringLiteral("select idprod from prod where codi_prod='") + DobraAspas(codigo) + QStringLiteral("'");
+    return ValorMaiusculo(sql, QStringLiteral("idProd"), IdNaoEncontrado);
 }
 
 Variant DescontoPedido(QString& numeroPedido)
@@ -76,40 +82,37 @@ Variant DescontoPedido(QString& numeroPedido)
     f.Sql2 += QStringLiteral("From pedi_veds ");
     f.Sql2 += QStringLiteral("Where nume_pedi = '") + DobraAspas(Trim(numeroPedido)) + QStringLiteral("'");
     // The one lookup sent as written, not upper-cased.
-    Recordset rs = AbreConsulta(f.Sql2, adLockBatchOptimistic);
-    const Variant valor = rs.Eof() ? IdNaoEncontrado : rs.Fields(QStringLiteral("VALO_DECT"));
-    rs.Close();
-    return valor;
+    return PrimeiroValor(AbreConsulta(f.Sql2, adLockBatchOptimistic), QStringLiteral("VALO_DECT"), IdNaoEncontrado);
 }
 
 Variant IdTipoCliente(QString& descricao)
 {
-    return PrimeiroValor(QStringLiteral("select idtipo_clie from tipo_clie where desc_tipo_clie='")
-                             + DobraAspas(descricao) + QStringLiteral("'"),
-                         QStringLiteral("idtipo_clie"), IdNaoEncontrado);
+    const QString sql = QStringLiteral("select idtipo_clie from tipo_clie where desc_tipo_clie='")
+        + DobraAspas(descricao) + QStringLiteral("'");
+    return ValorMaiusculo(sql, QStringLiteral("idtipo_clie"), IdNaoEncontrado);
 }
 
 Variant IdVendedor(QString& nomeCurto)
 {
-    return PrimeiroValor(QStringLiteral("select vend.idvend ") + QStringLiteral("from vend, pess ")
-                             + QStringLiteral("where pess.idpess = vend.idpess ")
-                             + QStringLiteral("and pess.nome_conh='") + DobraAspas(nomeCurto) + QStringLiteral("'"),
-                         QStringLiteral("idvend"), IdNaoEncontrado);
+    const QString sql = QStringLiteral("select vend.idvend ") + QStringLiteral("from vend, pess ")
+        + QStringLiteral("where pess.idpess = vend.idpess ") + QStringLiteral("and pess.nome_conh='")
+        + DobraAspas(nomeCurto) + QStringLiteral("'");
+    return ValorMaiusculo(sql, QStringLiteral("idvend"), IdNaoEncontrado);
 }
 
 Variant IdCliente(QString& nome)
 {
-    return PrimeiroValor(QStringLiteral("select clie.idclie ") + QStringLiteral("from clie, pess ")
-                             + QStringLiteral("where pess.idpess = clie.idpess ")
-                             + QStringLiteral("and pess.nome_pess='") + DobraAspas(nome) + QStringLiteral("'"),
-                         QStringLiteral("idClie"), IdNaoEncontrado);
+    const QString sql = QStringLiteral("select clie.idclie ") + QStringLiteral("from clie, pess ")
+        + QStringLiteral("where pess.idpess = clie.idpess ") + QStringLiteral("and pess.nome_pess='")
+        + DobraAspas(nome) + QStringLiteral("'");
+    return ValorMaiusculo(sql, QStringLiteral("idClie"), IdNaoEncontrado);
 }
 
 Variant DescProduto(QString& codigo)
 {
-    return PrimeiroValor(QStringLiteral("select desc_prod from prod where codi_prod='") + DobraAspas(Trim(codigo))
-                             + QStringLiteral("'"),
-                         QStringLiteral("Desc_PROD"), NomeNaoEncontrado);
+    const QString sql
+        = QStringLiteral("select desc_prod from prod where codi_prod='") + DobraAspas(Trim(codigo)) + QStringLiteral("'");
+    return ValorMaiusculo(sql, QStringLiteral("Desc_PROD"), NomeNaoEncontrado);
 }
 
 Variant NomeVendedor(QString& idVendedor)
@@ -119,14 +122,14 @@ Variant NomeVendedor(QString& idVendedor)
     f.Sql += QStringLiteral("where ");
     f.Sql += QStringLiteral("pess.idpess = vend.idpess ");
     f.Sql += QStringLiteral("and vend.idvend = ") + idVendedor;
-    return PrimeiroValor(f.Sql, QStringLiteral("NOME_CONH"), NomeNaoEncontrado);
+    return ValorMaiusculo(f.Sql, QStringLiteral("NOME_CONH"), NomeNaoEncontrado);
 }
 
 Variant ParametroEmpresa(QString& nomeParametro)
 {
-    return PrimeiroValor(QStringLiteral("select * from empr_cnfg where nome_para='")
-                             + DobraAspas(RTrim(nomeParametro)) + QStringLiteral("'"),
-                         QStringLiteral("valo_para"), NomeNaoEncontrado, SeNulo::NaoEncontrado);
+    const QString sql = QStringLiteral("select * from empr_cnfg where nome_para='") + DobraAspas(RTrim(nomeParametro))
+        + QStringLiteral("'");
+    return ValorMaiusculo(sql, QStringLiteral("valo_para"), NomeNaoEncontrado, SeNulo::NaoEncontrado);
 }
 
 QString IdClientePessoa(const QString& idPessoa)
