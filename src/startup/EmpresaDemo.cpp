@@ -503,18 +503,19 @@ struct Pessoa {
     const Cidade* cidade = nullptr;
     int tipoCliente = 0;
     QDate desativada;  // invalid while active
-    int clie = 0, trpt = 0, vend = 0, moto = 0, forn = 0;  // no decorators or architects here
-    bool papeisNulos = false;
+    // Ids in the role tables, 0 for none (no decorators or architects here).
+    int clie = 0, trpt = 0, vend = 0, moto = 0, forn = 0;
+    bool papeisNulos = false;  // role columns left NULL instead of 0
     std::vector<int> atividades;
-    bool codigoExterno = false;
+    bool codigoExterno = false;  // usually known by an external code
 };
 
 struct Cliente {
     int id = 0;
     int peso = 1;
     QDate desativado;
-    std::array<bool, 2> compraDe{};       // from "001", from "002"
-    std::array<int, 2> vendedor{};        // usual salesperson per company
+    std::array<bool, 2> compraDe{};  // from "001", from "002"
+    std::array<int, 2> vendedor{};   // usual salesperson per company, index into the salespeople
 };
 
 struct Vendedor {

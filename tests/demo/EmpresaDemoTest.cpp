@@ -131,6 +131,51 @@ TEST_F(EmpresaDemoTest, NomesEmMaiusculas)
         EXPECT_EQ(nome, nome.toUpper());
 }
 
+// Check digits of CPF (11 digits) and CNPJ (14 digits): weights run down from
+// 2 above the digit count to 2 (CNPJ: wrapping to 9 after 2), remainder of 11.
+bool documentoValido(const QString& formatado)
+{
+    QString d;
+    for (QChar c : formatado) {
+        if (c.isDigit())
+            d += c;
+    }
+    if (d.size() != 11 && d.size() != 14)
+        return false;
+    for (int corpo = d.size() - 2; corpo < d.size(); ++corpo) {
+        int soma = 0;
+        for (int i = 0; i < corpo; ++i) {
+            const int peso = d.size() == 11 ? corpo + 1 - i : 2 + (corpo - 1 - i) % 8;
+            soma += d[i].digitValue() * peso;
+        }
+        const int dv = soma % 11 < 2 ? 0 : 11 - soma % 11;
+        if (d[corpo].digitValue() != dv)
+            return false;
+    }
+    return true;
+}
+
+TEST(DocumentoValido, ConfereExemplosConhecidos)
+{
+    EXPECT_TRUE(documentoValido("529.982.247-25"));
+    EXPECT_FALSE(documentoValido("529.982.247-26"));
+    EXPECT_TRUE(documentoValido("11.222.333/0001-81"));
+    EXPECT_FALSE(documentoValido("11.222.333/0001-80"));
+}
+
+TEST_F(EmpresaDemoTest, CpfECnpjComDigitosCorretos)
+{
+    const QVector<QStringList> documentos = banco->linhas("select PSFI_PSJU, CPF0_CNPJ from pess where CPF0_CNPJ is not null");
+    ASSERT_GT(documentos.size(), 50);
+    for (const QStringList& linha : documentos) {
+        const QRegularExpression forma(linha[0] == "F" ? QStringLiteral("^\\d{3}\\.\\d{3}\\.\\d{3}-\\d{2}$")
+                                                       : QStringLiteral("^\\d{2}\\.\\d{3}\\.\\d{3}/0001-\\d{2}$"));
+        EXPECT_TRUE(forma.match(linha[1]).hasMatch()) << linha.join(' ').toStdString();
+        EXPECT_TRUE(documentoValido(linha[1])) << linha[1].toStdString();
+    }
+    EXPECT_GE(banco->numero("select count(*) from pess where CPF0_CNPJ is null"), 1);
+}
+
 TEST_F(EmpresaDemoTest, SituacoesDosItensComoGravadas)
 {
     const QStringList situacoes = banco->coluna("select distinct status_prod from pedi_veds_deta order by 1");
