@@ -283,8 +283,11 @@ void frmBROWSE_PESSOAS::AbreListaDeAtividades()
 {
     if (!ui->opRamoAtividade->isChecked())
         return;
+    // Refilling the list must not replace what the user typed.
+    const QString texto = ui->cboCod->currentText();
     try {
-        CarregaAtividades(this, Trim(ui->cboCod->currentText()));
+        CarregaAtividades(this, Trim(texto));
+        ui->cboCod->setEditText(texto);
     } catch (const VbError& erro) {
         MostraErro(erro);
     }

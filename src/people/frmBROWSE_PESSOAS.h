@@ -15,7 +15,8 @@ class frmBROWSE_PESSOAS;
 
 // The person search window. Construction runs its load sequence: colour
 // scheme, empty grid, defaults, customers only when TipoPessoaPesquisa is
-// "CLIENTE", and the last remembered search restored (and run).
+// "CLIENTE", and the last remembered search restored (and run). Create one
+// per opening, as the search starts from the creation defaults each time.
 //
 // Hand-back: a double-click on a person stores the remembered search and,
 // when NomeTela is "frmPantoro" and TipoPessoaPesquisa is "CLIENTE", writes

@@ -381,6 +381,7 @@ TEST_P(JanelaPessoas, ListaDeAtividadesSoNoRamoDeAtividade)
     for (int i = 0; i < Texto()->count(); ++i)
         itens << Texto()->itemText(i);
     EXPECT_EQ(itens, QStringList({"FRUTAS", "FRUTAS SECAS"}));
+    EXPECT_EQ(Texto()->currentText(), " fru ");
 }
 
 TEST_P(JanelaPessoas, EsquemaDeCoresDaEmpresa)
