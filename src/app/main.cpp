@@ -1,10 +1,88 @@
+#include "app/ExecucaoSemJanela.h"
+#include "app/LinhaDeComando.h"
+#include "app/ProgramaJanela.h"
+#include "platform/Clock.h"
 #include "platform/Fontes.h"
+#include "platform/Format.h"
+#include "platform/VbError.h"
+#include "startup/Ambiente.h"
+#include "startup/InstalacaoDemo.h"
 
 #include <QApplication>
+#include <QTextStream>
+#include <unistd.h>
+
+namespace {
+
+bool temTela()
+{
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+        || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+}
+
+void escreveErro(const QString& texto)
+{
+    QTextStream erro(stderr);
+    erro << texto << Qt::endl;
+}
+
+// The mode the options ask for, on a running application.
+int executa(QApplication& app, OpcoesLinhaDeComando& opcoes, bool janela)
+{
+    try {
+        if (!opcoes.pastaDemo.isEmpty()) {
+            PreparaInstalacaoDemo(opcoes.pastaDemo);
+            if (!opcoes.lancamentoDado)
+                opcoes.lancamento = ChamadaPadrao();
+        }
+        if (janela)
+            return ExecutaJanela(app, opcoes.lancamento);
+        if (opcoes.relatorio)
+            return ExecutaRelatorioSemJanela(opcoes);
+        return ExecutaDemoSemJanela(opcoes);
+    } catch (const FimDoPrograma& fim) {
+        return fim.ExitCode();
+    } catch (const VbError& erro) {
+        escreveErro(erro.Description());
+        return saida::ErroNaExecucao;
+    }
+}
+
+QStringList argumentosDe(int argc, char** argv)
+{
+    QStringList argumentos;
+    for (int i = 1; i < argc; ++i)
+        argumentos << QString::fromLocal8Bit(argv[i]);
+    return argumentos;
+}
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
+    OpcoesLinhaDeComando opcoes;
+    try {
+        const QString hoje = Format(Variant(QDateTime(Hoje(), QTime())), QStringLiteral("dd/mm/yyyy"));
+        opcoes = LeLinhaDeComando(argumentosDe(argc, argv), hoje);
+    } catch (const ErroDeUso& erro) {
+        escreveErro(QString::fromStdString(erro.what()) + QLatin1Char('\n') + TextoDeUso());
+        return saida::Uso;
+    }
+
+    const bool demo = !opcoes.pastaDemo.isEmpty();
+    const bool janela = !opcoes.relatorio && (!demo || temTela());
+    // Headless runs still need the browser engine (PDF), on no screen at all.
+    if (!janela && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The browser engine refuses its sandbox to root.
+    if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     ConfiguraFontes();
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
-    return 0;
+
+    const int codigo = executa(app, opcoes, janela);
+    // The connection goes before the database drivers' own statics do.
+    ambiente().conexao.reset();
+    return codigo;
 }

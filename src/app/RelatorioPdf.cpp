@@ -1,0 +1,78 @@
+#include "RelatorioPdf.h"
+
+#include "platform/VbError.h"
+#include "viewer/SoArquivosLocais.h"
+
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QTimer>
+#include <QUrl>
+#include <QWebEnginePage>
+#include <QWebEngineProfile>
+#include <QWebEngineSettings>
+
+namespace {
+
+// Generous: the first page of a process also starts the browser engine.
+constexpr int LimiteMs = 120000;
+
+[[noreturn]] void falha(const QString& texto, const QString& arquivo)
+{
+    throw VbError(vb_error::PathFileAccess, texto.arg(arquivo));
+}
+
+// Runs the event loop until `pronto` is called or the time runs out.
+bool espera(QEventLoop& laco)
+{
+    QTimer limite;
+    limite.setSingleShot(true);
+    bool esgotado = false;
+    QObject::connect(&limite, &QTimer::timeout, &laco, [&] {
+        esgotado = true;
+        laco.quit();
+    });
+    limite.start(LimiteMs);
+    laco.exec();
+    return !esgotado;
+}
+
+}  // namespace
+
+void GravaPdf(const QString& arquivoHtml, const QString& arquivoPdf)
+{
+    if (!QFileInfo(arquivoHtml).isFile())
+        falha(QStringLiteral("Arquivo não encontrado: %1"), arquivoHtml);
+
+    QWebEngineProfile perfil;  // off the record: nothing kept on disk
+    perfil.setUrlRequestInterceptor(new SoArquivosLocais(&perfil));
+    QWebEnginePage pagina(&perfil);
+    QWebEngineSettings* ajustes = pagina.settings();
+    ajustes->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
+    ajustes->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
+    // The report file is CP1252 and declares no charset.
+    ajustes->setDefaultTextEncoding(QStringLiteral("windows-1252"));
+
+    QEventLoop laco;
+    bool carregou = false;
+    QObject::connect(&pagina, &QWebEnginePage::loadFinished, &laco, [&](bool ok) {
+        carregou = ok;
+        laco.quit();
+    });
+    pagina.load(QUrl::fromLocalFile(QFileInfo(arquivoHtml).absoluteFilePath()));
+    if (!espera(laco) || !carregou)
+        falha(QStringLiteral("O relatório não pôde ser carregado: %1"), arquivoHtml);
+
+    bool gravou = false;
+    QObject::connect(&pagina, &QWebEnginePage::pdfPrintingFinished, &laco, [&](const QString&, bool ok) {
+        gravou = ok;
+        laco.quit();
+    });
+    pagina.printToPdf(QFileInfo(arquivoPdf).absoluteFilePath(),
+                      QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                  QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+    if (!espera(laco) || !gravou)
+        falha(QStringLiteral("O PDF não pôde ser gravado: %1"), arquivoPdf);
+}
