@@ -49,8 +49,9 @@ public:
     // SQLite: the database file path. Firebird: "key=value;" pairs (Data
     // Source / DBNAME / Database, User ID / UID / User, Password / PWD).
     // ODBC: an ODBC string, or an OLE DB "Provider=..." string translated to
-    // ODBC keys. Failure: VbError -2147467259 with the driver's text, never
-    // the password. Opening an open connection: VbError 3705.
+    // ODBC keys. `userId` and `password` are used where the string has none
+    // (the program passes ""). Failure: VbError -2147467259 with the
+    // driver's text, never the password. Opening an open connection: 3705.
     void Open(Backend backend, const QString& connectionString, const QString& userId = {},
               const QString& password = {}, long options = adOptionUnspecified);
     // Closing a closed connection is VbError 3704, as in ADO.
@@ -58,11 +59,16 @@ public:
     int State() const;
     Backend backend() const { return backend_; }
 
-    int ConnectionTimeout = 15;  // seconds; ADO's default
+    // Seconds, read at Open: ODBC's login time-out, SQLite's wait on a busy
+    // file; Firebird's client has its own.
+    int ConnectionTimeout = 15;  // ADO's default
 
     // Runs one statement (after the dialect) and reads every row. Counts it
     // in `contador` and calls its hook with the program's text first.
     // Failure: VbError -2147217900 with the server's text; closed: 3709.
+    // Values: Null for database nulls, Date for date columns (SQLite: the
+    // ISO texts of DATA_* columns), Long for integers that fit 32 bits,
+    // Double for other numbers, String for text.
     struct Resultado {
         QStringList colunas;
         QVector<QVector<Variant>> linhas;

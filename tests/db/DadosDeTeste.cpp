@@ -21,6 +21,7 @@ insert into pess (idpess, nome_pess, nome_conh, data_desa, user_desa)
   values (120, 'Ávila', 'Avila', '2024-03-01 23:59:30', 'ana');
 insert into pess (idpess, nome_pess, nome_conh) values (7, 'José Vendedor', 'ZÉ');
 insert into pess (idpess, nome_pess, nome_conh) values (8, 'Zuleica Vendedora', 'ZULEICA');
+insert into pess (idpess, nome_pess, nome_conh) values (200, 'Sem Apelido', null);
 insert into clie (idclie, idpess) values (5, 1);
 insert into clie (idclie, idpess) values (6, 12);
 insert into clie (idclie, idpess, data_desa) values (9, 112, '2023-12-31 00:00:00');

@@ -70,6 +70,8 @@ const QVector<Caso> casos = {
     {"AspasSemBrancoAntesDoOrderBy",
      "select desc_ativ from ativ where data_desa is null and desc_ativ like 'ata%'order by desc_ativ",
      {"S:ATACADISTA", "S:Atacado"}},
+    {"NulosPrimeiroNaOrdem", "SELECT IDPESS FROM PESS WHERE DATA_DESA IS NULL ORDER BY NOME_CONH",
+     {"L:200", "L:112", "L:1", "L:12", "L:7", "L:8"}},
     {"OrdemDeDicionario", "select desc_marc from marc order by desc_marc",
      {"S:abacaxi", "S:ÁGUIA", "S:Tevrano"}},
     {"ApostrofoDobrado",
@@ -179,7 +181,7 @@ TEST(EquivalenciaEntreBancos, SelecoesComEstrelaDaoAsMesmasLinhas)
     }
     const QVector<QStringList> referencia = porBanco.value("Sqlite");
     ASSERT_EQ(referencia.size(), consultas.size());
-    EXPECT_EQ(referencia[2].size(), 5);
+    EXPECT_EQ(referencia[2].size(), 6);
     for (auto it = porBanco.cbegin(); it != porBanco.cend(); ++it)
         for (int i = 0; i < consultas.size(); ++i)
             EXPECT_EQ(texto(it.value()[i]), texto(referencia[i])) << it.key() << ": " << consultas[i].toStdString();
