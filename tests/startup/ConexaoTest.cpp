@@ -106,7 +106,11 @@ INSTANTIATE_TEST_SUITE_P(
                   [](AmbienteDeTeste& t) {
                       t.escreve(QStringLiteral("korva/dados/empresa.db"), QByteArray(4096, '\x5a'));
                   },
-                  "1^1^PRD^", servidorNaoResponde("local", "PRD"), true, IconeMensagem::Critico, "Pantoro"}),
+                  "1^1^PRD^", servidorNaoResponde("local", "PRD"), true, IconeMensagem::Critico, "Pantoro"},
+        CasoFalha{"BancoSemTabelas",
+                  [](AmbienteDeTeste& t) { t.escreve(QStringLiteral("korva/dados/empresa.db"), QByteArray()); },
+                  "1^1^PRD^", QString::fromUtf8("Erro em tempo de execução '-2147217900':\r\r"), false,
+                  IconeMensagem::Critico, "Pantoro"}),
     [](const ::testing::TestParamInfo<CasoFalha>& info) { return std::string(info.param.nome); });
 
 // The Microsoft SQL Server types: the string built and the time-out set. No
