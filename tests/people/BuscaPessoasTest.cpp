@@ -200,15 +200,6 @@ TEST_P(BuscaNoBanco, TextoDasLinhasPorCategoria)
     EXPECT_EQ(linha(1), "99||HELENA ANTIGA|HELENA||15/03/2024|504||504|");
 }
 
-TEST_P(BuscaNoBanco, LinhaAtualVoltaAoCabecalho)
-{
-    FlexGrid grid;
-    PesquisaPessoas(grid, Busca("", FormaBusca::Nome));
-    EXPECT_EQ(grid.Row(), 0);
-    PesquisaPessoas(grid, Busca("zzz", FormaBusca::Nome));
-    EXPECT_EQ(grid.Rows(), 1);
-}
-
 TEST_P(BuscaNoBanco, ComandoEnviadoEmMaiusculas)
 {
     FlexGrid grid;

@@ -397,17 +397,6 @@ TEST_P(JanelaPessoas, EsquemaDeCoresDaEmpresa)
     EXPECT_EQ(titulo->palette().color(titulo->foregroundRole()), QColor(255, 0, 0));
 }
 
-TEST_P(JanelaPessoas, Retrato)
-{
-    funcoes().TipoPessoaPesquisa = QStringLiteral("CLIENTE");
-    pesquisaRecordada() = PesquisaRecordada{1, "opNome", "opQualquerParte", "", "Não", "opCliente"};
-    Abre();
-    Mostra();
-    ASSERT_EQ(Ids(*flex), QStringList({"50", "12"}));
-    const QString arquivo = QDir::temp().filePath(QStringLiteral("frmBROWSE_PESSOAS.png"));
-    EXPECT_TRUE(janela->grab().save(arquivo));
-}
-
 INSTANTIATE_TEST_SUITE_P(Bancos, JanelaPessoas, ::testing::ValuesIn(BancoDeTeste::disponiveis()),
                          BancoDeTeste::nomeDoParametro);
 
