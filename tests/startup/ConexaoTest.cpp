@@ -234,6 +234,13 @@ INSTANTIATE_TEST_SUITE_P(
                        EXPECT_EQ(a.ArqPaths, "c:\\korva\\config\\paths.ini");
                        EXPECT_EQ(a.PastaRelatorios, "c:\\korva\\relatorios\\");
                    }},
+        CasoInicio{"PrefixoEmDriveNaoMapeadoUsaOsFixos",
+                   [](AmbienteDeTeste& t) { t.escreve("korva/config/server_aplic.ini", "q:\\^korva\\^"); },
+                   "1^1^PRD^",
+                   [](const Ambiente& a) {
+                       EXPECT_EQ(a.PrefixoConfig1, "q:\\");
+                       EXPECT_EQ(a.ArqPaths, "c:\\korva\\config\\paths.ini");
+                   }},
         CasoInicio{"PathsIniAusenteNaoImpede",
                    [](AmbienteDeTeste& t) { QFile::remove(t.drive.raiz() + "/korva/config/paths.ini"); },
                    "1^1^PRD^",
