@@ -227,13 +227,6 @@ INSTANTIATE_TEST_SUITE_P(
                        EXPECT_EQ(a.ArqPaths, "c:\\korva\\config\\paths.ini");
                        EXPECT_EQ(a.PastaRelatorios, "c:\\korva\\relatorios\\");
                    }},
-        CasoInicio{"PrefixoSemArquivosUsaOsFixos",
-                   [](AmbienteDeTeste& t) { t.escreve("korva/config/server_aplic.ini", "c:\\^vazia\\^"); },
-                   "1^1^PRD^",
-                   [](const Ambiente& a) {
-                       EXPECT_EQ(a.ArqPaths, "c:\\korva\\config\\paths.ini");
-                       EXPECT_EQ(a.PastaRelatorios, "c:\\korva\\relatorios\\");
-                   }},
         CasoInicio{"PrefixoEmDriveNaoMapeadoUsaOsFixos",
                    [](AmbienteDeTeste& t) { t.escreve("korva/config/server_aplic.ini", "q:\\^korva\\^"); },
                    "1^1^PRD^",
@@ -252,8 +245,6 @@ INSTANTIATE_TEST_SUITE_P(
         CasoInicio{"LinhasCrLf", [](AmbienteDeTeste& t) { escreveServerIni(t, soHistoricoValido("\r\n")); },
                    "1^1^HIST^", [](const Ambiente& a) { EXPECT_EQ(a.BancoDados, "c:\\korva\\dados\\empresa.db"); }},
         CasoInicio{"LinhasLf", [](AmbienteDeTeste& t) { escreveServerIni(t, soHistoricoValido("\n")); },
-                   "1^1^HIST^", [](const Ambiente& a) { EXPECT_EQ(a.BancoDados, "c:\\korva\\dados\\empresa.db"); }},
-        CasoInicio{"LinhasCr", [](AmbienteDeTeste& t) { escreveServerIni(t, soHistoricoValido("\r")); },
                    "1^1^HIST^", [](const Ambiente& a) { EXPECT_EQ(a.BancoDados, "c:\\korva\\dados\\empresa.db"); }},
         CasoInicio{"Cp1252ComAcentos",
                    [](AmbienteDeTeste& t) {
