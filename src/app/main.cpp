@@ -9,6 +9,7 @@
 #include "startup/InstalacaoDemo.h"
 
 #include <QApplication>
+#include <QLoggingCategory>
 #include <QTextStream>
 #include <unistd.h>
 
@@ -80,6 +81,9 @@ int main(int argc, char** argv)
     ConfiguraFontes();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
+    // Headless, stderr carries the run's messages, not the engine's set-up report.
+    if (!janela)
+        QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
 
     const int codigo = executa(app, opcoes, janela);
     // The connection goes before the database drivers' own statics do.
