@@ -79,7 +79,11 @@ void Pinta(QWidget* controle, QPalette::ColorRole papel, const QColor& cor)
     if (!cor.isValid())
         return;
     QPalette paleta = controle->palette();
-    paleta.setColor(papel, cor);
+    paleta.setColor(QPalette::Active, papel, cor);
+    paleta.setColor(QPalette::Inactive, papel, cor);
+    // Disabled controls inside a painted frame still read as disabled.
+    if (papel != QPalette::WindowText)
+        paleta.setColor(QPalette::Disabled, papel, cor);
     controle->setPalette(paleta);
     if (papel == QPalette::Window)
         controle->setAutoFillBackground(true);
