@@ -99,8 +99,13 @@ QString CabecalhoRelEntrega(const FiltroRelatorio& filtro, int tamanhoFonte)
 
 QString ColunasItensDeta()
 {
+    return ColunasItensDeta(ModeloComStatus());
+}
+
+QString ColunasItensDeta(bool comStatus)
+{
     QString colunas = Celula(20, Alinha::Esquerda, QStringLiteral("Código"));
-    if (ModeloComStatus())
+    if (comStatus)
         colunas += Celula(20, Alinha::Esquerda, QStringLiteral("Descrição"))
             + Celula(10, Alinha::Esquerda, QStringLiteral("Status Prod."));
     else
@@ -122,8 +127,13 @@ QString ColunasAgrupaProd()
 
 QString ColunasItensEntrega(int tamanhoFonte)
 {
+    return ColunasItensEntrega(tamanhoFonte, ModeloComStatus());
+}
+
+QString ColunasItensEntrega(int tamanhoFonte, bool comStatus)
+{
     QString colunas = Celula(30, Alinha::Esquerda, QStringLiteral("Código"));
-    if (ModeloComStatus())
+    if (comStatus)
         colunas += Celula(35, Alinha::Esquerda, QStringLiteral("Descrição"))
             + Celula(15, Alinha::Esquerda, QStringLiteral("Status Prod."));
     else

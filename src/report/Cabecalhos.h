@@ -19,6 +19,9 @@ QString CabecalhoRelEntrega(const FiltroRelatorio& filtro, int tamanhoFonte);
 QString ColunasItensDeta();
 QString ColunasAgrupaProd();
 QString ColunasItensEntrega(int tamanhoFonte);
+// The same headers for an order model already read (ModeloComStatus).
+QString ColunasItensDeta(bool comStatus);
+QString ColunasItensEntrega(int tamanhoFonte, bool comStatus);
 
 // True when the company parameter MODELO_PEDI_VEDS is exactly "3": the item
 // lines then carry the product status column. One query per call.

@@ -28,8 +28,14 @@ QString IntervaloDatas(const ExecucaoRelatorio& execucao, const QString& fecho)
 
 QString ConsultaListaPedidos(const ExecucaoRelatorio& execucao)
 {
+    return QStringLiteral("SELECT pedi_veds.* ") + CondicoesListaPedidos(execucao)
+        + QStringLiteral("ORDER BY idpedi_veds");
+}
+
+QString CondicoesListaPedidos(const ExecucaoRelatorio& execucao)
+{
     QString sql = QStringLiteral(
-        "SELECT pedi_veds.* FROM pedi_veds, clie, pess WHERE (pedi_veds.idclie = clie.idClie and "
+        "FROM pedi_veds, clie, pess WHERE (pedi_veds.idclie = clie.idClie and "
         "clie.idpess = pess.idpess) and (");
     sql += IntervaloDatas(execucao, QStringLiteral("') "));
     sql += condicaoEmpresa(execucao);
@@ -43,7 +49,6 @@ QString ConsultaListaPedidos(const ExecucaoRelatorio& execucao)
             + QStringLiteral(" ");
     }
     sql += execucao.filtroCliente;
-    sql += QStringLiteral("ORDER BY idpedi_veds");
     return sql;
 }
 

@@ -14,6 +14,9 @@ QString IntervaloDatas(const ExecucaoRelatorio& execucao, const QString& fecho);
 
 // Order list of the standard, detailed and both delivery layouts.
 QString ConsultaListaPedidos(const ExecucaoRelatorio& execucao);
+// Its "FROM ... WHERE ..." part, every filter included, up to the ORDER BY
+// (ends in a blank); the set-based engine selects other columns over it.
+QString CondicoesListaPedidos(const ExecucaoRelatorio& execucao);
 // One record per issue day of the products-per-sale layout.
 QString ConsultaDiasPA(const ExecucaoRelatorio& execucao);
 // Any order in the period (product grouping decides only "is there data").
