@@ -66,7 +66,7 @@ void BaseRelatorio::SetUp()
     ASSERT_TRUE(pasta_.isValid());
     funcoes() = VariaveisFuncoes{};
     relatorio() = VariaveisRelatorio{};
-    banco = std::make_unique<BancoDeTeste>(GetParam());
+    banco = std::make_unique<BancoDeTeste>(GetParam().banco);
     banco->executaScript(QString::fromUtf8(DadosDaEmpresa));
     ambiente().PastaRelatorios = pastaRelatorios();
     caixa = std::make_shared<CaixaGravadora>();
@@ -116,4 +116,19 @@ QByteArray Esperado(const QString& nome, const QByteArray& gerado)
         arquivo.write(gerado);
     arquivo.close();
     return arquivo.open(QIODevice::ReadOnly) ? arquivo.readAll() : QByteArray();
+}
+
+std::vector<ParametroRelatorio> ParametrosRelatorio()
+{
+    std::vector<ParametroRelatorio> parametros;
+    for (Backend banco : BancoDeTeste::disponiveis())
+        for (MotorRelatorio motor : {MotorRelatorio::Fiel, MotorRelatorio::Rapido})
+            parametros.push_back({banco, motor});
+    return parametros;
+}
+
+std::string NomeDoParametro(const ::testing::TestParamInfo<ParametroRelatorio>& info)
+{
+    return BancoDeTeste::nome(info.param.banco)
+        + (info.param.motor == MotorRelatorio::Fiel ? "_Fiel" : "_Rapido");
 }

@@ -9,11 +9,22 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
+#include <string>
+#include <vector>
+
+// Each test runs on every available database with each engine: both must
+// write the same bytes.
+struct ParametroRelatorio {
+    Backend banco;
+    MotorRelatorio motor;
+};
+std::vector<ParametroRelatorio> ParametrosRelatorio();
+std::string NomeDoParametro(const ::testing::TestParamInfo<ParametroRelatorio>& info);
 
 // A small distributor (two companies, seven orders in May 2024 and one in
 // June) loaded into a fresh database of the backend under test, a report
 // folder of its own and a message box that keeps what it is shown.
-class BaseRelatorio : public ::testing::TestWithParam<Backend> {
+class BaseRelatorio : public ::testing::TestWithParam<ParametroRelatorio> {
 protected:
     void SetUp() override;
     void TearDown() override;

@@ -26,7 +26,7 @@ protected:
     {
         GanchosRelatorio ganchos;
         ganchos.ampulheta = [this](bool ligada) { ampulheta << ligada; };
-        return ExecutaRelatorio(filtro, MotorRelatorio::Fiel, ganchos);
+        return ExecutaRelatorio(filtro, GetParam().motor, ganchos);
     }
 
     void comparaCom(const QString& nomeEsperado)
@@ -235,7 +235,7 @@ TEST_P(Relatorio, ErroDoBancoNoMeioParaAExecucao)
     EXPECT_GT(consultas, 2);
 }
 
-INSTANTIATE_TEST_SUITE_P(Bancos, Relatorio, ::testing::ValuesIn(BancoDeTeste::disponiveis()),
-                         BancoDeTeste::nomeDoParametro);
+INSTANTIATE_TEST_SUITE_P(BancosEMotores, Relatorio, ::testing::ValuesIn(ParametrosRelatorio()),
+                         NomeDoParametro);
 
 }  // namespace
