@@ -123,4 +123,23 @@ TEST(DialetoConexao, OleDbViraOdbcEOdbcPassaComoEsta)
     EXPECT_EQ(SenhaOdbc("driver={SQL Server};server=S;PWD={x;y}"), "x;y");
 }
 
+// Random strings of the characters the parser reacts to: it ends, and a
+// password it finds is one of the values present in the text.
+TEST(DialetoConexao, QualquerStringTermina)
+{
+    const QString alfabeto = QStringLiteral("=;{} pwdPWDaA");
+    QRandomGenerator gerador(1433);
+    for (int i = 0; i < 2000; ++i) {
+        QString texto;
+        const int tamanho = gerador.bounded(30);
+        for (int j = 0; j < tamanho; ++j)
+            texto += alfabeto[gerador.bounded(alfabeto.size())];
+        const QString senha = SenhaOdbc(texto);
+        const QString semChaves = QString(texto).remove(u'{').remove(u'}');
+        EXPECT_TRUE(senha.isEmpty() || semChaves.contains(QString(senha).remove(u'}'))) << texto.toStdString();
+        LerConexaoFirebird(texto);
+        ConexaoOdbc(QStringLiteral("Provider=x;") + texto);
+    }
+}
+
 }  // namespace
