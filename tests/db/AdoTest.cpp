@@ -123,4 +123,20 @@ TEST(ConnectionTest, EstadoFechamentoENomesUnicos)
     EXPECT_EQ(rs.Fields("N"), Variant::Long(0));
 }
 
+TEST(ConnectionTest, CadaConexaoTemSeuNomeEOLiberaAoSair)
+{
+    BancoDeTeste banco;
+    const QStringList antes = QSqlDatabase::connectionNames();
+    {
+        Connection primeira;
+        Connection segunda;
+        primeira.Open(Backend::Sqlite, banco.stringDeConexao());
+        segunda.Open(Backend::Sqlite, banco.stringDeConexao());
+        EXPECT_EQ(QSqlDatabase::connectionNames().size(), antes.size() + 2);
+        segunda.Close();
+        EXPECT_EQ(QSqlDatabase::connectionNames().size(), antes.size() + 1);
+    }
+    EXPECT_EQ(QSqlDatabase::connectionNames(), antes);
+}
+
 }  // namespace
