@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <optional>
 
 namespace {
 
@@ -27,18 +28,18 @@ QString raizDoDrive(QChar letra, const QString& path)
     nomeInvalido(path, QStringLiteral("drive %1: is not mapped; set %2").arg(letra.toUpper()).arg(QString::fromLatin1(variavel)));
 }
 
-// The entry of `pasta` whose name equals `nome` ignoring case; `nome` itself
-// when there is none (a file about to be created).
-QString entradaSemCaixa(const QString& pasta, const QString& nome)
+// The entry of `pasta` whose name equals `nome` ignoring case, if any.
+std::optional<QString> entradaSemCaixa(const QString& pasta, const QString& nome)
 {
     if (QFileInfo::exists(pasta + u'/' + nome))
         return nome;
-    const QStringList entradas = QDir(pasta.isEmpty() ? QStringLiteral("/") : pasta).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    const QDir dir(pasta.isEmpty() ? QStringLiteral("/") : pasta);
+    const QStringList entradas = dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     for (const QString& entrada : entradas) {
         if (entrada.compare(nome, Qt::CaseInsensitive) == 0)
             return entrada;
     }
-    return nome;
+    return std::nullopt;
 }
 
 }  // namespace
@@ -70,8 +71,11 @@ QString CaminhoLocal(const QString& windowsPath)
     while (local.endsWith(u'/'))
         local.chop(1);
 
-    // ".." stops at the drive's folder, as it stops at C:\ on Windows.
+    // ".." stops at the drive's folder, as it stops at C:\ on Windows. Below
+    // a name that is not on disk nothing is, so the rest is taken as written
+    // (a long path costs no more than its length).
     QVector<int> tamanhos;
+    int primeiraQueFalta = -1;
     static const QRegularExpression barra(QStringLiteral(R"([\\/])"));
     const QStringList partes = resto.split(barra, Qt::SkipEmptyParts);
     for (const QString& parte : partes) {
@@ -80,10 +84,18 @@ QString CaminhoLocal(const QString& windowsPath)
         if (parte == QLatin1String("..")) {
             if (!tamanhos.isEmpty())
                 local.truncate(tamanhos.takeLast());
+            if (tamanhos.size() <= primeiraQueFalta)
+                primeiraQueFalta = -1;
             continue;
         }
         tamanhos.append(local.size());
-        local += u'/' + entradaSemCaixa(local, parte);
+        std::optional<QString> noDisco;
+        if (primeiraQueFalta < 0) {
+            noDisco = entradaSemCaixa(local, parte);
+            if (!noDisco)
+                primeiraQueFalta = tamanhos.size() - 1;
+        }
+        local += u'/' + noDisco.value_or(parte);
     }
     if (local.isEmpty() || windowsPath.endsWith(u'\\') || windowsPath.endsWith(u'/'))
         local += u'/';

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStandardPaths>
 #include <gtest/gtest.h>
 
 namespace {
@@ -24,6 +25,7 @@ TEST(CaminhoLocal, ComponentesSemCaixaBarrasInvertidasENormais)
         {"c:\\korva\\relatorios\\", "/KORVA/relatorios/"},
         {"c:\\korva\\.\\config\\..\\config\\server.ini", "/KORVA/Config/Server.INI"},
         {"c:\\..\\..\\korva", "/KORVA"},
+        {"c:\\novo\\pasta\\..\\..\\korva\\CONFIG", "/KORVA/Config"},
         {"c:\\", "/"},
         {"c:", ""},
     };
@@ -51,6 +53,13 @@ TEST(CaminhoLocal, RaizDoDriveComBarraFinalECaminhoPosix)
     VariavelDoTeste comBarra("PANTORO_DRIVE_C", (c.raiz() + "/").toLocal8Bit());
     EXPECT_EQ(CaminhoLocal("c:\\korva"), c.raiz() + "/korva");
     EXPECT_EQ(CaminhoLocal("/etc/hosts"), "/etc/hosts");
+}
+
+TEST(CaminhoLocal, SemPantoroDriveCODriveCFicaNosDadosDoAplicativo)
+{
+    VariavelDoTeste semDrive("PANTORO_DRIVE_C", QByteArray());
+    EXPECT_EQ(CaminhoLocal("c:\\korva\\config\\"),
+              QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/c/korva/config/");
 }
 
 TEST(CaminhoLocal, OutroDriveSoQuandoMapeado)
