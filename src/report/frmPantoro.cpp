@@ -1,0 +1,293 @@
+#include "frmPantoro.h"
+#include "ui_frmPantoro.h"
+
+#include "people/frmBROWSE_PESSOAS.h"
+#include "platform/Clock.h"
+#include "platform/Conversions.h"
+#include "platform/Format.h"
+#include "platform/MessageBox.h"
+#include "platform/VbError.h"
+#include "shared/Funcoes.h"
+#include "startup/Ambiente.h"
+#include "viewer/frmHTML_Generico.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QStyle>
+
+namespace {
+
+// The hourglass of one run: however the run ends, every pointer it set is put back.
+class Ampulheta {
+public:
+    Ampulheta() = default;
+    Ampulheta(const Ampulheta&) = delete;
+    Ampulheta& operator=(const Ampulheta&) = delete;
+    ~Ampulheta()
+    {
+        for (; ligadas_ > 0; --ligadas_)
+            QApplication::restoreOverrideCursor();
+    }
+
+    void muda(bool ligada)
+    {
+        if (ligada) {
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+            ++ligadas_;
+        } else if (ligadas_ > 0) {
+            QApplication::restoreOverrideCursor();
+            --ligadas_;
+        }
+    }
+
+private:
+    int ligadas_ = 0;
+};
+
+// Focus moves that do not count as leaving a box: its own list dropping
+// down, or the user switching to another window.
+bool SaidaDoControle(const QEvent* evento)
+{
+    if (evento->type() != QEvent::FocusOut)
+        return false;
+    const Qt::FocusReason motivo = static_cast<const QFocusEvent*>(evento)->reason();
+    return motivo != Qt::PopupFocusReason && motivo != Qt::ActiveWindowFocusReason;
+}
+
+bool TeclaEnter(const QEvent* evento)
+{
+    if (evento->type() != QEvent::KeyPress)
+        return false;
+    const int tecla = static_cast<const QKeyEvent*>(evento)->key();
+    return tecla == Qt::Key_Return || tecla == Qt::Key_Enter;
+}
+
+}  // namespace
+
+frmPantoro::frmPantoro(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::frmPantoro>())
+{
+    ui->setupUi(this);
+    ui->cmdPesquisar_Cliente->setIcon(QIcon::fromTheme(
+        QStringLiteral("edit-find"), style()->standardIcon(QStyle::SP_FileDialogContentsView)));
+
+    for (QWidget* controle : {static_cast<QWidget*>(ui->cboCliente), static_cast<QWidget*>(ui->cboMarca),
+                              static_cast<QWidget*>(ui->cboTipoCli), static_cast<QWidget*>(ui->cboVendedor),
+                              static_cast<QWidget*>(ui->mskDtDe), static_cast<QWidget*>(ui->mskDtAte)})
+        controle->installEventFilter(this);
+
+    connect(ui->cboMarca, &ComboLista::listaAbrindo, this, &frmPantoro::cboMarca_DropDown);
+    connect(ui->cboCliente, &ComboLista::listaAbrindo, this, &frmPantoro::cboCliente_DropDown);
+    connect(ui->cmdPesquisar_Cliente, &QToolButton::clicked, this, &frmPantoro::cmdPesquisar_Cliente_Click);
+    connect(ui->cmdImprimir, &QPushButton::clicked, this, &frmPantoro::cmdImprimir_Click);
+    // The vertical delivery and grouping layouts leave the font group as it was.
+    for (QRadioButton* layout : {ui->opRelStandard, ui->opRelPA, ui->opRelDeta, ui->opRelDetaSemVal})
+        connect(layout, &QRadioButton::toggled, this, [this](bool selecionado) {
+            if (selecionado)
+                AtualizaTamanhoFonte();
+        });
+}
+
+frmPantoro::~frmPantoro() = default;
+
+void frmPantoro::Carregar(const QString& argumentoChamada)
+{
+    IniciarJanela(this, argumentoChamada, QStringLiteral("1^1^PRD^"));
+    PreparaFiltros();
+}
+
+void frmPantoro::PreparaFiltros()
+{
+    ambiente().NomeTela = QStringLiteral("frmPantoro");
+    ComAvisoDeErro([this] {
+        CarregaVendedores(this, QString());
+        CarregaTipoCliente(this);
+    });
+    const QString hoje = Format(Variant(Hoje().startOfDay()), QStringLiteral("dd/mm/yyyy"));
+    ui->mskDtDe->setText(hoje);
+    ui->mskDtAte->setText(hoje);
+    ui->opDtEmissaoPedido->setChecked(true);
+    ui->opRelStandard->setChecked(true);
+    AtualizaTamanhoFonte();
+    ui->opTF10->setChecked(true);
+}
+
+FiltroRelatorio frmPantoro::Filtro() const
+{
+    FiltroRelatorio filtro;
+    // The first selected option of each group, in the order the run tests them.
+    if (ui->opRelStandard->isChecked())
+        filtro.layout = LayoutRelatorio::Standard;
+    else if (ui->opRelPA->isChecked())
+        filtro.layout = LayoutRelatorio::PA;
+    else if (ui->opRelDeta->isChecked())
+        filtro.layout = LayoutRelatorio::Detalhado;
+    else if (ui->opRelDetaSemVal->isChecked())
+        filtro.layout = LayoutRelatorio::Entrega;
+    else if (ui->opRelDetaSemValVertical->isChecked())
+        filtro.layout = LayoutRelatorio::EntregaVertical;
+    else if (ui->opRelAgrupaProd->isChecked())
+        filtro.layout = LayoutRelatorio::AgrupaProd;
+
+    if (ui->opDtEmissaoPedido->isChecked())
+        filtro.data = DataRelatorio::Emissao;
+    else if (ui->opDtEntregaPedido->isChecked())
+        filtro.data = DataRelatorio::Entrega;
+    else if (ui->opDtFechamentoPedido->isChecked())
+        filtro.data = DataRelatorio::Fechamento;
+
+    filtro.tamanhoFonte = 8;
+    if (ui->opTF10->isChecked())
+        filtro.tamanhoFonte = 10;
+    else if (ui->opTF11->isChecked())
+        filtro.tamanhoFonte = 11;
+    else if (ui->opTF12->isChecked())
+        filtro.tamanhoFonte = 12;
+    else if (ui->opTF14->isChecked())
+        filtro.tamanhoFonte = 14;
+
+    // The masked boxes are read as displayed, prompt characters included.
+    filtro.dtDe = ui->mskDtDe->displayText();
+    filtro.dtAte = ui->mskDtAte->displayText();
+    filtro.marca = ui->cboMarca->currentText();
+    filtro.vendedor = ui->cboVendedor->currentText();
+    filtro.tipoCliente = ui->cboTipoCli->currentText();
+    filtro.cliente = ui->lblCliente->text();
+    filtro.codiEmpresa = ui->lblCodiEmpresa->text();
+    filtro.nomeEmpresa = ui->lblNomeEmpresa->text();
+    filtro.tituloJanela = windowTitle();
+    return filtro;
+}
+
+bool frmPantoro::eventFilter(QObject* objeto, QEvent* evento)
+{
+    if (TeclaEnter(evento)) {
+        // Enter acts as Tab; the control still receives its Enter.
+        focusNextChild();
+        return false;
+    }
+    if (objeto == ui->cboCliente && SaidaDoControle(evento))
+        cboCliente_LostFocus();
+    else if (objeto == ui->mskDtAte && SaidaDoControle(evento))
+        mskDtAte_LostFocus();
+    else if ((objeto == ui->mskDtDe || objeto == ui->mskDtAte) && evento->type() == QEvent::FocusIn)
+        // After the click that gave the focus has placed its cursor.
+        QMetaObject::invokeMethod(this, [] { SelecionaTexto(); }, Qt::QueuedConnection);
+    return QWidget::eventFilter(objeto, evento);
+}
+
+void frmPantoro::cboMarca_DropDown()
+{
+    ComAvisoDeErro([this] {
+        QString& sql = funcoes().Sql;
+        sql = QStringLiteral("select desc_marc from marc where data_desa is null ");
+        const QString prefixo = Trim(ui->cboMarca->currentText());
+        if (!prefixo.isEmpty())
+            sql += QStringLiteral("and desc_marc like '") + DobraAspas(prefixo) + QStringLiteral("%' ");
+        sql += QStringLiteral("order by marc.desc_marc");
+
+        const QString digitado = ui->cboMarca->currentText();
+        ui->cboMarca->clear();
+        Recordset marcas = AbreConsultaMaiuscula(sql);
+        for (; !marcas.Eof(); marcas.MoveNext())
+            ui->cboMarca->addItem(ParaTexto(marcas.Fields(QStringLiteral("desc_marc"))));
+        marcas.Close();
+        // Clearing the list clears the typed text too.
+        ui->cboMarca->setEditText(digitado);
+    });
+}
+
+void frmPantoro::cboCliente_DropDown()
+{
+    ComAvisoDeErro([this] {
+        const QString digitado = ui->cboCliente->currentText();
+        QString texto = digitado;
+        CarregaClientes(texto, ui->cboCliente);
+        ui->cboCliente->setEditText(digitado);
+    });
+}
+
+void frmPantoro::cboCliente_LostFocus()
+{
+    ui->cboCliente->setEditText(UCase(ui->cboCliente->currentText()));
+    QString nome = Trim(ui->cboCliente->currentText());
+    if (nome.isEmpty())
+        return;
+    ComAvisoDeErro([this, &nome] {
+        if (CDbl(IdCliente(nome)) > 0) {
+            ui->lblCliente->setText(ui->cboCliente->currentText());
+            ui->cboCliente->setEditText(QString());
+            return;
+        }
+        MsgBox(QStringLiteral("Cliente não Cadastrado!"), IconeMensagem::Informacao, TituloRelease());
+        ui->cboCliente->setFocus();
+    });
+}
+
+void frmPantoro::cmdPesquisar_Cliente_Click()
+{
+    ComAvisoDeErro([this] {
+        QString nome = Trim(ui->cboCliente->currentText());
+        if (!nome.isEmpty() && CDbl(IdCliente(nome)) > 0) {
+            ui->lblCliente->setText(nome);
+            ui->cboCliente->setEditText(QString());
+            return;
+        }
+        funcoes().TipoPessoaPesquisa = QStringLiteral("CLIENTE");
+        AbrePesquisaDeClientes();
+    });
+}
+
+void frmPantoro::mskDtAte_LostFocus()
+{
+    if (!IsDate(Variant(ui->mskDtAte->displayText())))
+        ui->mskDtAte->setText(ui->mskDtDe->displayText());
+}
+
+void frmPantoro::AtualizaTamanhoFonte()
+{
+    ui->frameTamanhoFonte->setVisible(ui->opRelDetaSemVal->isChecked());
+}
+
+void frmPantoro::cmdImprimir_Click()
+{
+    ComAvisoDeErro([this] {
+        ResultadoRelatorio resultado;
+        {
+            Ampulheta ampulheta;
+            GanchosRelatorio ganchos;
+            ganchos.ampulheta = [&ampulheta](bool ligada) { ampulheta.muda(ligada); };
+            resultado = ExecutaRelatorio(Filtro(), MotorRelatorio::Rapido, ganchos);
+        }
+        AplicaResultado(resultado);
+        if (resultado.arquivo.isEmpty())
+            return;
+        relatorio().ArquivoHTML = resultado.arquivo;
+        frmHTML_Generico visualizador(this);
+        visualizador.exec();
+    });
+}
+
+void frmPantoro::AplicaResultado(const ResultadoRelatorio& resultado)
+{
+    ui->mskDtAte->setText(resultado.dtAte);
+    if (resultado.dataEmissaoForcada)
+        ui->opDtEmissaoPedido->setChecked(true);
+}
+
+void frmPantoro::ComAvisoDeErro(const std::function<void()>& acao)
+{
+    try {
+        acao();
+    } catch (const VbError& erro) {
+        MsgBox(erro.Description(), IconeMensagem::Critico, TituloRelease());
+    }
+}
+
+void frmPantoro::AbrePesquisaDeClientes()
+{
+    // A fresh window per opening: it restores the remembered search itself
+    // and writes the pick into lblCliente.
+    frmBROWSE_PESSOAS pesquisa(this);
+    pesquisa.exec();
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QDialog>
+#include <memory>
+
+namespace Ui {
+class frmHTML_Generico;
+}
+
+// The report viewer: shows the file named by ArquivoHTML and prints it in as
+// many copies as asked. The caller shows it modally.
+class frmHTML_Generico : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmHTML_Generico(QWidget* parent = nullptr);
+    ~frmHTML_Generico() override;
+
+    // Copy counts above this are printed this many times, after a message.
+    static constexpr int MaximoDeCopias = 99;
+
+private:
+    void cmdImprimir_Click();
+    void cmdEnviarEmail_Click();
+
+    std::unique_ptr<Ui::frmHTML_Generico> ui;
+};

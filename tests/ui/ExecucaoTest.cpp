@@ -1,0 +1,140 @@
+#include "JanelasDeTeste.h"
+
+#include "BancoDeTeste.h"
+#include "platform/Clock.h"
+#include "report/Relatorio.h"
+#include "report/frmPantoro.h"
+#include "startup/Ambiente.h"
+#include "viewer/frmHTML_Generico.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWebEngineView>
+
+namespace {
+
+// "Imprimir" on the filter form, from the click to the viewer: one order of
+// today for a customer with accents in the name.
+class ExecucaoPelaJanela : public JanelasDeTeste {
+protected:
+    void SetUp() override
+    {
+        JanelasDeTeste::SetUp();
+        const QString hoje = Hoje().toString(QStringLiteral("yyyy-MM-dd"));
+        banco.executaScript(QStringLiteral(
+            "insert into pess (idpess, nome_pess, nome_conh) values (1, 'JOSÉ AÇAÍ', 'JOSE');"
+            "insert into clie (idclie, idpess) values (10, 1);"
+            "insert into pedi_veds (idpedi_veds, nume_pedi, codi_empr, data_pedi, idclie, valo_dect) "
+            "values (1, 42, '001', '%1 10:00:00', 10, 0);"
+            "insert into prod (idprod, codi_prod, desc_prod, idmarc) values (1, 'B1', 'BANANA', 1);"
+            "insert into pedi_veds_deta (idpedi_veds_deta, idpedi_veds, idprod, qtde, valo_unit, valo_dect, valo_tota) "
+            "values (1, 1, 1, 3, 10, 0, 30)").arg(hoje));
+        ambiente().PastaRelatorios = pasta.path() + u'/';
+        ambiente().CodiAmbiente = QStringLiteral("PRD");
+        janela = std::make_unique<frmPantoro>();
+        janela->PreparaFiltros();
+        controle<QLabel>(janela.get(), "lblCodiEmpresa")->setText(QStringLiteral("001"));
+        mostraAtiva(janela.get());
+    }
+
+    void TearDown() override
+    {
+        janela.reset();
+        ambiente().PastaRelatorios.clear();
+        ambiente().CodiAmbiente.clear();
+        relatorio() = VariaveisRelatorio{};
+        JanelasDeTeste::TearDown();
+    }
+
+    void imprime() const { QTest::mouseClick(controle<QPushButton>(janela.get(), "cmdImprimir"), Qt::LeftButton); }
+
+    // After the run: the hourglass is gone and the form takes input again.
+    void janelaUtilizavel() const
+    {
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+        EXPECT_TRUE(janela->isEnabled());
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    }
+
+    BancoDeTeste banco;
+    QTemporaryDir pasta;
+    std::unique_ptr<frmPantoro> janela;
+};
+
+TEST_F(ExecucaoPelaJanela, AbreORelatorioNoVisualizador)
+{
+    controle<QLineEdit>(janela.get(), "mskDtAte")->setText(QString());
+    QString textoMostrado;
+    QString arquivoMostrado;
+    bool ampulhetaComOVisualizadorAberto = true;
+    const auto espera = aoAbrirModal([&](QWidget* modal) {
+        auto* visualizador = qobject_cast<frmHTML_Generico*>(modal);
+        ASSERT_NE(visualizador, nullptr);
+        ampulhetaComOVisualizadorAberto = QApplication::overrideCursor() != nullptr;
+        arquivoMostrado = controle<QLabel>(visualizador, "lblArqGerado")->text();
+        textoMostrado = textoExibido(controle<QWebEngineView>(visualizador, "WebBrowser1"),
+                                     QStringLiteral("Total Geral"));
+    });
+    imprime();
+
+    EXPECT_EQ(arquivoMostrado, pasta.filePath(QStringLiteral("pantoro.html")));
+    EXPECT_EQ(relatorio().ArquivoHTML, arquivoMostrado);
+    EXPECT_TRUE(textoMostrado.contains(QStringLiteral("000042\t"))) << textoMostrado.toStdString();
+    EXPECT_TRUE(textoMostrado.contains(QStringLiteral("\tJOSÉ AÇAÍ\t"))) << textoMostrado.toStdString();
+    EXPECT_FALSE(ampulhetaComOVisualizadorAberto);
+    // The end date fell back to the start date on the form.
+    EXPECT_EQ(controle<QLineEdit>(janela.get(), "mskDtAte")->displayText(),
+              controle<QLineEdit>(janela.get(), "mskDtDe")->displayText());
+    EXPECT_TRUE(caixa->mensagens.isEmpty());
+    janelaUtilizavel();
+}
+
+TEST_F(ExecucaoPelaJanela, PAVoltaAOpcaoParaDataDeEmissao)
+{
+    QTest::mouseClick(controle<QRadioButton>(janela.get(), "opRelPA"), Qt::LeftButton);
+    QTest::mouseClick(controle<QRadioButton>(janela.get(), "opDtEntregaPedido"), Qt::LeftButton);
+    const auto espera = aoAbrirModal([](QWidget*) {});
+    imprime();
+    ASSERT_GE(caixa->mensagens.size(), 1);
+    EXPECT_TRUE(caixa->mensagens[0].prompt.startsWith(QStringLiteral("O Relatório de PA somente")));
+    EXPECT_EQ(caixa->mensagens[0].titulo, janela->windowTitle());
+    EXPECT_TRUE(controle<QRadioButton>(janela.get(), "opDtEmissaoPedido")->isChecked());
+    janelaUtilizavel();
+}
+
+TEST_F(ExecucaoPelaJanela, SemPedidosAvisaENaoAbreOVisualizador)
+{
+    controle<QLabel>(janela.get(), "lblCodiEmpresa")->setText(QStringLiteral("999"));
+    bool abriu = false;
+    const auto espera = aoAbrirModal([&](QWidget*) { abriu = true; });
+    imprime();
+    ASSERT_EQ(caixa->mensagens.size(), 1);
+    EXPECT_EQ(caixa->mensagens[0].prompt, QStringLiteral("Não há dados para exibir!"));
+    EXPECT_FALSE(abriu);
+    janelaUtilizavel();
+}
+
+TEST_F(ExecucaoPelaJanela, ErroNaPastaDeRelatoriosVemNumaMensagem)
+{
+    ambiente().PastaRelatorios = pasta.filePath(QStringLiteral("nao-existe/"));
+    imprime();
+    ASSERT_EQ(caixa->mensagens.size(), 1);
+    EXPECT_EQ(caixa->mensagens[0].icone, IconeMensagem::Critico);
+    EXPECT_EQ(caixa->mensagens[0].titulo, TituloRelease());
+    EXPECT_FALSE(caixa->mensagens[0].prompt.isEmpty());
+    janelaUtilizavel();
+
+    // The same window runs again once the folder exists.
+    ambiente().PastaRelatorios = pasta.path() + u'/';
+    bool abriu = false;
+    const auto espera = aoAbrirModal([&](QWidget* modal) { abriu = qobject_cast<frmHTML_Generico*>(modal) != nullptr; });
+    imprime();
+    EXPECT_TRUE(abriu);
+    janelaUtilizavel();
+}
+
+}  // namespace

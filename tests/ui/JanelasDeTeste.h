@@ -1,0 +1,53 @@
+#pragma once
+
+#include "platform/MessageBox.h"
+#include "platform/Printing.h"
+
+#include <QApplication>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+
+class QWebEngineView;
+
+// Windows under test record their messages and prints instead of showing a
+// box or reaching a printer; both seams come back as they were after each test.
+class JanelasDeTeste : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // The named control of a window; the test fails when it is missing.
+    template <class Controle>
+    static Controle* controle(const QWidget* janela, const char* nome)
+    {
+        auto* encontrado = janela->findChild<Controle*>(QString::fromLatin1(nome));
+        EXPECT_NE(encontrado, nullptr) << nome;
+        return encontrado;
+    }
+
+    // Types `texto` key by key; characters outside ASCII arrive as the text
+    // of a key press, as a keyboard layout that has them sends them.
+    static void digitaTexto(QWidget* controle, const QString& texto);
+
+    // Shows the window and makes it the active one, so focus moves as the user sees it.
+    static void mostraAtiva(QWidget* janela);
+
+    // Runs `acao` on the modal window the next event loop opens (the code
+    // that opens it blocks until it is closed), then closes that window.
+    // Watches while the returned timer lives.
+    [[nodiscard]] static std::unique_ptr<QTimer> aoAbrirModal(std::function<void(QWidget*)> acao);
+
+    // The text the browser shows once it contains `trecho` (waits up to 20 s
+    // for the file to load); the last text seen otherwise.
+    static QString textoExibido(QWebEngineView* navegador, const QString& trecho);
+
+    std::shared_ptr<CaixaGravadora> caixa = std::make_shared<CaixaGravadora>();
+    std::shared_ptr<ImpressoraGravadora> impressora = std::make_shared<ImpressoraGravadora>();
+
+private:
+    std::shared_ptr<CaixaDeMensagem> caixaAnterior_;
+    std::shared_ptr<Impressora> impressoraAnterior_;
+};

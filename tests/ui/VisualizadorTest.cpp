@@ -1,0 +1,182 @@
+#include "JanelasDeTeste.h"
+
+#include "platform/Cp1252.h"
+#include "report/Relatorio.h"
+#include "startup/Ambiente.h"
+#include "viewer/ImpressoraQt.h"
+#include "viewer/SoArquivosLocais.h"
+#include "viewer/frmHTML_Generico.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrinterInfo>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+#include <QWebEngineView>
+
+namespace {
+
+// The viewer on a small CP1252 report file written by the test.
+class Visualizador : public JanelasDeTeste {
+protected:
+    void SetUp() override
+    {
+        JanelasDeTeste::SetUp();
+        ambiente().CodiAmbiente = QStringLiteral("PRD");
+    }
+
+    void TearDown() override
+    {
+        janela.reset();
+        ambiente().CodiAmbiente.clear();
+        relatorio().ArquivoHTML.clear();
+        JanelasDeTeste::TearDown();
+    }
+
+    // Opens the viewer on `html` and waits for the page.
+    void abre(const QString& html)
+    {
+        const QString caminho = pasta.filePath(QStringLiteral("pantoro.html"));
+        QFile arquivo(caminho);
+        ASSERT_TRUE(arquivo.open(QIODevice::WriteOnly));
+        arquivo.write(ParaCp1252(html));
+        arquivo.close();
+        relatorio().ArquivoHTML = caminho;
+
+        janela = std::make_unique<frmHTML_Generico>();
+        navegador = controle<QWebEngineView>(janela.get(), "WebBrowser1");
+        QSignalSpy carregou(navegador, &QWebEngineView::loadFinished);
+        mostraAtiva(janela.get());
+        ASSERT_TRUE(carregou.count() > 0 || carregou.wait(20000));
+    }
+
+    void imprime(const QString& copias, bool escolheImpressora)
+    {
+        auto* nrCopias = controle<QLineEdit>(janela.get(), "txtNrCopias");
+        QTest::mouseClick(nrCopias, Qt::LeftButton);
+        QTest::keyClick(nrCopias, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(nrCopias, Qt::Key_Backspace);
+        digitaTexto(nrCopias, copias);
+        auto* escolhe = controle<QCheckBox>(janela.get(), "chkEscolheImpressora");
+        if (escolhe->isChecked() != escolheImpressora)
+            QTest::mouseClick(escolhe, Qt::LeftButton, {}, QPoint(5, escolhe->height() / 2));
+        QTest::mouseClick(controle<QToolButton>(janela.get(), "cmdImprimir"), Qt::LeftButton);
+    }
+
+    QTemporaryDir pasta;
+    std::unique_ptr<frmHTML_Generico> janela;
+    QWebEngineView* navegador = nullptr;
+};
+
+const QString RelatorioComAcentos = QStringLiteral(
+    "<HTML><HEAD><TITLE>Relatório</TITLE><BODY><TABLE><TR><TD>AÇÃO&nbspJOSÉ</TD></TR></TABLE></BODY></HTML>");
+
+TEST_F(Visualizador, MostraOArquivoComAcentosELegendas)
+{
+    abre(RelatorioComAcentos);
+    EXPECT_EQ(janela->windowTitle(),
+              QStringLiteral("ERP KORVA - Tevrano - Release 2014.08.05 (PRD) - Visualização de Relatório"));
+    EXPECT_EQ(controle<QLabel>(janela.get(), "lblArqGerado")->text(), relatorio().ArquivoHTML);
+    EXPECT_EQ(controle<QLabel>(janela.get(), "lblArqGerado")->font().family(), QStringLiteral("Arial"));
+    EXPECT_EQ(controle<QLineEdit>(janela.get(), "txtNrCopias")->text(), QStringLiteral("1"));
+    EXPECT_EQ(controle<QLabel>(janela.get(), "Label2")->text(), QStringLiteral("Arquivo HTML:"));
+    EXPECT_EQ(controle<QLabel>(janela.get(), "Label1")->text(), QStringLiteral("Nr.Cópias:"));
+    EXPECT_EQ(controle<QCheckBox>(janela.get(), "chkEscolheImpressora")->text(), QStringLiteral("Escolher Impressora"));
+    EXPECT_EQ(navegador->url(), QUrl::fromLocalFile(relatorio().ArquivoHTML));
+    EXPECT_EQ(textoExibido(navegador, QStringLiteral("JOSÉ")), QStringLiteral("AÇÃO\u00a0JOSÉ"));
+    EXPECT_EQ(navegador->title(), QStringLiteral("Relatório"));
+}
+
+TEST_F(Visualizador, NaoExecutaScripts)
+{
+    abre(QStringLiteral("<HTML><BODY><P id='p'>original</P>"
+                        "<SCRIPT>document.getElementById('p').textContent = 'alterado';</SCRIPT></BODY></HTML>"));
+    EXPECT_EQ(textoExibido(navegador, QStringLiteral("original")), QStringLiteral("original"));
+}
+
+TEST(SoArquivosLocais, DeixaPassarSoArquivosDoDisco)
+{
+    EXPECT_TRUE(SoArquivosLocais::Permitido(QUrl::fromLocalFile(QStringLiteral("/tmp/pantoro.html"))));
+    EXPECT_TRUE(SoArquivosLocais::Permitido(QUrl(QStringLiteral("data:text/plain,x"))));
+    EXPECT_FALSE(SoArquivosLocais::Permitido(QUrl(QStringLiteral("http://example.com/logo.png"))));
+    EXPECT_FALSE(SoArquivosLocais::Permitido(QUrl(QStringLiteral("https://example.com/"))));
+    EXPECT_FALSE(SoArquivosLocais::Permitido(QUrl(QStringLiteral("ftp://example.com/a"))));
+}
+
+// The copy count as typed, the page set-up box, and the printer commands that follow.
+struct CasoCopias {
+    const char* nome;
+    const char* copias;
+    bool escolheImpressora;
+    QStringList comandos;
+};
+
+class Copias : public Visualizador, public ::testing::WithParamInterface<CasoCopias> {};
+
+TEST_P(Copias, UmaPassagemPorCopiaEAvisoNoFim)
+{
+    abre(RelatorioComAcentos);
+    imprime(QString::fromUtf8(GetParam().copias), GetParam().escolheImpressora);
+    EXPECT_EQ(impressora->comandos, GetParam().comandos);
+    ASSERT_EQ(caixa->mensagens.size(), 1);
+    EXPECT_EQ(caixa->mensagens[0].prompt, QStringLiteral("Impressão Encerrada"));
+    EXPECT_EQ(caixa->mensagens[0].icone, IconeMensagem::Informacao);
+    EXPECT_EQ(caixa->mensagens[0].titulo, TituloPrograma());
+}
+
+const QStringList DuasImpressoes{QStringLiteral("print"), QStringLiteral("print")};
+const QStringList DuasConfiguracoes{QStringLiteral("pagesetup"), QStringLiteral("pagesetup")};
+
+INSTANTIATE_TEST_SUITE_P(
+    Contagens, Copias,
+    ::testing::Values(CasoCopias{"ZeroNaoImprime", "0", false, {}},
+                      CasoCopias{"ZeroComEscolhaNaoConfigura", "0", true, {}},
+                      CasoCopias{"DuasNaPadrao", "2", false, DuasImpressoes},
+                      CasoCopias{"DuasComEscolhaSoConfiguram", "2", true, DuasConfiguracoes},
+                      CasoCopias{"TextoDepoisDoNumero", "2 cópias", false, DuasImpressoes},
+                      CasoCopias{"TextoDepoisDoNumeroComEscolha", "2 cópias", true, DuasConfiguracoes},
+                      CasoCopias{"FracaoArredondaParaBaixo", "2.5", false, DuasImpressoes},
+                      CasoCopias{"SemNumeroNaoImprime", "duas", false, {}},
+                      CasoCopias{"NegativoNaoImprime", "-3", false, {}}),
+    [](const ::testing::TestParamInfo<CasoCopias>& info) { return std::string(info.param.nome); });
+
+TEST_F(Visualizador, ContagemEnormeELimitadaComAviso)
+{
+    abre(RelatorioComAcentos);
+    imprime(QStringLiteral("1e9"), false);
+    EXPECT_EQ(impressora->comandos.size(), frmHTML_Generico::MaximoDeCopias);
+    ASSERT_EQ(caixa->mensagens.size(), 2);
+    EXPECT_EQ(caixa->mensagens[0].prompt, QStringLiteral("Serão impressas no máximo 99 cópias."));
+    EXPECT_EQ(caixa->mensagens[1].prompt, QStringLiteral("Impressão Encerrada"));
+}
+
+TEST_F(Visualizador, EmailNaoEstaHabilitado)
+{
+    abre(RelatorioComAcentos);
+    QTest::mouseClick(controle<QToolButton>(janela.get(), "cmdEnviarEmail"), Qt::LeftButton);
+    ASSERT_EQ(caixa->mensagens.size(), 1);
+    EXPECT_EQ(caixa->mensagens[0].prompt, QStringLiteral("Esta função não está habilitada!"));
+    EXPECT_EQ(caixa->mensagens[0].titulo, TituloRelease());
+    EXPECT_EQ(caixa->mensagens[0].icone, IconeMensagem::Informacao);
+    EXPECT_TRUE(impressora->comandos.isEmpty());
+}
+
+TEST_F(Visualizador, SemImpressoraInstaladaDizOQueFalta)
+{
+    if (!QPrinterInfo::defaultPrinter().isNull())
+        GTEST_SKIP() << "this machine has a default printer";
+    InstalaImpressora(std::make_shared<ImpressoraQt>());
+    abre(RelatorioComAcentos);
+    imprime(QStringLiteral("2"), false);
+    ASSERT_EQ(caixa->mensagens.size(), 1);
+    EXPECT_TRUE(caixa->mensagens[0].prompt.startsWith(QStringLiteral("Nenhuma impressora padrão está instalada")));
+    EXPECT_EQ(caixa->mensagens[0].icone, IconeMensagem::Critico);
+    EXPECT_EQ(caixa->mensagens[0].titulo, TituloRelease());
+    EXPECT_TRUE(janela->isVisible());
+}
+
+}  // namespace
