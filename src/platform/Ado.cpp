@@ -207,6 +207,8 @@ void Connection::Open(Backend backend, const QString& connectionString, const QS
         driver = QStringLiteral("QSQLITE");
         banco = connectionString.trimmed();
         opcoes = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(segundos * 1000);
+        if (Mode == adModeRead)
+            opcoes += QStringLiteral(";QSQLITE_OPEN_READONLY");
         break;
     case Backend::Firebird: {
         const ConexaoFirebird firebird = LerConexaoFirebird(connectionString);

@@ -23,6 +23,8 @@ constexpr int adLockBatchOptimistic = 4;
 constexpr long adOptionUnspecified = -1;
 constexpr int adStateClosed = 0;
 constexpr int adStateOpen = 1;
+constexpr int adModeRead = 1;
+constexpr int adModeReadWrite = 3;
 
 // Error numbers of the ADO objects (besides those of VbError.h).
 constexpr long adErroNaConsulta = -2147217900;  // the server refused the statement
@@ -62,6 +64,9 @@ public:
     // Seconds, read at Open: ODBC's login time-out, SQLite's wait on a busy
     // file; Firebird's client has its own.
     int ConnectionTimeout = 15;  // ADO's default
+    // Read at Open. The program only reads, so adModeRead is the default
+    // here: SQLite opens the file read-only and refuses every write.
+    int Mode = adModeRead;
 
     // Runs one statement (after the dialect) and reads every row. Counts it
     // in `contador` and calls its hook with the program's text first.

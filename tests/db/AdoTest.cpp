@@ -123,6 +123,16 @@ TEST(ConnectionTest, EstadoFechamentoENomesUnicos)
     EXPECT_EQ(rs.Fields("N"), Variant::Long(0));
 }
 
+TEST(ConnectionTest, SomenteLeituraPorPadraoNoSqlite)
+{
+    BancoDeTeste banco;
+    Connection leitura;
+    leitura.Open(Backend::Sqlite, banco.stringDeConexao());
+    EXPECT_EQ(leitura.Executa("select count(*) from empr").linhas.size(), 1);
+    EXPECT_EQ(numeroDoErro([&] { leitura.Executa("insert into empr (idempr) values (1)"); }), adErroNaConsulta);
+    banco.executa("insert into empr (idempr) values (2)");  // the fixture's connection writes
+}
+
 TEST(ConnectionTest, CadaConexaoTemSeuNomeEOLiberaAoSair)
 {
     BancoDeTeste banco;

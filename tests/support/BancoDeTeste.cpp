@@ -37,21 +37,33 @@ BancoDeTeste::BancoDeTeste(Backend backend) : backend_(backend)
     else
         throw std::runtime_error("BancoDeTeste creates SQLite and Firebird databases only");
 
-    ambiente().conexao = std::make_unique<Connection>();
-    conexao_ = ambiente().conexao.get();
-    conexao_->Open(backend_, stringDeConexao_, QString(), QString(), adOptionUnspecified);
-    if (backend_ == Backend::Sqlite) {
-        executa(QStringLiteral("PRAGMA synchronous = OFF"));
-        executaScript(leArquivo(QStringLiteral(PANTORO_DB_DIR "/schema-sqlite.sql")));
-    } else {
-        executaScript(leArquivo(QStringLiteral(PANTORO_DB_DIR "/schema-firebird.sql")));
+    try {
+        ambiente().conexao = std::make_unique<Connection>();
+        conexao_ = ambiente().conexao.get();
+        conexao_->Mode = adModeReadWrite;  // the fixture writes the schema and the rows
+        conexao_->Open(backend_, stringDeConexao_, QString(), QString(), adOptionUnspecified);
+        if (backend_ == Backend::Sqlite) {
+            executa(QStringLiteral("PRAGMA synchronous = OFF"));
+            executaScript(leArquivo(QStringLiteral(PANTORO_DB_DIR "/schema-sqlite.sql")));
+        } else {
+            executaScript(leArquivo(QStringLiteral(PANTORO_DB_DIR "/schema-firebird.sql")));
+        }
+    } catch (...) {
+        libera();  // no destructor runs after a throwing constructor
+        throw;
     }
 }
 
 BancoDeTeste::~BancoDeTeste()
 {
-    if (ambiente().conexao.get() == conexao_)
+    libera();
+}
+
+void BancoDeTeste::libera()
+{
+    if (conexao_ && ambiente().conexao.get() == conexao_)
         ambiente().conexao.reset();
+    conexao_ = nullptr;
     if (!arquivoFirebird_.isEmpty())
         QFile::remove(arquivoFirebird_);
 }

@@ -58,6 +58,7 @@ public:
 private:
     void criaSqlite();
     void criaFirebird();
+    void libera();  // the shared connection and the Firebird file
     static void rodaFerramenta(const QProcessEnvironment& ambiente, const QString& programa,
                                const QStringList& argumentos, const QString& entrada);
 
