@@ -5,6 +5,7 @@
 #include "report/RelatorioDetalhado.h"
 #include "report/RelatorioEntregaVertical.h"
 #include "report/RelatorioPA.h"
+#include "report/RelatorioRapido.h"
 #include "report/RelatorioStandard.h"
 #include "platform/Ado.h"
 #include "platform/Conversions.h"
@@ -43,8 +44,10 @@ QString colunaDaData(DataRelatorio data)
     return QStringLiteral("DATA_FECH");
 }
 
-std::unique_ptr<PassosRelatorio> passosDoLayout(const ExecucaoRelatorio& execucao)
+std::unique_ptr<PassosRelatorio> passosDoLayout(const ExecucaoRelatorio& execucao, MotorRelatorio motor)
 {
+    if (motor == MotorRelatorio::Rapido)
+        return PassosRapidos(execucao);
     switch (execucao.filtro.layout) {
     case LayoutRelatorio::Standard:
         return std::make_unique<PassosStandard>(execucao);
@@ -76,8 +79,7 @@ VariaveisRelatorio& relatorio()
     return variaveis;
 }
 
-// Both engines run the per-row algorithm until the set-based one exists.
-ResultadoRelatorio ExecutaRelatorio(const FiltroRelatorio& filtroDoForm, MotorRelatorio /*motor*/,
+ResultadoRelatorio ExecutaRelatorio(const FiltroRelatorio& filtroDoForm, MotorRelatorio motor,
                                     const GanchosRelatorio& ganchos)
 {
     ResultadoRelatorio resultado;
@@ -124,7 +126,7 @@ ResultadoRelatorio ExecutaRelatorio(const FiltroRelatorio& filtroDoForm, MotorRe
         ApagaArquivo(execucao.arquivo);
 
     execucao.colunaData = colunaDaData(filtro.data);
-    const std::unique_ptr<PassosRelatorio> passos = passosDoLayout(execucao);
+    const std::unique_ptr<PassosRelatorio> passos = passosDoLayout(execucao, motor);
     execucao.Escreve(passos->PaginaInicial());
     passos->Prepara();
 

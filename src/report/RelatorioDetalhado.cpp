@@ -37,7 +37,9 @@ QString linhaTotal(const QString& rotulo, bool comStatus, double total)
     return texto + Celula(10, Alinha::Direita, valor(Variant::Double(total))) + QStringLiteral("</TR>");
 }
 
-ItemPedido leItem(const Recordset& rs)
+}  // namespace
+
+ItemPedido LeItemPedido(const Recordset& rs)
 {
     ItemPedido item;
     item.codigo = rs.Fields(QStringLiteral("codi_prod"));
@@ -50,8 +52,6 @@ ItemPedido leItem(const Recordset& rs)
     item.total = rs.Fields(QStringLiteral("VALO_TOTA"));
     return item;
 }
-
-}  // namespace
 
 QString BlocoPedido(VarianteDetalhada variante, int tamanhoFonte, const CabecalhoPedido& pedido)
 {
@@ -145,7 +145,7 @@ void PassosDetalhado::Linha(const Recordset& rs)
     execucao_.Escreve(entrega ? ColunasItensEntrega(tamanho_) : ColunasItensDeta());
     double totalPedido = 0;
     for (; !itens.Eof(); itens.MoveNext()) {
-        const ItemPedido item = leItem(itens);
+        const ItemPedido item = LeItemPedido(itens);
         execucao_.Escreve(LinhaItem(variante_, tamanho_, ModeloComStatus(), item));
         // A line without a total adds nothing.
         if (!item.total.IsNull())

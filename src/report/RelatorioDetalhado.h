@@ -24,6 +24,9 @@ struct ItemPedido {
     Variant unitario, desconto, liquido, qtde, total;
 };
 
+// One item line of a recordset with the item query's columns (codi_prod,
+// Desc_PROD, Status_PROD, VALO_UNIT, VALO_DECT, VALO_LIQU, Qtde, VALO_TOTA).
+ItemPedido LeItemPedido(const Recordset& rs);
 // The order's two-row table, closed.
 QString BlocoPedido(VarianteDetalhada variante, int tamanhoFonte, const CabecalhoPedido& pedido);
 QString LinhaItem(VarianteDetalhada variante, int tamanhoFonte, bool comStatus, const ItemPedido& item);

@@ -14,7 +14,6 @@
 namespace {
 
 const std::array<const char*, 5> RotulosSubGrupo{"1-NANICA", "2-PRATA", "3-OURO", "4-MACA", "5-TERRA"};
-const std::array<const char*, 4> Status{"", "Verde", "Madura", "Colorida"};
 
 constexpr int ColunaCodigo = 1;
 constexpr int ColunaQtde = 2;
@@ -26,7 +25,7 @@ QString celulasStatus(const PedidoVertical& pedido, int status)
     QString texto;
     for (const auto& coluna : pedido.quantidades)
         texto += Celula(10, Alinha::Esquerda,
-                        NumeroGeral(coluna[status]) + QStringLiteral(" - ") + QLatin1String(Status[status]));
+                        NumeroGeral(coluna[status]) + QStringLiteral(" - ") + QLatin1String(StatusEntrega[status]));
     return texto + QStringLiteral("</TR>");
 }
 
@@ -147,9 +146,9 @@ void PassosEntregaVertical::Linha(const Recordset& rs)
     pedido.entrega = rs.Fields(QStringLiteral("DATA_REAL_ENTG"));
     pedido.cliente = NomeClientePedido(rs.Fields(QStringLiteral("idClie")));
     for (size_t coluna = 0; coluna < SubGruposEntrega.size(); ++coluna)
-        for (size_t status = 0; status < Status.size(); ++status)
+        for (size_t status = 0; status < StatusEntrega.size(); ++status)
             pedido.quantidades[coluna][status] =
-                QtdeItensSubGrupo(id, SubGruposEntrega[coluna], QLatin1String(Status[status]));
+                QtdeItensSubGrupo(id, SubGruposEntrega[coluna], QLatin1String(StatusEntrega[status]));
     // The totals are 16-bit, as the quantities: past 32767 the run stops
     // with an overflow error.
     for (size_t coluna = 0; coluna < totais_.size(); ++coluna)

@@ -17,6 +17,9 @@ class FlexGrid;
 // Sub-group ids in column order: the labels number the columns, so
 // "2-PRATA" shows sub-group 4 and "4-MACA" sub-group 2.
 constexpr std::array<int32_t, 5> SubGruposEntrega{1, 4, 3, 2, 5};
+// The statuses asked per sub-group: empty text for every status, then the
+// three status rows.
+constexpr std::array<const char*, 4> StatusEntrega{"", "Verde", "Madura", "Colorida"};
 
 struct PedidoVertical {
     Variant data, numero, entrega;  // data_pedi, nume_pedi, DATA_REAL_ENTG

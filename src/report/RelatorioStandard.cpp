@@ -15,15 +15,14 @@ QString valor(double numero)
     return Format(Variant::Double(numero), QStringLiteral("###0.00"));
 }
 
-// A null header discount counts as none.
-double descontoCabecalho(const Variant& numeroPedido)
+}  // namespace
+
+double DescontoCabecalho(const Variant& numeroPedido)
 {
     QString numero = ParaTexto(numeroPedido);
     const Variant desconto = DescontoPedido(numero);
     return desconto.IsNull() ? 0 : CDbl(desconto);
 }
-
-}  // namespace
 
 void SomasStandard::Acrescenta(const PedidoStandard& pedido)
 {
@@ -81,12 +80,12 @@ void PassosStandard::Linha(const Recordset& rs)
     pedido.qtde = TotalQtdePedido(id, marca);
     const double totalItens = TotalValorPedido(id, marca);
     const double descontoItens = TotalDescontoPedido(id, marca);
-    const double descontoPedido = descontoCabecalho(numero);
+    const double descontoPedido = DescontoCabecalho(numero);
     // The item and header discounts are asked again where the gross total
     // and the discount column use them: the per-row engine keeps the
     // queries of each row as they always were.
     pedido.bruto = totalItens + TotalDescontoPedido(id, marca);
-    pedido.descontos = descontoCabecalho(numero) + descontoItens;
+    pedido.descontos = DescontoCabecalho(numero) + descontoItens;
     pedido.liquido = totalItens - descontoPedido;
     pedido.cliente = NomeClientePedido(rs.Fields(QStringLiteral("idClie")));
     pedido.vendedor = VendedorPedido(rs.Fields(QStringLiteral("idvend")));

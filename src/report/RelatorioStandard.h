@@ -28,6 +28,8 @@ struct SomasStandard {
 };
 
 QString LinhaPedidoStandard(const PedidoStandard& pedido);
+// The header discount of an order number (DescontoPedido); a null one counts as none.
+double DescontoCabecalho(const Variant& numeroPedido);
 QString TotalStandard(const SomasStandard& somas);
 
 class PassosStandard : public PassosRelatorio {

@@ -1,0 +1,277 @@
+#include "ConsultasRapidas.h"
+
+#include "report/ConsultasRelatorio.h"
+#include "report/ExecucaoRelatorio.h"
+#include "report/RelatorioAgrupaProd.h"
+#include "report/RelatorioEntregaVertical.h"
+#include "platform/Conversions.h"
+#include "shared/TextoSql.h"
+#include "startup/Ambiente.h"
+
+namespace {
+
+// "IN (SELECT pedi_veds.<coluna> FROM ... WHERE ...)": the listed orders,
+// the conditions upper-cased as the order list is sent.
+QString dosPedidosListados(const QString& coluna, const QString& condicoes)
+{
+    return QStringLiteral("IN (SELECT pedi_veds.") + coluna + QStringLiteral(" ") + UCase(condicoes)
+        + QStringLiteral(") ");
+}
+
+// A whole number between `minimo` and `maximo` gives 0, anything else 1; null
+// gives 0. The CAST is reached only inside the range, where no server can
+// overflow it.
+QString foraDosInteiros(const QString& coluna, const QString& minimo, const QString& maximo)
+{
+    return QStringLiteral("CASE WHEN ") + coluna + QStringLiteral(" IS NULL THEN 0 WHEN ") + coluna
+        + QStringLiteral(" < ") + minimo + QStringLiteral(" OR ") + coluna + QStringLiteral(" > ") + maximo
+        + QStringLiteral(" THEN 1 WHEN ") + coluna + QStringLiteral(" = CAST(") + coluna
+        + QStringLiteral(" AS INTEGER) THEN 0 ELSE 1 END");
+}
+
+// The status row of a line: the same comparison QtdeItensSubGrupo sends.
+QString situacaoDaLinha()
+{
+    QString texto = QStringLiteral("CASE");
+    for (size_t status = 1; status < StatusEntrega.size(); ++status)
+        texto += QStringLiteral(" WHEN pedi_veds_deta.status_prod = '") + UCase(QLatin1String(StatusEntrega[status]))
+            + QStringLiteral("' THEN ") + QString::number(status);
+    return texto + QStringLiteral(" ELSE 0 END");
+}
+
+QString listaSubGrupos()
+{
+    QStringList ids;
+    for (int32_t id : SubGruposEntrega)
+        ids << QString::number(id);
+    return ids.join(QStringLiteral(", "));
+}
+
+double numeroOuZero(const Variant& valor)
+{
+    return valor.IsNull() ? 0 : CDbl(valor);
+}
+
+}  // namespace
+
+QString ExpressaoIncomum(const QString& coluna)
+{
+    return foraDosInteiros(coluna, QStringLiteral("0"), QStringLiteral("32767"));
+}
+
+LinhasPorPedido NomesDosPedidos(const QString& condicoes)
+{
+    // The order list joins the customer's person already: its name is the
+    // one NomeCliente finds (clie and pess are keyed by their ids).
+    return LinhasPorPedido(AbreConsulta(
+        QStringLiteral("SELECT pedi_veds.idpedi_veds AS pedido, pess.nome_pess AS nome_cliente, "
+                       "(SELECT pvend.nome_conh FROM vend vd, pess pvend WHERE pvend.idpess = vd.idpess "
+                       "AND vd.idvend = pedi_veds.idvend) AS nome_vendedor ")
+        + UCase(condicoes) + QStringLiteral("ORDER BY pedi_veds.idpedi_veds")));
+}
+
+void LinhasPorPedido::ParaCada(int32_t pedido, const std::function<void(const Recordset&)>& linha)
+{
+    const QString coluna = QStringLiteral("pedido");
+    while (rs_.State() == adStateOpen && !rs_.Eof()) {
+        const int32_t atual = CLng(rs_.Fields(coluna));
+        if (atual > pedido)
+            return;
+        if (atual == pedido)
+            linha(rs_);
+        rs_.MoveNext();
+    }
+}
+
+LinhasPorPedido ItensDasSomas(const QString& condicoes, int32_t idMarca)
+{
+    QString sql = QStringLiteral("SELECT pedi_veds_deta.idpedi_veds AS pedido, pedi_veds_deta.QTDE, "
+                                 "pedi_veds_deta.VALO_TOTA, pedi_veds_deta.VALO_DECT FROM pedi_veds_deta "
+                                 "WHERE pedi_veds_deta.idpedi_veds ")
+        + dosPedidosListados(QStringLiteral("idpedi_veds"), condicoes);
+    // IdMarcaProduto: a product without a brand, or no product, is brand 0.
+    if (idMarca >= 1)
+        sql += QStringLiteral("AND (SELECT prod.idmarc FROM prod WHERE prod.idprod = pedi_veds_deta.idprod) = ")
+            + QString::number(idMarca) + QStringLiteral(" ");
+    sql += QStringLiteral("ORDER BY pedi_veds_deta.idpedi_veds, pedi_veds_deta.idpedi_veds_deta");
+    return LinhasPorPedido(AbreConsulta(sql));
+}
+
+QHash<QString, DescontoDoNumero> DescontosPorNumero(const QString& condicoes)
+{
+    const QString sql = QStringLiteral("SELECT pdesc.nume_pedi AS numero, COUNT(*) AS pedidos, "
+                                       "MAX(pdesc.VALO_DECT) AS valor FROM pedi_veds pdesc WHERE pdesc.nume_pedi ")
+        + dosPedidosListados(QStringLiteral("nume_pedi"), condicoes) + QStringLiteral("GROUP BY pdesc.nume_pedi");
+    QHash<QString, DescontoDoNumero> descontos;
+    Recordset rs = AbreConsulta(sql);
+    for (; !rs.Eof(); rs.MoveNext()) {
+        DescontoDoNumero desconto;
+        desconto.pedidos = CLng(rs.Fields(QStringLiteral("pedidos")));
+        desconto.valor = rs.Fields(QStringLiteral("valor"));
+        descontos.insert(ParaTexto(rs.Fields(QStringLiteral("numero"))), desconto);
+    }
+    rs.Close();
+    return descontos;
+}
+
+LinhasPorPedido ItensDetalhados(const QString& condicoes)
+{
+    // The per-order item query's columns, so the lines read the same values.
+    const QString sql = QStringLiteral("SELECT pedi_veds_deta.*, prod.idprod, prod.codi_prod, prod.desc_prod, "
+                                       "pedi_veds_deta.idpedi_veds AS pedido FROM pedi_veds_deta, prod "
+                                       "WHERE pedi_veds_deta.idprod = prod.idprod "
+                                       "AND pedi_veds_deta.data_desa is null AND pedi_veds_deta.idpedi_veds ")
+        + dosPedidosListados(QStringLiteral("idpedi_veds"), condicoes)
+        + QStringLiteral("ORDER BY pedi_veds_deta.idpedi_veds, pedi_veds_deta.idpedi_veds_deta");
+    return LinhasPorPedido(AbreConsulta(sql));
+}
+
+LinhasPorPedido QuantidadesSubGrupo(const QString& condicoes)
+{
+    const QString linhas = QStringLiteral("SELECT pedi_veds_deta.idpedi_veds AS pedido, prod.IDSUB0_GRUP AS subgrupo, ")
+        + situacaoDaLinha() + QStringLiteral(" AS situacao, pedi_veds_deta.QTDE AS qtde, ")
+        + ExpressaoIncomum(QStringLiteral("pedi_veds_deta.QTDE"))
+        + QStringLiteral(" AS incomum FROM pedi_veds_deta, prod WHERE pedi_veds_deta.idprod = prod.idprod "
+                         "AND pedi_veds_deta.data_desa is null AND prod.IDSUB0_GRUP IN (")
+        + listaSubGrupos() + QStringLiteral(") AND pedi_veds_deta.idpedi_veds ")
+        + dosPedidosListados(QStringLiteral("idpedi_veds"), condicoes);
+    const QString sql = QStringLiteral("SELECT linhas.pedido, linhas.subgrupo, linhas.situacao, SUM(linhas.qtde) AS qtde, "
+                                       "SUM(linhas.incomum) AS incomuns FROM (")
+        + linhas
+        + QStringLiteral(") linhas GROUP BY linhas.pedido, linhas.subgrupo, linhas.situacao ORDER BY linhas.pedido");
+    return LinhasPorPedido(AbreConsulta(sql));
+}
+
+QHash<QString, ProdutoDoCodigo> ProdutosPorCodigo()
+{
+    // IdProduto compares the code as it is, null read as empty text.
+    const QString sql = QStringLiteral("SELECT grade.idprod AS produto, COUNT(achado.idprod) AS achados, "
+                                       "MIN(achado.idprod) AS primeiro FROM prod grade LEFT JOIN prod achado "
+                                       "ON achado.codi_prod = COALESCE(grade.codi_prod, '') "
+                                       "WHERE grade.data_desa is null GROUP BY grade.idprod");
+    QHash<QString, ProdutoDoCodigo> produtos;
+    Recordset rs = AbreConsultaMaiuscula(sql);
+    for (; !rs.Eof(); rs.MoveNext()) {
+        ProdutoDoCodigo produto;
+        produto.achados = CLng(rs.Fields(QStringLiteral("achados")));
+        if (produto.achados == 1)
+            produto.idProduto = CLng(rs.Fields(QStringLiteral("primeiro")));
+        produtos.insert(ParaTexto(rs.Fields(QStringLiteral("produto"))), produto);
+    }
+    rs.Close();
+    return produtos;
+}
+
+namespace {
+
+// Per line of the listed orders (deactivated lines too, products that exist):
+// order, product, the quantity when whole ("regular") and the "incomum" mark.
+QString linhasDosProdutos(const QString& condicoes)
+{
+    const QString incomum = ExpressaoIncomum(QStringLiteral("pedi_veds_deta.QTDE"));
+    return QStringLiteral("SELECT pedi_veds_deta.idpedi_veds AS pedido, pedi_veds_deta.idprod AS produto, CASE WHEN ")
+        + incomum + QStringLiteral(" = 0 THEN pedi_veds_deta.QTDE END AS regular, ") + incomum
+        + QStringLiteral(" AS incomum FROM pedi_veds_deta, prod WHERE pedi_veds_deta.idprod = prod.idprod "
+                         "AND pedi_veds_deta.idpedi_veds ")
+        + dosPedidosListados(QStringLiteral("idpedi_veds"), condicoes);
+}
+
+}  // namespace
+
+QHash<int32_t, double> QuantidadesPorProduto(const QString& condicoes)
+{
+    const QString sql = QStringLiteral("SELECT linhas.produto, SUM(linhas.regular) AS regular FROM (")
+        + linhasDosProdutos(condicoes) + QStringLiteral(") linhas GROUP BY linhas.produto");
+    QHash<int32_t, double> quantidades;
+    Recordset rs = AbreConsulta(sql);
+    for (; !rs.Eof(); rs.MoveNext())
+        quantidades.insert(CLng(rs.Fields(QStringLiteral("produto"))),
+                           numeroOuZero(rs.Fields(QStringLiteral("regular"))));
+    rs.Close();
+    return quantidades;
+}
+
+QVector<ParIncomum> ParesIncomuns(const QString& condicoes)
+{
+    const QString sql = QStringLiteral("SELECT linhas.pedido, linhas.produto, SUM(linhas.regular) AS regular, "
+                                       "SUM(linhas.incomum) AS incomuns FROM (")
+        + linhasDosProdutos(condicoes)
+        + QStringLiteral(") linhas GROUP BY linhas.pedido, linhas.produto "
+                         "HAVING SUM(linhas.incomum) > 0 OR SUM(linhas.regular) > 32767");
+    QVector<ParIncomum> pares;
+    Recordset rs = AbreConsulta(sql);
+    for (; !rs.Eof(); rs.MoveNext()) {
+        ParIncomum par;
+        par.pedido = CLng(rs.Fields(QStringLiteral("pedido")));
+        par.produto = CLng(rs.Fields(QStringLiteral("produto")));
+        par.regular = numeroOuZero(rs.Fields(QStringLiteral("regular")));
+        par.incomum = CDbl(rs.Fields(QStringLiteral("incomuns"))) > 0;
+        pares << par;
+    }
+    rs.Close();
+    return pares;
+}
+
+qint64 ChaveInstante(const QDateTime& instante)
+{
+    return instante.date().toJulianDay() * 86400000 + instante.time().msecsSinceStartOfDay();
+}
+
+QHash<qint64, FigurasDoDia> FigurasPorDia(const ExecucaoRelatorio& execucao, const QString& idVendedor)
+{
+    // The conditions of PAVendedorDia over the whole period: every company,
+    // active orders, the salesperson when one is given.
+    QString fim = IntervaloDatas(execucao, QStringLiteral("') "));
+    const QString id = Trim(idVendedor);
+    if (!id.isEmpty())
+        fim += QStringLiteral("and pedi_veds.idvend = '") + DobraAspas(id) + QStringLiteral("' ");
+    fim += QStringLiteral("AND (pedi_veds.data_desa is null) GROUP BY pedi_veds.data_pedi");
+
+    QHash<qint64, FigurasDoDia> dias;
+    Recordset pedidos = AbreConsulta(
+        QStringLiteral("SELECT pedi_veds.data_pedi, COUNT(*) AS pedidos FROM pedi_veds WHERE (") + fim);
+    for (; !pedidos.Eof(); pedidos.MoveNext()) {
+        const Variant dia = pedidos.Fields(QStringLiteral("data_pedi"));
+        if (dia.IsDate())
+            dias[ChaveInstante(dia.date())].pedidos = CLng(pedidos.Fields(QStringLiteral("pedidos")));
+    }
+    pedidos.Close();
+
+    const QString fracao = foraDosInteiros(QStringLiteral("pedi_veds_deta.QTDE"), QStringLiteral("-1000000000"),
+                                           QStringLiteral("1000000000"));
+    Recordset itens = AbreConsulta(
+        QStringLiteral("SELECT pedi_veds.data_pedi, SUM(pedi_veds_deta.QTDE) AS itens, SUM(") + fracao
+        + QStringLiteral(") AS fracoes FROM pedi_veds, pedi_veds_deta "
+                         "WHERE pedi_veds.idpedi_veds = pedi_veds_deta.idpedi_veds AND (")
+        + fim);
+    for (; !itens.Eof(); itens.MoveNext()) {
+        const Variant dia = itens.Fields(QStringLiteral("data_pedi"));
+        if (!dia.IsDate())
+            continue;
+        FigurasDoDia& figuras = dias[ChaveInstante(dia.date())];
+        figuras.comItens = true;
+        figuras.itens = numeroOuZero(itens.Fields(QStringLiteral("itens")));
+        figuras.fracionado = CDbl(itens.Fields(QStringLiteral("fracoes"))) > 0;
+    }
+    itens.Close();
+    return dias;
+}
+
+QHash<QString, DescricaoDoCodigo> DescricoesDoResumo(const ExecucaoRelatorio& execucao)
+{
+    // DescProduto trims the code and compares it as it is, null read as empty text.
+    const QString codigo = QStringLiteral("COALESCE(TRIM(resumo.codi_prod), '')");
+    const QString sql = QStringLiteral("SELECT resumo.codi_prod, (SELECT COUNT(*) FROM prod pdesc WHERE pdesc.codi_prod = ")
+        + codigo + QStringLiteral(") AS achados, (SELECT MAX(pdesc.desc_prod) FROM prod pdesc WHERE pdesc.codi_prod = ")
+        + codigo + QStringLiteral(") AS descricao FROM (") + ConsultaAgrupaProd(execucao) + QStringLiteral(") resumo");
+    QHash<QString, DescricaoDoCodigo> descricoes;
+    Recordset rs = AbreConsulta(sql);
+    for (; !rs.Eof(); rs.MoveNext()) {
+        DescricaoDoCodigo descricao;
+        descricao.achados = CLng(rs.Fields(QStringLiteral("achados")));
+        descricao.descricao = ParaTexto(rs.Fields(QStringLiteral("descricao")));
+        descricoes.insert(ParaTexto(rs.Fields(QStringLiteral("codi_prod"))), descricao);
+    }
+    rs.Close();
+    return descricoes;
+}
