@@ -184,11 +184,11 @@ double Val(const QString& text)
         digits.chop(1);
     if (!algumDigito)
         return 0;
+    // Past the Double range the number reads as infinite (callers that
+    // need a bounded value check it), below it as 0.
     bool ok = false;
     const double value = digits.toDouble(&ok);
-    if (std::isinf(value))
-        erroEstouro();
-    return ok ? value : 0;
+    return ok || std::isinf(value) ? value : 0;
 }
 
 int16_t ArredondaInteiro16(double value)

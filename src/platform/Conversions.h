@@ -13,7 +13,7 @@ QString CStr(const Variant& value);
 // The text a value contributes to a concatenation: Null gives "".
 QString ParaTexto(const Variant& value);
 
-// The leading number of the text; error 6 when it does not fit a Double.
+// The leading number of the text; infinite when it does not fit a Double.
 double Val(const QString& text);
 int16_t CInt(const Variant& value);
 int32_t CLng(const Variant& value);

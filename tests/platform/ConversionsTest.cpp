@@ -84,10 +84,11 @@ TEST(Val, LeONumeroDoInicioSoComPontoEmQualquerLocale)
     }
 }
 
-TEST(Val, NumeroGrandeDemaisEstoura)
+TEST(Val, ForaDaFaixaDoDoubleEInfinitoEOTetoDeQuemChama)
 {
-    EXPECT_EQ(ErroVb([] { Val(QStringLiteral("1e400")); }), vb_error::Overflow);
-    EXPECT_EQ(ErroVb([] { Val(QString(400, u'9')); }), vb_error::Overflow);
+    EXPECT_EQ(Val(QStringLiteral("1e400")), INFINITY);
+    EXPECT_EQ(Val(QStringLiteral("-") + QString(400, u'9')), -INFINITY);
+    EXPECT_EQ(ErroVb([] { CInt(Variant::Double(Val(QStringLiteral("1e400")))); }), vb_error::Overflow);
 }
 
 TEST(CInt, ArredondaMetadeParaOParEVerificaAFaixa)
