@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const QString caminho = QString::fromUtf8(Entrada(data, size));
+    const QString caminho = QString::fromUtf8(Entrada(data, size, k64K));
     try {
         const QString local = CaminhoLocal(caminho);
         const bool driveC = caminho.startsWith(QLatin1String("c:"), Qt::CaseInsensitive);

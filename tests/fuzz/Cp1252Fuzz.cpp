@@ -7,7 +7,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const QByteArray bytes = Entrada(data, size);
+    const QByteArray bytes = Entrada(data, size, kUmMega);
     if (ParaCp1252(DeCp1252(bytes)) != bytes)
         std::abort();
     const QString texto = DecodificaTextoConfig(bytes);

@@ -10,7 +10,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const QString texto = QString::fromUtf8(Entrada(data, size));
+    const QString texto = QString::fromUtf8(Entrada(data, size, k64K));
     const auto lida = LerData(texto);
     if (lida.has_value() != IsDate(texto))
         std::abort();

@@ -4,9 +4,13 @@
 #include <cstddef>
 #include <cstdint>
 
-// The fuzzer's bytes; a first byte 0xFF asks for the rest repeated to about
-// 1 MB, so long lines and long texts are reached without a 1 MB max_len.
-inline QByteArray Entrada(const uint8_t* data, size_t size)
+// Input sizes a first byte 0xFF asks for: the rest of the bytes repeated to
+// about that size, so long texts are reached without a large max_len.
+constexpr qsizetype kUmMega = 1 << 20;
+constexpr qsizetype k64K = 1 << 16;
+
+// The fuzzer's bytes, or their repetition to `longo` bytes (see above).
+inline QByteArray Entrada(const uint8_t* data, size_t size, qsizetype longo)
 {
     QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     if (bytes.isEmpty() || static_cast<unsigned char>(bytes[0]) != 0xFF)
@@ -14,5 +18,5 @@ inline QByteArray Entrada(const uint8_t* data, size_t size)
     const QByteArray padrao = bytes.mid(1);
     if (padrao.isEmpty())
         return padrao;
-    return padrao.repeated(static_cast<qsizetype>((1 << 20) / padrao.size() + 1));
+    return padrao.repeated(longo / padrao.size() + 1);
 }

@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const QByteArray bytes = Entrada(data, size);
+    const QByteArray bytes = Entrada(data, size, kUmMega);
     QFile file(drive->path() + QStringLiteral("/server.ini"));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
         std::abort();

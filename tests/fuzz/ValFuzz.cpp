@@ -9,20 +9,17 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const QString texto = QString::fromUtf8(Entrada(data, size));
+    const QString texto = QString::fromUtf8(Entrada(data, size, k64K));
     for (const char* locale : {"pt_BR", "en_US"}) {
         DefinirLocaleUsuario(QLocale(QString::fromLatin1(locale)));
-        try {
-            const double n = Val(texto);
-            if (!std::isfinite(n))
-                std::abort();
+        const double n = Val(texto);
+        if (std::isnan(n))
+            std::abort();
+        if (std::isfinite(n)) {
             const QString escrito = CStr(Variant::Double(n));
             // CStr keeps 15 significant digits; Val reads only ".".
             const double relido = Val(QString(escrito).replace(SeparadorDecimal(), QStringLiteral(".")));
             if (std::fabs(relido - n) > 1e-14 * std::fabs(n))
-                std::abort();
-        } catch (const VbError& erro) {
-            if (erro.Number() != vb_error::Overflow)
                 std::abort();
         }
         try {
