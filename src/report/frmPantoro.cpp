@@ -103,6 +103,9 @@ void frmPantoro::PreparaFiltros()
         CarregaVendedores(this, QString());
         CarregaTipoCliente(this);
     });
+    // Filled lists leave the boxes empty: an empty box means "all".
+    ui->cboVendedor->setCurrentIndex(-1);
+    ui->cboTipoCli->setCurrentIndex(-1);
     const QString hoje = Format(Variant(Hoje().startOfDay()), QStringLiteral("dd/mm/yyyy"));
     ui->mskDtDe->setText(hoje);
     ui->mskDtAte->setText(hoje);

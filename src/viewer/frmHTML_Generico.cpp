@@ -34,7 +34,7 @@ frmHTML_Generico::frmHTML_Generico(QWidget* parent)
 {
     ui->setupUi(this);
     ui->cmdImprimir->setIcon(QIcon::fromTheme(QStringLiteral("document-print"),
-                                              style()->standardIcon(QStyle::SP_DialogSaveButton)));
+                                              style()->standardIcon(QStyle::SP_FileIcon)));
     ui->cmdEnviarEmail->setIcon(QIcon::fromTheme(QStringLiteral("mail-send"),
                                                  style()->standardIcon(QStyle::SP_ArrowForward)));
     connect(ui->cmdImprimir, &QToolButton::clicked, this, &frmHTML_Generico::cmdImprimir_Click);

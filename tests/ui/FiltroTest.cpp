@@ -95,6 +95,9 @@ TEST_F(FormularioFiltro, CarregaComOsPadroesDaJanela)
     EXPECT_EQ(ambiente().NomeTela, QStringLiteral("frmPantoro"));
     EXPECT_EQ(itens(ctl<QComboBox>("cboVendedor")), QStringList{QStringLiteral("ANA")});
     EXPECT_EQ(itens(ctl<QComboBox>("cboTipoCli")), (QStringList{QStringLiteral("ATACADO"), QStringLiteral("VAREJO")}));
+    // Filled, the two lists still start with an empty box: no filter.
+    EXPECT_EQ(ctl<QComboBox>("cboVendedor")->currentText(), QString());
+    EXPECT_EQ(ctl<QComboBox>("cboTipoCli")->currentText(), QString());
     EXPECT_EQ(ctl<QComboBox>("cboMarca")->count(), 0);
     EXPECT_EQ(ctl<QComboBox>("cboCliente")->count(), 0);
     EXPECT_EQ(ctl<QLabel>("lblTituloJanela")->text(), QStringLiteral("Relatório de Pedidos"));

@@ -1,0 +1,114 @@
+#include "JanelasDeTeste.h"
+
+#include "platform/Clock.h"
+#include "platform/Format.h"
+#include "platform/VbError.h"
+#include "report/frmPantoro.h"
+#include "startup/Ambiente.h"
+#include "startup/InstalacaoDemo.h"
+#include "viewer/frmHTML_Generico.h"
+
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWebEngineView>
+
+namespace {
+
+// The program on the demo installation, as a user sees it: the filter form,
+// then the viewer on each of the six layouts over the last three months.
+// The pictures go to PANTORO_CAPTURAS (scripts/screenshots.sh sets it), else
+// to a temporary folder that the test removes.
+class CapturaDeTelas : public JanelasDeTeste {
+protected:
+    void SetUp() override
+    {
+        JanelasDeTeste::SetUp();
+        const QString destino = qEnvironmentVariable("PANTORO_CAPTURAS");
+        pastaCapturas = destino.isEmpty() ? temporaria.filePath(QStringLiteral("capturas")) : destino;
+        ASSERT_TRUE(QDir().mkpath(pastaCapturas));
+        driveAnterior = qgetenv("PANTORO_DRIVE_C");
+        PreparaInstalacaoDemo(temporaria.filePath(QStringLiteral("demo")));
+    }
+
+    void TearDown() override
+    {
+        janela.reset();
+        FechaConexao(QString());
+        ambiente() = Ambiente{};
+        qputenv("PANTORO_DRIVE_C", driveAnterior);
+        JanelasDeTeste::TearDown();
+    }
+
+    void salva(QWidget* alvo, const QString& nome) const
+    {
+        const QString arquivo = QDir(pastaCapturas).filePath(nome + QStringLiteral(".png"));
+        EXPECT_TRUE(alvo->grab().save(arquivo)) << arquivo.toStdString();
+    }
+
+    QString mensagens() const
+    {
+        QStringList textos;
+        for (const Mensagem& mensagem : caixa->mensagens)
+            textos << mensagem.titulo + QStringLiteral(": ") + mensagem.prompt;
+        return textos.join(u'\n');
+    }
+
+    QTemporaryDir temporaria;
+    QString pastaCapturas;
+    QByteArray driveAnterior;
+    std::unique_ptr<frmPantoro> janela;
+};
+
+struct Layout {
+    const char* opcao;
+    const char* arquivo;
+};
+
+TEST_F(CapturaDeTelas, FiltroEOsSeisRelatoriosDaDemo)
+{
+    janela = std::make_unique<frmPantoro>();
+    try {
+        janela->Carregar(QStringLiteral("1^1^PRD^"));
+    } catch (const FimDoPrograma&) {
+        FAIL() << "start-up ended: " << mensagens().toStdString();
+    }
+    janela->resize(janela->sizeHint());
+    mostraAtiva(janela.get());
+    const QString inicio = Format(Variant(Hoje().addMonths(-3).startOfDay()), QStringLiteral("dd/mm/yyyy"));
+    controle<QLineEdit>(janela.get(), "mskDtDe")->setText(inicio);
+    salva(janela.get(), QStringLiteral("filtro"));
+
+    const Layout layouts[] = {
+        {"opRelStandard", "relatorio-standard"},
+        {"opRelPA", "relatorio-pa"},
+        {"opRelDeta", "relatorio-detalhado"},
+        {"opRelDetaSemVal", "relatorio-entrega"},
+        {"opRelDetaSemValVertical", "relatorio-entrega-vertical"},
+        {"opRelAgrupaProd", "relatorio-agrupamento"},
+    };
+    for (const Layout& layout : layouts) {
+        QTest::mouseClick(controle<QRadioButton>(janela.get(), layout.opcao), Qt::LeftButton);
+        if (QLatin1String(layout.opcao) == QLatin1String("opRelDetaSemVal"))
+            salva(janela.get(), QStringLiteral("filtro-entrega"));
+        bool mostrou = false;
+        const auto espera = aoAbrirModal([&](QWidget* modal) {
+            auto* visualizador = qobject_cast<frmHTML_Generico*>(modal);
+            ASSERT_NE(visualizador, nullptr);
+            auto* navegador = controle<QWebEngineView>(visualizador, "WebBrowser1");
+            // Every layout's page starts with the emission time.
+            const QString cabecalho = QStringLiteral("Emissão:");
+            mostrou = textoExibido(navegador, cabecalho).contains(cabecalho);
+            QTest::qWait(300);  // the first frame reaches the screen
+            salva(visualizador, QString::fromLatin1(layout.arquivo));
+        });
+        QTest::mouseClick(controle<QPushButton>(janela.get(), "cmdImprimir"), Qt::LeftButton);
+        EXPECT_TRUE(mostrou) << layout.opcao;
+    }
+    EXPECT_TRUE(caixa->mensagens.isEmpty()) << mensagens().toStdString();
+}
+
+}  // namespace
