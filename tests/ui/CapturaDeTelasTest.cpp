@@ -91,7 +91,7 @@ TEST_F(CapturaDeTelas, FiltroEOsSeisRelatoriosDaDemo)
         {"opRelAgrupaProd", "relatorio-agrupamento"},
     };
     for (const Layout& layout : layouts) {
-        QTest::mouseClick(controle<QRadioButton>(janela.get(), layout.opcao), Qt::LeftButton);
+        clicaNaBorda(controle<QRadioButton>(janela.get(), layout.opcao));
         if (QLatin1String(layout.opcao) == QLatin1String("opRelDetaSemVal"))
             salva(janela.get(), QStringLiteral("filtro-entrega"));
         bool mostrou = false;

@@ -7,6 +7,7 @@
 #include "startup/Ambiente.h"
 #include "viewer/frmHTML_Generico.h"
 
+#include <QCursor>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -93,15 +94,30 @@ TEST_F(ExecucaoPelaJanela, AbreORelatorioNoVisualizador)
     janelaUtilizavel();
 }
 
-TEST_F(ExecucaoPelaJanela, PAVoltaAOpcaoParaDataDeEmissao)
+// Records, with each message, whether the hourglass was on when it showed.
+class CaixaQueVeAAmpulheta : public CaixaDeMensagem {
+public:
+    void Mostrar(const Mensagem& mensagem) override
+    {
+        const QCursor* cursor = QApplication::overrideCursor();
+        mensagens.append({mensagem, cursor && cursor->shape() == Qt::WaitCursor});
+    }
+    QVector<QPair<Mensagem, bool>> mensagens;
+};
+
+TEST_F(ExecucaoPelaJanela, PAVoltaAOpcaoParaDataDeEmissaoComAAmpulhetaLigada)
 {
-    QTest::mouseClick(controle<QRadioButton>(janela.get(), "opRelPA"), Qt::LeftButton);
-    QTest::mouseClick(controle<QRadioButton>(janela.get(), "opDtEntregaPedido"), Qt::LeftButton);
+    auto caixaDaAmpulheta = std::make_shared<CaixaQueVeAAmpulheta>();
+    InstalaCaixaDeMensagem(caixaDaAmpulheta);
+    clicaNaBorda(controle<QRadioButton>(janela.get(), "opRelPA"));
+    clicaNaBorda(controle<QRadioButton>(janela.get(), "opDtEntregaPedido"));
     const auto espera = aoAbrirModal([](QWidget*) {});
     imprime();
-    ASSERT_GE(caixa->mensagens.size(), 1);
-    EXPECT_TRUE(caixa->mensagens[0].prompt.startsWith(QStringLiteral("O Relatório de PA somente")));
-    EXPECT_EQ(caixa->mensagens[0].titulo, janela->windowTitle());
+    ASSERT_EQ(caixaDaAmpulheta->mensagens.size(), 1);
+    const auto& [mensagem, ampulhetaLigada] = caixaDaAmpulheta->mensagens[0];
+    EXPECT_TRUE(mensagem.prompt.startsWith(QStringLiteral("O Relatório de PA somente")));
+    EXPECT_EQ(mensagem.titulo, janela->windowTitle());
+    EXPECT_TRUE(ampulhetaLigada);
     EXPECT_TRUE(controle<QRadioButton>(janela.get(), "opDtEmissaoPedido")->isChecked());
     janelaUtilizavel();
 }

@@ -75,7 +75,7 @@ protected:
     // A click, and the events it queues (the whole-text selection of the date boxes).
     void clica(const char* nome) const
     {
-        QTest::mouseClick(ctl(nome), Qt::LeftButton);
+        clicaNaBorda(ctl(nome));
         QCoreApplication::processEvents();
     }
 

@@ -18,6 +18,11 @@ void JanelasDeTeste::TearDown()
     InstalaImpressora(impressoraAnterior_);
 }
 
+void JanelasDeTeste::clicaNaBorda(QWidget* controle)
+{
+    QTest::mouseClick(controle, Qt::LeftButton, {}, QPoint(6, controle->height() / 2));
+}
+
 void JanelasDeTeste::digitaTexto(QWidget* controle, const QString& texto)
 {
     for (const QChar caractere : texto) {

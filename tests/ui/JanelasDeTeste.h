@@ -28,6 +28,10 @@ protected:
         return encontrado;
     }
 
+    // A left click near the left edge, where option buttons and check boxes
+    // have their indicator (their middle may lie past the caption).
+    static void clicaNaBorda(QWidget* controle);
+
     // Types `texto` key by key; characters outside ASCII arrive as the text
     // of a key press, as a keyboard layout that has them sends them.
     static void digitaTexto(QWidget* controle, const QString& texto);

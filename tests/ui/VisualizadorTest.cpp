@@ -63,7 +63,7 @@ protected:
         digitaTexto(nrCopias, copias);
         auto* escolhe = controle<QCheckBox>(janela.get(), "chkEscolheImpressora");
         if (escolhe->isChecked() != escolheImpressora)
-            QTest::mouseClick(escolhe, Qt::LeftButton, {}, QPoint(5, escolhe->height() / 2));
+            clicaNaBorda(escolhe);
         QTest::mouseClick(controle<QToolButton>(janela.get(), "cmdImprimir"), Qt::LeftButton);
     }
 
