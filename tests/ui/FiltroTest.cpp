@@ -1,6 +1,6 @@
 #include "JanelasDeTeste.h"
 
-#include "BancoDeTeste.h"
+#include "support/BancoDeTeste.h"
 #include "platform/Clock.h"
 #include "report/frmPantoro.h"
 #include "shared/Funcoes.h"
