@@ -15,6 +15,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QStyle>
+#include <initializer_list>
 
 namespace {
 
@@ -71,9 +72,9 @@ frmPantoro::frmPantoro(QWidget* parent) : QWidget(parent), ui(std::make_unique<U
     ui->cmdPesquisar_Cliente->setIcon(QIcon::fromTheme(
         QStringLiteral("edit-find"), style()->standardIcon(QStyle::SP_FileDialogContentsView)));
 
-    for (QWidget* controle : {static_cast<QWidget*>(ui->cboCliente), static_cast<QWidget*>(ui->cboMarca),
-                              static_cast<QWidget*>(ui->cboTipoCli), static_cast<QWidget*>(ui->cboVendedor),
-                              static_cast<QWidget*>(ui->mskDtDe), static_cast<QWidget*>(ui->mskDtAte)})
+    // Enter as Tab, the lost-focus checks and the date boxes' selection.
+    for (QWidget* controle : std::initializer_list<QWidget*>{ui->cboCliente, ui->cboMarca, ui->cboTipoCli,
+                                                             ui->cboVendedor, ui->mskDtDe, ui->mskDtAte})
         controle->installEventFilter(this);
 
     connect(ui->cboMarca, &ComboLista::listaAbrindo, this, &frmPantoro::cboMarca_DropDown);
@@ -111,7 +112,6 @@ void frmPantoro::PreparaFiltros()
     ui->mskDtAte->setText(hoje);
     ui->opDtEmissaoPedido->setChecked(true);
     ui->opRelStandard->setChecked(true);
-    AtualizaTamanhoFonte();
     ui->opTF10->setChecked(true);
 }
 
