@@ -4,7 +4,6 @@
 #include "report/Relatorio.h"
 #include "startup/Ambiente.h"
 #include "viewer/ImpressoraQt.h"
-#include "viewer/SoArquivosLocais.h"
 #include "viewer/frmHTML_Generico.h"
 
 #include <QCheckBox>
@@ -13,6 +12,7 @@
 #include <QLineEdit>
 #include <QPrinterInfo>
 #include <QSignalSpy>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -98,13 +98,15 @@ TEST_F(Visualizador, NaoExecutaScripts)
     EXPECT_EQ(textoExibido(navegador, QStringLiteral("original")), QStringLiteral("original"));
 }
 
-TEST(SoArquivosLocais, DeixaPassarSoArquivosDoDisco)
+TEST_F(Visualizador, NaoBuscaNadaForaDoArquivo)
 {
-    EXPECT_TRUE(SoArquivosLocais::Permitido(QUrl::fromLocalFile(QStringLiteral("/tmp/pantoro.html"))));
-    EXPECT_TRUE(SoArquivosLocais::Permitido(QUrl(QStringLiteral("data:text/plain,x"))));
-    EXPECT_FALSE(SoArquivosLocais::Permitido(QUrl(QStringLiteral("http://example.com/logo.png"))));
-    EXPECT_FALSE(SoArquivosLocais::Permitido(QUrl(QStringLiteral("https://example.com/"))));
-    EXPECT_FALSE(SoArquivosLocais::Permitido(QUrl(QStringLiteral("ftp://example.com/a"))));
+    QTcpServer servidor;
+    ASSERT_TRUE(servidor.listen(QHostAddress::LocalHost));
+    const QString endereco = QStringLiteral("http://127.0.0.1:%1/").arg(servidor.serverPort());
+    abre(QStringLiteral("<HTML><HEAD><LINK rel=stylesheet href='%1estilo.css'></HEAD><BODY>"
+                        "<IMG src='%1logo.png'><P>texto</P></BODY></HTML>").arg(endereco));
+    EXPECT_EQ(textoExibido(navegador, QStringLiteral("texto")), QStringLiteral("texto"));
+    EXPECT_FALSE(servidor.waitForNewConnection(500));
 }
 
 // The copy count as typed, the page set-up box, and the printer commands that follow.
