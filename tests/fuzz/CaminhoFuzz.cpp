@@ -18,12 +18,14 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     QDir(drive->path()).mkpath(QStringLiteral("Korva/Config"));
     QDir(drive->path()).mkpath(QStringLiteral("korva/RELATORIOS"));
     qputenv("PANTORO_DRIVE_C", drive->path().toLocal8Bit());
+    // Relative paths are looked up here too: a small folder, not the caller's.
+    QDir::setCurrent(drive->path());
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const QString caminho = QString::fromUtf8(Entrada(data, size, k64K));
+    const QString caminho = QString::fromUtf8(Entrada(data, size, kCaminhoMaisLongo));
     try {
         const QString local = CaminhoLocal(caminho);
         const bool driveC = caminho.startsWith(QLatin1String("c:"), Qt::CaseInsensitive);
