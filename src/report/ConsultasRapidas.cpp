@@ -2,7 +2,6 @@
 
 #include "report/ConsultasRelatorio.h"
 #include "report/ExecucaoRelatorio.h"
-#include "report/RelatorioAgrupaProd.h"
 #include "report/RelatorioEntregaVertical.h"
 #include "platform/Conversions.h"
 #include "shared/TextoSql.h"
@@ -257,20 +256,21 @@ QHash<qint64, FigurasDoDia> FigurasPorDia(const ExecucaoRelatorio& execucao, con
     return dias;
 }
 
-QHash<QString, DescricaoDoCodigo> DescricoesDoResumo(const ExecucaoRelatorio& execucao)
+QHash<QString, DescricaoDoCodigo> DescricoesPorCodigo()
 {
-    // DescProduto trims the code and compares it as it is, null read as empty text.
-    const QString codigo = QStringLiteral("COALESCE(TRIM(resumo.codi_prod), '')");
-    const QString sql = QStringLiteral("SELECT resumo.codi_prod, (SELECT COUNT(*) FROM prod pdesc WHERE pdesc.codi_prod = ")
-        + codigo + QStringLiteral(") AS achados, (SELECT MAX(pdesc.desc_prod) FROM prod pdesc WHERE pdesc.codi_prod = ")
-        + codigo + QStringLiteral(") AS descricao FROM (") + ConsultaAgrupaProd(execucao) + QStringLiteral(") resumo");
+    // Grouped by the server's comparison: a group is the set of products
+    // DescProduto finds for any code of the group.
+    Recordset rs = AbreConsulta(QStringLiteral("SELECT prod.codi_prod, COUNT(*) AS achados, MAX(prod.desc_prod) AS descricao "
+                                               "FROM prod GROUP BY prod.codi_prod"));
     QHash<QString, DescricaoDoCodigo> descricoes;
-    Recordset rs = AbreConsulta(sql);
     for (; !rs.Eof(); rs.MoveNext()) {
+        const Variant codigo = rs.Fields(QStringLiteral("codi_prod"));
+        if (codigo.IsNull())
+            continue;  // no code compares equal to null
         DescricaoDoCodigo descricao;
         descricao.achados = CLng(rs.Fields(QStringLiteral("achados")));
         descricao.descricao = ParaTexto(rs.Fields(QStringLiteral("descricao")));
-        descricoes.insert(ParaTexto(rs.Fields(QStringLiteral("codi_prod"))), descricao);
+        descricoes.insert(ParaTexto(codigo), descricao);
     }
     rs.Close();
     return descricoes;

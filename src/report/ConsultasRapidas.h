@@ -107,11 +107,12 @@ struct FigurasDoDia {
 QHash<qint64, FigurasDoDia> FigurasPorDia(const ExecucaoRelatorio& execucao, const QString& idVendedor);
 qint64 ChaveInstante(const QDateTime& instante);
 
-// Product grouping: for each code of the summary (keyed by the code as the
-// summary returns it), how many products DescProduto would find and the
-// description when only one.
+// Product grouping: the products of every code, grouped as the server
+// compares codes, keyed by the group's code as the server returns it: how
+// many products carry it and the description when only one does. Null codes
+// are left out.
 struct DescricaoDoCodigo {
     long achados = 0;
     QString descricao;
 };
-QHash<QString, DescricaoDoCodigo> DescricoesDoResumo(const ExecucaoRelatorio& execucao);
+QHash<QString, DescricaoDoCodigo> DescricoesPorCodigo();

@@ -451,7 +451,7 @@ public:
         Recordset resumo = AbreConsulta(ConsultaAgrupaProd(execucao_), adLockReadOnly);
         execucao_.Escreve(ColunasAgrupaProd());
         if (!resumo.Eof()) {
-            const QHash<QString, DescricaoDoCodigo> descricoes = DescricoesDoResumo(execucao_);
+            const QHash<QString, DescricaoDoCodigo> descricoes = DescricoesPorCodigo();
             for (; !resumo.Eof(); resumo.MoveNext()) {
                 const QString codigo = ParaTexto(resumo.Fields(QStringLiteral("codi_prod")));
                 lote_.Acrescenta(
@@ -465,12 +465,13 @@ public:
     }
 
 private:
-    // DescProduto takes the first product of the code: the set answers when
-    // one product carries it, the lookup when several do.
+    // DescProduto takes the first product of the trimmed code: the set
+    // answers when the code is a group's own and one product carries it, the
+    // lookup otherwise (several products, or a code written another way).
     QString descricao(const QHash<QString, DescricaoDoCodigo>& descricoes, const QString& codigo)
     {
-        const auto achado = descricoes.constFind(codigo);
-        if (achado != descricoes.constEnd() && achado->achados <= 1)
+        const auto achado = descricoes.constFind(Trim(codigo));
+        if (achado != descricoes.constEnd() && achado->achados == 1)
             return achado->descricao;
         lote_.Descarrega();
         QString argumento = codigo;

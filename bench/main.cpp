@@ -1,0 +1,151 @@
+// Report benchmark: the six layouts over one month and over the whole year
+// of a large company, with the per-row engine (the reference) and the
+// set-based one. Prints a Markdown table.
+//
+//   pantoro_bench [--banco FILE] [--sem-referencia-ano | --so-rapido] [--arquivos DIR]
+//
+// FILE (default empresa-grande.sqlite in the working folder) is generated
+// when missing. The reference runs over the month for every layout and over
+// the year for every layout but the vertical delivery one (about 400
+// statements per order: hours for a year), unless --sem-referencia-ano;
+// --so-rapido measures the set-based engine alone.
+// --arquivos keeps every report written in DIR (<layout>-<mes|ano>-<motor>.html).
+
+#include "EmpresaGrande.h"
+#include "Medicao.h"
+
+#include "platform/MessageBox.h"
+#include "startup/Ambiente.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <cstdio>
+#include <optional>
+
+namespace {
+
+struct Periodo {
+    const char* nome;
+    const char* de;
+    const char* ate;
+    bool ano;
+};
+
+struct Layout {
+    const char* nome;
+    LayoutRelatorio layout;
+};
+
+const Layout Layouts[] = {{"standard", LayoutRelatorio::Standard},
+                          {"pa", LayoutRelatorio::PA},
+                          {"detalhado", LayoutRelatorio::Detalhado},
+                          {"entrega", LayoutRelatorio::Entrega},
+                          {"entrega-vertical", LayoutRelatorio::EntregaVertical},
+                          {"agrupamento", LayoutRelatorio::AgrupaProd}};
+const Periodo Periodos[] = {{"mês (05/2024)", "01/05/2024", "31/05/2024", false},
+                            {"ano (2024)", "01/01/2024", "31/12/2024", true}};
+
+QString numero(double valor, int casas)
+{
+    return QString::number(valor, 'f', casas);
+}
+
+QString medidas(const std::optional<Medida>& m)
+{
+    if (!m)
+        return QStringLiteral("não medido | | | ");
+    if (m->erro != 0)
+        return QStringLiteral("erro %1 | | | ").arg(m->erro);
+    return numero(m->segundos, 3) + QStringLiteral(" | ") + QString::number(m->consultas) + QStringLiteral(" | ")
+        + QString::number(m->linhas) + QStringLiteral(" | ") + numero(m->picoMb, 0);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication aplicacao(argc, argv);
+    // One emission time for every run, so that two files can be compared.
+    if (qEnvironmentVariableIsEmpty("SOURCE_DATE_EPOCH"))
+        qputenv("SOURCE_DATE_EPOCH", "1735689600");
+    // The zone file read once, not at every date conversion (glibc checks
+    // /etc/localtime on each one when TZ is unset): the same for both engines.
+    if (qEnvironmentVariableIsEmpty("TZ"))
+        qputenv("TZ", ":/etc/localtime");
+    QStringList argumentos = aplicacao.arguments().mid(1);
+    QString arquivo = QStringLiteral("empresa-grande.sqlite");
+    bool referenciaAno = true;
+    bool referenciaMes = true;
+    QString copias;
+    for (int i = 0; i < argumentos.size(); ++i) {
+        if (argumentos[i] == QLatin1String("--banco") && i + 1 < argumentos.size())
+            arquivo = argumentos[++i];
+        else if (argumentos[i] == QLatin1String("--sem-referencia-ano"))
+            referenciaAno = false;
+        else if (argumentos[i] == QLatin1String("--so-rapido"))
+            referenciaMes = referenciaAno = false;
+        else if (argumentos[i] == QLatin1String("--arquivos") && i + 1 < argumentos.size())
+            copias = argumentos[++i];
+        else {
+            std::fprintf(stderr, "uso: pantoro_bench [--banco ARQUIVO] [--sem-referencia-ano | --so-rapido] [--arquivos PASTA]\n");
+            return 2;
+        }
+    }
+    QTextStream saida(stdout);
+
+    if (!QFileInfo::exists(arquivo)) {
+        QElapsedTimer relogio;
+        relogio.start();
+        GeraEmpresaGrande(arquivo);
+        saida << "Empresa gerada em " << numero(relogio.elapsed() / 1000.0, 1) << " s: " << arquivo << "\n\n";
+        saida.flush();
+    }
+    QTemporaryDir pasta;
+    ambiente().PastaRelatorios = pasta.path() + QStringLiteral("/");
+    Conexao().Open(Backend::Sqlite, QFileInfo(arquivo).absoluteFilePath());
+    InstalaCaixaDeMensagem(std::make_shared<CaixaGravadora>());
+
+    saida << "| Layout | Período | Fiel: s | Fiel: consultas | Fiel: linhas | Fiel: pico MB "
+             "| Rápido: s | Rápido: consultas | Rápido: linhas | Rápido: pico MB "
+             "| tempo Fiel/Rápido | consultas Fiel/Rápido | mesmo arquivo |\n";
+    saida << "|---|---|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---|\n";
+    saida.flush();
+    for (const Periodo& periodo : Periodos)
+        for (const Layout& layout : Layouts) {
+            FiltroRelatorio filtro;
+            filtro.layout = layout.layout;
+            filtro.dtDe = QString::fromLatin1(periodo.de);
+            filtro.dtAte = QString::fromLatin1(periodo.ate);
+            filtro.codiEmpresa = QStringLiteral("001");
+            filtro.nomeEmpresa = QStringLiteral("BANANAS DO VALE");
+            filtro.tituloJanela = QStringLiteral("Pantoro");
+
+            auto copia = [&](const char* motor) {
+                if (copias.isEmpty())
+                    return QString();
+                return copias + QLatin1Char('/') + QLatin1String(layout.nome)
+                    + QLatin1String(periodo.ano ? "-ano-" : "-mes-") + QLatin1String(motor) + QStringLiteral(".html");
+            };
+            const Medida rapido = Mede(filtro, MotorRelatorio::Rapido, copia("rapido"));
+            std::optional<Medida> fiel;
+            const bool vertical = layout.layout == LayoutRelatorio::EntregaVertical;
+            if (periodo.ano ? referenciaAno && !vertical : referenciaMes)
+                fiel = Mede(filtro, MotorRelatorio::Fiel, copia("fiel"));
+
+            saida << "| " << layout.nome << " | " << QString::fromUtf8(periodo.nome) << " | " << medidas(fiel)
+                  << " | " << medidas(rapido) << " | ";
+            if (fiel)
+                saida << numero(fiel->segundos / rapido.segundos, 0) << " | "
+                      << numero(double(fiel->consultas) / rapido.consultas, 0) << " | "
+                      << (fiel->resumoArquivo == rapido.resumoArquivo ? "sim" : "NÃO") << " |\n";
+            else
+                saida << " | | |\n";
+            saida.flush();
+        }
+    Conexao().Close();
+    ambiente().conexao.reset();
+    return 0;
+}
