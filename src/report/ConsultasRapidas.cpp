@@ -211,49 +211,26 @@ QVector<ParIncomum> ParesIncomuns(const QString& condicoes)
     return pares;
 }
 
-qint64 ChaveInstante(const QDateTime& instante)
+QString ConsultaDiasComFiguras(const ExecucaoRelatorio& execucao, const QString& idVendedor)
 {
-    return instante.date().toJulianDay() * 86400000 + instante.time().msecsSinceStartOfDay();
-}
-
-QHash<qint64, FigurasDoDia> FigurasPorDia(const ExecucaoRelatorio& execucao, const QString& idVendedor)
-{
-    // The conditions of PAVendedorDia over the whole period: every company,
-    // active orders, the salesperson when one is given.
-    QString fim = IntervaloDatas(execucao, QStringLiteral("') "));
+    // PAVendedorDia's conditions over the whole period: every company,
+    // active orders, the salesperson when one is given; per instant.
+    QString figuras = QStringLiteral("SELECT pedi_veds.data_pedi AS instante, COUNT(DISTINCT pedi_veds.idpedi_veds) AS pedidos, "
+                                     "COUNT(pedi_veds_deta.idpedi_veds) AS linhas, SUM(pedi_veds_deta.QTDE) AS itens, SUM(")
+        + foraDosInteiros(QStringLiteral("pedi_veds_deta.QTDE"), QStringLiteral("-1000000000"),
+                          QStringLiteral("1000000000"))
+        + QStringLiteral(") AS fracoes FROM pedi_veds LEFT JOIN pedi_veds_deta "
+                         "ON pedi_veds.idpedi_veds = pedi_veds_deta.idpedi_veds WHERE (")
+        + IntervaloDatas(execucao, QStringLiteral("') "));
     const QString id = Trim(idVendedor);
     if (!id.isEmpty())
-        fim += QStringLiteral("and pedi_veds.idvend = '") + DobraAspas(id) + QStringLiteral("' ");
-    fim += QStringLiteral("AND (pedi_veds.data_desa is null) GROUP BY pedi_veds.data_pedi");
-
-    QHash<qint64, FigurasDoDia> dias;
-    Recordset pedidos = AbreConsulta(
-        QStringLiteral("SELECT pedi_veds.data_pedi, COUNT(*) AS pedidos FROM pedi_veds WHERE (") + fim);
-    for (; !pedidos.Eof(); pedidos.MoveNext()) {
-        const Variant dia = pedidos.Fields(QStringLiteral("data_pedi"));
-        if (dia.IsDate())
-            dias[ChaveInstante(dia.date())].pedidos = CLng(pedidos.Fields(QStringLiteral("pedidos")));
-    }
-    pedidos.Close();
-
-    const QString fracao = foraDosInteiros(QStringLiteral("pedi_veds_deta.QTDE"), QStringLiteral("-1000000000"),
-                                           QStringLiteral("1000000000"));
-    Recordset itens = AbreConsulta(
-        QStringLiteral("SELECT pedi_veds.data_pedi, SUM(pedi_veds_deta.QTDE) AS itens, SUM(") + fracao
-        + QStringLiteral(") AS fracoes FROM pedi_veds, pedi_veds_deta "
-                         "WHERE pedi_veds.idpedi_veds = pedi_veds_deta.idpedi_veds AND (")
-        + fim);
-    for (; !itens.Eof(); itens.MoveNext()) {
-        const Variant dia = itens.Fields(QStringLiteral("data_pedi"));
-        if (!dia.IsDate())
-            continue;
-        FigurasDoDia& figuras = dias[ChaveInstante(dia.date())];
-        figuras.comItens = true;
-        figuras.itens = numeroOuZero(itens.Fields(QStringLiteral("itens")));
-        figuras.fracionado = CDbl(itens.Fields(QStringLiteral("fracoes"))) > 0;
-    }
-    itens.Close();
-    return dias;
+        figuras += QStringLiteral("and pedi_veds.idvend = '") + DobraAspas(id) + QStringLiteral("' ");
+    figuras += QStringLiteral("AND (pedi_veds.data_desa is null) GROUP BY pedi_veds.data_pedi");
+    return QStringLiteral("SELECT dias.") + execucao.colunaData
+        + QStringLiteral(", figuras.pedidos, figuras.linhas, figuras.itens, figuras.fracoes FROM (")
+        + ConsultaDiasPA(execucao) + QStringLiteral(") dias LEFT JOIN (") + figuras
+        + QStringLiteral(") figuras ON figuras.instante = dias.") + execucao.colunaData + QStringLiteral(" ORDER BY dias.")
+        + execucao.colunaData;
 }
 
 QHash<QString, DescricaoDoCodigo> DescricoesPorCodigo()

@@ -94,18 +94,13 @@ struct ParIncomum {
 };
 QVector<ParIncomum> ParesIncomuns(const QString& condicoes);
 
-// Products per sale: per issue instant of the period, the active orders of
-// every company (of the salesperson, when `idVendedor` is not empty) and the
-// sum of their item quantities, with how many of those are fractional.
-// Keyed by ChaveInstante.
-struct FigurasDoDia {
-    long pedidos = 0;
-    bool comItens = false;
-    double itens = 0;
-    bool fracionado = false;
-};
-QHash<qint64, FigurasDoDia> FigurasPorDia(const ExecucaoRelatorio& execucao, const QString& idVendedor);
-qint64 ChaveInstante(const QDateTime& instante);
+// Products per sale in one statement: the day records of the per-row run
+// (ConsultaDiasPA, in the order of their instant), each with the figures
+// PAVendedorDia gives for that very instant: the active orders of every
+// company (of the salesperson when `idVendedor` is not empty) as "pedidos",
+// their item lines as "linhas", the sum of the lines' quantities as "itens"
+// and how many of those are fractional as "fracoes" (nulls without any).
+QString ConsultaDiasComFiguras(const ExecucaoRelatorio& execucao, const QString& idVendedor);
 
 // Product grouping: the products of every code, grouped as the server
 // compares codes, keyed by the group's code as the server returns it: how

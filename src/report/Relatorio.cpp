@@ -87,9 +87,13 @@ ResultadoRelatorio ExecutaRelatorio(const FiltroRelatorio& filtroDoForm, MotorRe
     execucao.filtro = filtroDoForm;
     FiltroRelatorio& filtro = execucao.filtro;
 
-    QString marca = filtro.marca;
-    const Variant idMarca = IdMarca(marca);
-    execucao.idMarca = idMarca.IsNull() ? 0 : CLng(idMarca);
+    // Only the standard list sums by brand: the set-based run looks the
+    // brand up for that layout alone.
+    if (motor == MotorRelatorio::Fiel || filtro.layout == LayoutRelatorio::Standard) {
+        QString marca = filtro.marca;
+        const Variant idMarca = IdMarca(marca);
+        execucao.idMarca = idMarca.IsNull() ? 0 : CLng(idMarca);
+    }
     if (!Trim(filtro.marca).isEmpty())
         MsgBox(QStringLiteral("Atenção!!!\rEste tipo de filtro (Marca) pode trazer distorções nos descontos "
                               "aplicados no cabeçalho do Pedido.\rSomente os descontos aplicados no item "

@@ -385,23 +385,23 @@ public:
     explicit PARapido(const ExecucaoRelatorio& execucao) : PassosRelatorio(execucao), lote_(execucao) {}
 
     QString PaginaInicial() override { return CabecalhoRelPA(execucao_.filtro); }
-    QString ConsultaPedidos() override { return ConsultaDiasPA(execucao_); }
+
+    QString ConsultaPedidos() override
+    {
+        if (!execucao_.filtro.vendedor.isEmpty()) {
+            QString nome = Trim(execucao_.filtro.vendedor);
+            idVendedor_ = ParaTexto(IdVendedor(nome));
+        }
+        return ConsultaDiasComFiguras(execucao_, idVendedor_);
+    }
 
     void Linha(const Recordset& rs) override
     {
         DiaPA dia;
         dia.vendedor = Trim(execucao_.filtro.vendedor);
-        if (!carregado_) {
-            if (!execucao_.filtro.vendedor.isEmpty()) {
-                QString nome = dia.vendedor;
-                idVendedor_ = ParaTexto(IdVendedor(nome));
-            }
-            figuras_ = FigurasPorDia(execucao_, idVendedor_);
-            carregado_ = true;
-        }
         const Variant data = rs.Fields(execucao_.colunaData);
         dia.dia = Format(data, QStringLiteral("dd/mm/yyyy"));
-        QString registro = registroDoDia(dia.dia);
+        QString registro = registroDoDia(rs, data, dia.dia);
         dia.itens = CDbl(Campo(2, registro));
         dia.vendas = CDbl(Campo(1, registro));
         dia.pa = CDbl(Campo(3, registro));
@@ -417,27 +417,29 @@ public:
     }
 
 private:
-    // PAVendedorDia's "count^items^PA^" for the day's midnight.
-    QString registroDoDia(const QString& dia)
+    // PAVendedorDia's "count^items^PA^" for the day's midnight: the record's
+    // own figures when it is a midnight and its quantities whole, the lookup
+    // otherwise.
+    QString registroDoDia(const Recordset& rs, const Variant& data, const QString& dia)
     {
-        const std::optional<QDateTime> meiaNoite = LerData(dia);
-        const auto achado = meiaNoite ? figuras_.constFind(ChaveInstante(QDateTime(meiaNoite->date(), QTime(0, 0))))
-                                      : figuras_.constEnd();
-        if (achado == figuras_.constEnd() || !achado->comItens)
-            return QStringLiteral("0^0^0^");
-        if (achado->fracionado || achado->pedidos < 1) {
+        const bool meiaNoite = data.IsDate() && data.date().time() == QTime(0, 0);
+        const Variant fracoes = rs.Fields(QStringLiteral("fracoes"));
+        if (!meiaNoite || (!fracoes.IsNull() && CDbl(fracoes) > 0)) {
             lote_.Descarrega();
             return PAVendedorDia(dia, idVendedor_);
         }
+        const Variant linhas = rs.Fields(QStringLiteral("linhas"));
+        if (linhas.IsNull() || CDbl(linhas) == 0)
+            return QStringLiteral("0^0^0^");
+        const double pedidos = CDbl(rs.Fields(QStringLiteral("pedidos")));
+        const Variant soma = rs.Fields(QStringLiteral("itens"));
+        const double itens = soma.IsNull() ? 0 : CDbl(soma);
         const QString circ = QStringLiteral("^");
-        return NumeroGeral(achado->pedidos) + circ + NumeroGeral(achado->itens) + circ
-            + NumeroGeral(achado->itens / achado->pedidos) + circ;
+        return NumeroGeral(pedidos) + circ + NumeroGeral(itens) + circ + NumeroGeral(itens / pedidos) + circ;
     }
 
     Lote lote_;
-    bool carregado_ = false;
     QString idVendedor_;
-    QHash<qint64, FigurasDoDia> figuras_;
     double vendas_ = 0;
     double itens_ = 0;
 };
