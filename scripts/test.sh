@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # From a clean clone on Debian 12 (root): installs the packages, builds,
 # starts the Firebird server on 127.0.0.1 for the tests, runs every test.
+# Then the same suite again built with AddressSanitizer and
+# UndefinedBehaviorSanitizer in build-asan (ASAN_BUILD_DIR overrides);
+# PANTORO_SKIP_SANITIZE=1 skips that second pass.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -10,3 +13,16 @@ if [ -x scripts/firebird.sh ]; then
   trap 'scripts/firebird.sh stop' EXIT
 fi
 ctest --test-dir "${BUILD_DIR:-build}" --output-on-failure -j 2 "$@"
+
+if [ "${PANTORO_SKIP_SANITIZE:-0}" = 1 ]; then
+  exit 0
+fi
+ASAN_BUILD_DIR=${ASAN_BUILD_DIR:-build-asan}
+BUILD_DIR=$ASAN_BUILD_DIR scripts/build.sh -DPANTORO_SANITIZE=ON
+# Any undefined behaviour fails the test that ran into it; leaks are
+# reported except those inside the browser engine, fontconfig and udev
+# (tests/reliability/lsan-suppressions.txt). Fuzz and benchmark runs have
+# builds of their own and are left out here.
+UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  LSAN_OPTIONS=suppressions=$PWD/tests/reliability/lsan-suppressions.txt:print_suppressions=0 \
+  ctest --test-dir "$ASAN_BUILD_DIR" --output-on-failure -j 2 -LE 'fuzz|bench' "$@"

@@ -1,0 +1,251 @@
+#include "people/BuscaPessoas.h"
+#include "people/PessoasDeTeste.h"
+#include "platform/Conversions.h"
+#include "platform/Cp1252.h"
+#include "platform/FlexGrid.h"
+#include "platform/VbError.h"
+#include "report/BaseRelatorio.h"
+#include "report/Relatorio.h"
+#include "shared/Funcoes.h"
+#include "startup/Ambiente.h"
+
+#include <QFile>
+#include <functional>
+
+// Text a user can type into a filter or a search box, however hostile:
+// it is only ever a value, never a piece of the statement.
+namespace {
+
+struct TextoHostil {
+    const char* nome;
+    QString texto;
+};
+
+const std::vector<TextoHostil>& TextosHostis()
+{
+    static const std::vector<TextoHostil> textos = {
+        {"Apostrofo", QStringLiteral("'")},
+        {"DoisApostrofos", QStringLiteral("''")},
+        {"ComandoAposAspas", QStringLiteral("\"; DROP TABLE pess; --")},
+        {"ComandoAposApostrofo", QStringLiteral("'; DROP TABLE pess; --")},
+        {"Porcento", QStringLiteral("%")},
+        {"Sublinhado", QStringLiteral("_")},
+        {"DezMilCaracteres", QString(10000, u'X')},
+        {"Acentos", QStringLiteral("ÁÉÍÓÚ ÂÊÔ ÃÕ Ç àèìòù")},
+        {"EmojiForaDoCp1252", QStringLiteral("BANANA \U0001F34C \U0001F600")},
+    };
+    return textos;
+}
+
+long Linhas(const QString& tabela)
+{
+    Recordset rs = AbreConsulta(QStringLiteral("select count(*) as n from ") + tabela);
+    return CLng(rs.Fields(QStringLiteral("n")));
+}
+
+// The tables the texts could aim at, row counts before and after.
+QVector<long> Contagens()
+{
+    return {Linhas(QStringLiteral("pess")), Linhas(QStringLiteral("marc")), Linhas(QStringLiteral("vend")),
+            Linhas(QStringLiteral("tipo_clie")), Linhas(QStringLiteral("pedi_veds"))};
+}
+
+struct CampoDoFiltro {
+    const char* nome;
+    QString FiltroRelatorio::*campo;
+};
+
+const CampoDoFiltro CamposDoFiltro[] = {{"marca", &FiltroRelatorio::marca},
+                                        {"vendedor", &FiltroRelatorio::vendedor},
+                                        {"tipoCliente", &FiltroRelatorio::tipoCliente},
+                                        {"cliente", &FiltroRelatorio::cliente}};
+
+class HostilNoRelatorio : public BaseRelatorio {
+protected:
+    struct Execucao {
+        bool semDados = false;
+        QByteArray arquivo;
+        QStringList mensagens;
+    };
+
+    Execucao executa(const FiltroRelatorio& filtro)
+    {
+        caixa->mensagens.clear();
+        QFile::remove(pastaRelatorios() + QStringLiteral("pantoro.html"));
+        Execucao execucao;
+        execucao.semDados = ExecutaRelatorio(filtro, GetParam().motor).semDados;
+        execucao.arquivo = arquivoGerado();
+        for (const Mensagem& mensagem : caixa->mensagens)
+            execucao.mensagens << mensagem.prompt;
+        return execucao;
+    }
+};
+
+// A hostile text in a filter does what a plain name the company does not
+// have does: the same messages, the same outcome and, where the layout
+// prints the filter (the PA salesperson), the same file but for that text.
+TEST_P(HostilNoRelatorio, FiltroComTextoHostilEhSoUmNomeDesconhecido)
+{
+    const QString desconhecido = QStringLiteral("NOME QUE NAO EXISTE");
+    const QVector<long> antes = Contagens();
+    for (const CampoDoFiltro& campo : CamposDoFiltro) {
+        for (LayoutRelatorio layout : {LayoutRelatorio::Standard, LayoutRelatorio::PA, LayoutRelatorio::Detalhado}) {
+            FiltroRelatorio filtro = filtroDeMaio(layout);
+            filtro.*campo.campo = desconhecido;
+            const Execucao referencia = executa(filtro);
+            for (const TextoHostil& hostil : TextosHostis()) {
+                SCOPED_TRACE(std::string(hostil.nome) + " in " + campo.nome + " layout " +
+                             std::to_string(static_cast<int>(layout)));
+                filtro.*campo.campo = hostil.texto;
+                const Execucao execucao = executa(filtro);
+                EXPECT_EQ(execucao.semDados, referencia.semDados);
+                EXPECT_EQ(execucao.mensagens, referencia.mensagens);
+                QByteArray esperado = referencia.arquivo;
+                esperado.replace(ParaCp1252(desconhecido), ParaCp1252(hostil.texto));
+                EXPECT_TRUE(execucao.arquivo == esperado);
+            }
+        }
+    }
+    EXPECT_EQ(Contagens(), antes);
+}
+
+// The lookups the filters go through, by name or code: nothing found is
+// 0 or "", never an error. The lookups by id compare a number column: a
+// server that will not read the text as a number (Firebird, SQL Server)
+// says so in a VbError; one that does (SQLite) finds nothing.
+TEST_P(HostilNoRelatorio, ConsultasComTextoHostilNaoAchamNada)
+{
+    struct Consulta {
+        const char* nome;
+        std::function<Variant(QString&)> executa;
+        bool porId;
+    };
+    const Consulta consultas[] = {
+        {"IdMarca", IdMarca, false},         {"IdVendedor", IdVendedor, false},
+        {"IdTipoCliente", IdTipoCliente, false}, {"IdCliente", IdCliente, false},
+        {"IdProduto", IdProduto, false},     {"DescProduto", DescProduto, false},
+        {"NomeCliente", NomeCliente, true},  {"DescontoPedido", DescontoPedido, true}};
+    const QVector<long> antes = Contagens();
+    for (const TextoHostil& hostil : TextosHostis()) {
+        for (const Consulta& consulta : consultas) {
+            SCOPED_TRACE(std::string(hostil.nome) + " in " + consulta.nome);
+            QString texto = hostil.texto;
+            try {
+                const QString valor = CStr(consulta.executa(texto));
+                EXPECT_TRUE(valor == QLatin1String("0") || valor.isEmpty()) << valor.left(80).toStdString();
+            } catch (const VbError& erro) {
+                EXPECT_TRUE(consulta.porId) << erro.Description().toStdString();
+                EXPECT_NE(GetParam().banco, Backend::Sqlite);
+                EXPECT_EQ(erro.Number(), adErroNaConsulta);
+                EXPECT_TRUE(erro.Description().contains(QLatin1String("conversion error")) ||
+                            erro.Description().contains(QLatin1String("string truncation")))
+                    << erro.Description().toStdString();
+            }
+        }
+    }
+    EXPECT_EQ(Contagens(), antes);
+}
+
+// A company name with markup reaches the report as it is: the page shows
+// it as the viewer's settings allow (scripts off), the file is unchanged.
+TEST_P(HostilNoRelatorio, NomeDaEmpresaComScriptEntraComoEsta)
+{
+    FiltroRelatorio filtro = filtroDeMaio(LayoutRelatorio::Standard);
+    filtro.nomeEmpresa = QStringLiteral("<script>alert('x')</script>");
+    const ResultadoRelatorio resultado = ExecutaRelatorio(filtro, GetParam().motor);
+    ASSERT_FALSE(resultado.arquivo.isEmpty());
+    EXPECT_TRUE(arquivoGerado().contains("<script>alert('x')</script>"));
+}
+
+struct DataHostil {
+    const char* nome;
+    const char* de;
+    const char* ate;
+};
+
+const DataHostil DatasHostis[] = {
+    {"TrintaEUmDeFevereiro", "31/02/2026", "31/02/2026"},
+    {"Zeros", "00/00/0000", "00/00/0000"},
+    {"MascaraVazia", "__/__/____", "__/__/____"},
+    {"FimInvalidoVoltaAoInicio", "01/05/2024", "31/02/2026"},
+};
+
+// A date the mask lets through but the calendar does not: the run either
+// ends with the database's error as a VbError or finds what the valid part
+// selects; it never crashes, and the next run is whole.
+TEST_P(HostilNoRelatorio, DatasInvalidas)
+{
+    const FiltroRelatorio valido = filtroDeMaio(LayoutRelatorio::Standard);
+    ExecutaRelatorio(valido, GetParam().motor);
+    const QByteArray esperado = arquivoGerado();
+    for (const DataHostil& data : DatasHostis) {
+        SCOPED_TRACE(data.nome);
+        FiltroRelatorio filtro = valido;
+        filtro.dtDe = QString::fromLatin1(data.de);
+        filtro.dtAte = QString::fromLatin1(data.ate);
+        try {
+            const ResultadoRelatorio resultado = ExecutaRelatorio(filtro, GetParam().motor);
+            if (!IsDate(Variant(filtro.dtAte)))
+                EXPECT_EQ(resultado.dtAte, filtro.dtDe);
+        } catch (const VbError& erro) {
+            EXPECT_FALSE(erro.Description().isEmpty());
+        }
+        const ResultadoRelatorio depois = ExecutaRelatorio(valido, GetParam().motor);
+        EXPECT_FALSE(depois.arquivo.isEmpty());
+        EXPECT_EQ(arquivoGerado(), esperado);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Bancos, HostilNoRelatorio, ::testing::ValuesIn(ParametrosRelatorio()), NomeDoParametro);
+
+class HostilNaPesquisa : public PessoasDeTeste {};
+
+// "%" and "_" stay wildcards of the search: they find everyone with a
+// value in the field. An apostrophe finds the one person whose name has
+// one; every other text finds nobody and breaks nothing.
+TEST_P(HostilNaPesquisa, TextoDeBuscaHostil)
+{
+    const QVector<long> antes = {Linhas(QStringLiteral("pess")), Linhas(QStringLiteral("clie"))};
+    for (FormaBusca forma : {FormaBusca::Nome, FormaBusca::Fantasia}) {
+        QStringList todos;
+        for (const TextoHostil& hostil : TextosHostis()) {
+            SCOPED_TRACE(std::string(hostil.nome) + " field " + std::to_string(static_cast<int>(forma)));
+            ParametrosBusca parametros;
+            parametros.texto = hostil.texto;
+            parametros.forma = forma;
+            FlexGrid grid;
+            const bool achou = PesquisaPessoas(grid, parametros);
+            const QString texto = hostil.texto;
+            if (texto == QLatin1String("'")) {
+                EXPECT_EQ(Ids(grid), QStringList{QStringLiteral("112")});
+            } else if (texto == QLatin1String("%") || texto == QLatin1String("_")) {
+                EXPECT_TRUE(achou);
+                EXPECT_GE(Ids(grid).size(), 5);
+                if (todos.isEmpty())
+                    todos = Ids(grid);
+                EXPECT_EQ(Ids(grid), todos);
+            } else {
+                EXPECT_FALSE(achou);
+                EXPECT_TRUE(Ids(grid).isEmpty());
+            }
+        }
+    }
+    EXPECT_EQ((QVector<long>{Linhas(QStringLiteral("pess")), Linhas(QStringLiteral("clie"))}), antes);
+    EXPECT_TRUE(caixa->mensagens.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Bancos, HostilNaPesquisa, ::testing::ValuesIn(BancoDeTeste::disponiveis()),
+                         BancoDeTeste::nomeDoParametro);
+
+// The launch string's field reader on 100,000 carets: every field is empty.
+TEST(HostilNaChamada, CemMilCircunflexos)
+{
+    const QString chamada(100000, u'^');
+    for (int16_t n : {int16_t(1), int16_t(2), int16_t(3), int16_t(4), int16_t(32767)}) {
+        QString texto = chamada;
+        EXPECT_EQ(CStr(Campo(n, texto)), QString()) << n;
+        EXPECT_EQ(texto, chamada);
+    }
+}
+
+}  // namespace

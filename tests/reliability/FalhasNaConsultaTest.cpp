@@ -1,0 +1,138 @@
+#include "Falhas.h"
+
+#include "people/BuscaPessoas.h"
+#include "people/PessoasDeTeste.h"
+#include "platform/FlexGrid.h"
+#include "report/BaseRelatorio.h"
+#include "report/Relatorio.h"
+#include "platform/Conversions.h"
+#include "shared/Funcoes.h"
+
+#include <QComboBox>
+#include <QWidget>
+
+// Every statement of a report run, a lookup, a filler and a person search,
+// made to fail one at a time: the failure reaches the caller as the
+// server's error, the run shows nothing, and the next run is whole.
+namespace {
+
+const LayoutRelatorio Layouts[] = {LayoutRelatorio::Standard,  LayoutRelatorio::PA,
+                                   LayoutRelatorio::Detalhado, LayoutRelatorio::Entrega,
+                                   LayoutRelatorio::EntregaVertical, LayoutRelatorio::AgrupaProd};
+
+class FalhaNoRelatorio : public BaseRelatorio {};
+
+TEST_P(FalhaNoRelatorio, CadaConsultaDeCadaLayout)
+{
+    for (LayoutRelatorio layout : Layouts) {
+        SCOPED_TRACE("layout " + std::to_string(static_cast<int>(layout)));
+        const FiltroRelatorio filtro = filtroDeMaio(layout);
+        ResultadoRelatorio resultado = ExecutaRelatorio(filtro, GetParam().motor);
+        const QByteArray esperado = arquivoGerado();
+        ASSERT_FALSE(esperado.isEmpty());
+        const qsizetype mensagensAntes = caixa->mensagens.size();
+
+        const long consultas = CadaConsultaFalha(
+            [&] {
+                relatorio() = VariaveisRelatorio{};
+                resultado = ResultadoRelatorio{};
+                resultado = ExecutaRelatorio(filtro, GetParam().motor);
+            },
+            [&] {
+                // Nothing for the viewer to show, and no message besides the error.
+                EXPECT_TRUE(relatorio().ArquivoHTML.isEmpty());
+                EXPECT_TRUE(resultado.arquivo.isEmpty());
+                EXPECT_EQ(caixa->mensagens.size(), mensagensAntes);
+            },
+            [&] {
+                EXPECT_EQ(resultado.arquivo, pastaRelatorios() + QStringLiteral("pantoro.html"));
+                EXPECT_EQ(arquivoGerado(), esperado);
+            });
+        EXPECT_GE(consultas, 3);
+    }
+}
+
+// The lookups: one statement each.
+struct Consulta {
+    const char* nome;
+    std::function<Variant()> executa;
+    QString esperado;  // CStr of the value
+};
+
+TEST_P(FalhaNoRelatorio, CadaConsultaAvulsa)
+{
+    const std::vector<Consulta> consultas = {
+        {"IdMarca", [] { QString t = QStringLiteral("PRATA FINA"); return IdMarca(t); }, QStringLiteral("1")},
+        {"IdCliente", [] { QString t = QStringLiteral("QUITANDA D'AVILA"); return IdCliente(t); }, QStringLiteral("2")},
+        {"IdVendedor", [] { QString t = QStringLiteral("ZECA"); return IdVendedor(t); }, QStringLiteral("1")},
+        {"IdTipoCliente", [] { QString t = QStringLiteral("ATACADO"); return IdTipoCliente(t); }, QStringLiteral("2")},
+        {"NomeCliente", [] { QString t = QStringLiteral("1"); return NomeCliente(t); },
+         QStringLiteral("MERCADO SÃO JOÃO")},
+        {"IdProduto", [] { QString t = QStringLiteral("BO01"); return IdProduto(t); }, QStringLiteral("3")},
+    };
+    for (const Consulta& consulta : consultas) {
+        SCOPED_TRACE(consulta.nome);
+        Variant valor;
+        const long total = CadaConsultaFalha([&] { valor = consulta.executa(); }, [] {},
+                                             [&] { EXPECT_EQ(CStr(valor), consulta.esperado); });
+        EXPECT_EQ(total, 1);
+    }
+}
+
+// The list fillers, each on a window that has only its control.
+struct Preenchimento {
+    const char* controle;
+    std::function<void(QWidget*, QComboBox*)> preenche;
+};
+
+TEST_P(FalhaNoRelatorio, CadaConsultaDosPreenchimentos)
+{
+    const std::vector<Preenchimento> preenchimentos = {
+        {"cboVendedor", [](QWidget* janela, QComboBox*) { CarregaVendedores(janela, QString()); }},
+        {"cboTipoCli", [](QWidget* janela, QComboBox*) { CarregaTipoCliente(janela); }},
+        {"cboCliente", [](QWidget*, QComboBox* combo) { QString texto; CarregaClientes(texto, combo); }},
+    };
+    for (const Preenchimento& preenchimento : preenchimentos) {
+        SCOPED_TRACE(preenchimento.controle);
+        QWidget janela;
+        auto* combo = new QComboBox(&janela);
+        combo->setObjectName(QLatin1String(preenchimento.controle));
+        const auto itens = [combo] {
+            QStringList lista;
+            for (int i = 0; i < combo->count(); ++i)
+                lista << combo->itemText(i);
+            return lista;
+        };
+        preenchimento.preenche(&janela, combo);
+        const QStringList esperado = itens();
+        ASSERT_GE(esperado.size(), 2);
+        CadaConsultaFalha([&] { preenchimento.preenche(&janela, combo); }, [] {},
+                          [&] { EXPECT_EQ(itens(), esperado); });
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Bancos, FalhaNoRelatorio, ::testing::ValuesIn(ParametrosRelatorio()), NomeDoParametro);
+
+class FalhaNaPesquisa : public PessoasDeTeste {};
+
+// The customer category looks up every person's customer record: one
+// statement for the search and one per person listed.
+TEST_P(FalhaNaPesquisa, CadaConsultaDaPesquisaDeClientes)
+{
+    ParametrosBusca parametros;
+    parametros.texto = QStringLiteral("A");
+    parametros.categoria = CategoriaPessoa::Cliente;
+    FlexGrid grid;
+    PesquisaPessoas(grid, parametros);
+    const QStringList esperado = Ids(grid);
+    ASSERT_FALSE(esperado.isEmpty());
+    const long total = CadaConsultaFalha([&] { PesquisaPessoas(grid, parametros); }, [] {},
+                                         [&] { EXPECT_EQ(Ids(grid), esperado); });
+    EXPECT_GE(total, 3);
+    EXPECT_TRUE(caixa->mensagens.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Bancos, FalhaNaPesquisa, ::testing::ValuesIn(BancoDeTeste::disponiveis()),
+                         BancoDeTeste::nomeDoParametro);
+
+}  // namespace
