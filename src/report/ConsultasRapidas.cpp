@@ -46,17 +46,18 @@ QString listaSubGrupos()
     return ids.join(QStringLiteral(", "));
 }
 
+// 1 for a quantity a 16-bit step sum cannot take in any order (ConsultasRapidas.h).
+QString expressaoIncomum(const QString& coluna)
+{
+    return foraDosInteiros(coluna, QStringLiteral("0"), QStringLiteral("32767"));
+}
+
 double numeroOuZero(const Variant& valor)
 {
     return valor.IsNull() ? 0 : CDbl(valor);
 }
 
 }  // namespace
-
-QString ExpressaoIncomum(const QString& coluna)
-{
-    return foraDosInteiros(coluna, QStringLiteral("0"), QStringLiteral("32767"));
-}
 
 LinhasPorPedido NomesDosPedidos(const QString& condicoes)
 {
@@ -71,9 +72,8 @@ LinhasPorPedido NomesDosPedidos(const QString& condicoes)
 
 void LinhasPorPedido::ParaCada(int32_t pedido, const std::function<void(const Recordset&)>& linha)
 {
-    const QString coluna = QStringLiteral("pedido");
     while (rs_.State() == adStateOpen && !rs_.Eof()) {
-        const int32_t atual = CLng(rs_.Fields(coluna));
+        const int32_t atual = CLng(rs_.Fields(coluna_));
         if (atual > pedido)
             return;
         if (atual == pedido)
@@ -116,20 +116,19 @@ QHash<QString, DescontoDoNumero> DescontosPorNumero(const QString& condicoes)
 LinhasPorPedido ItensDetalhados(const QString& condicoes)
 {
     // The per-order item query's columns, so the lines read the same values.
-    const QString sql = QStringLiteral("SELECT pedi_veds_deta.*, prod.idprod, prod.codi_prod, prod.desc_prod, "
-                                       "pedi_veds_deta.idpedi_veds AS pedido FROM pedi_veds_deta, prod "
-                                       "WHERE pedi_veds_deta.idprod = prod.idprod "
+    const QString sql = QStringLiteral("SELECT pedi_veds_deta.*, prod.idprod, prod.codi_prod, prod.desc_prod "
+                                       "FROM pedi_veds_deta, prod WHERE pedi_veds_deta.idprod = prod.idprod "
                                        "AND pedi_veds_deta.data_desa is null AND pedi_veds_deta.idpedi_veds ")
         + dosPedidosListados(QStringLiteral("idpedi_veds"), condicoes)
         + QStringLiteral("ORDER BY pedi_veds_deta.idpedi_veds, pedi_veds_deta.idpedi_veds_deta");
-    return LinhasPorPedido(AbreConsulta(sql));
+    return LinhasPorPedido(AbreConsulta(sql), QStringLiteral("idpedi_veds"));
 }
 
 LinhasPorPedido QuantidadesSubGrupo(const QString& condicoes)
 {
     const QString linhas = QStringLiteral("SELECT pedi_veds_deta.idpedi_veds AS pedido, prod.IDSUB0_GRUP AS subgrupo, ")
         + situacaoDaLinha() + QStringLiteral(" AS situacao, pedi_veds_deta.QTDE AS qtde, ")
-        + ExpressaoIncomum(QStringLiteral("pedi_veds_deta.QTDE"))
+        + expressaoIncomum(QStringLiteral("pedi_veds_deta.QTDE"))
         + QStringLiteral(" AS incomum FROM pedi_veds_deta, prod WHERE pedi_veds_deta.idprod = prod.idprod "
                          "AND pedi_veds_deta.data_desa is null AND prod.IDSUB0_GRUP IN (")
         + listaSubGrupos() + QStringLiteral(") AND pedi_veds_deta.idpedi_veds ")
@@ -167,7 +166,7 @@ namespace {
 // order, product, the quantity when whole ("regular") and the "incomum" mark.
 QString linhasDosProdutos(const QString& condicoes)
 {
-    const QString incomum = ExpressaoIncomum(QStringLiteral("pedi_veds_deta.QTDE"));
+    const QString incomum = expressaoIncomum(QStringLiteral("pedi_veds_deta.QTDE"));
     return QStringLiteral("SELECT pedi_veds_deta.idpedi_veds AS pedido, pedi_veds_deta.idprod AS produto, CASE WHEN ")
         + incomum + QStringLiteral(" = 0 THEN pedi_veds_deta.QTDE END AS regular, ") + incomum
         + QStringLiteral(" AS incomum FROM pedi_veds_deta, prod WHERE pedi_veds_deta.idprod = prod.idprod "

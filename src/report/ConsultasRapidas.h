@@ -5,6 +5,7 @@
 
 #include <QHash>
 #include <QString>
+#include <QVector>
 #include <cstdint>
 #include <functional>
 
@@ -24,23 +25,21 @@ struct ExecucaoRelatorio;
 // list is sent, and so do the texts the per-row lookups upper-case (the
 // statuses).
 
-// A quantity is "incomum" when a 16-bit step sum over it could depend on the
-// order of the rows: fractional, negative or above 32767. A set of whole
-// quantities from 0 to 32767 sums to the same total in any order, and that
-// total overflows 16 bits exactly when some step of the per-row sum would.
-QString ExpressaoIncomum(const QString& coluna);
-
-// The rows of a recordset ordered by the column "pedido" (an order id), taken
+// The rows of a recordset ordered by an order id column (`coluna`), taken
 // order by order as the listed orders come, in the same order.
 class LinhasPorPedido {
 public:
     LinhasPorPedido() = default;
-    explicit LinhasPorPedido(Recordset rs) : rs_(std::move(rs)) {}
+    explicit LinhasPorPedido(Recordset rs, QString coluna = QStringLiteral("pedido"))
+        : rs_(std::move(rs)), coluna_(std::move(coluna))
+    {
+    }
     // Calls `linha` for each row of order `pedido`, in recordset order.
     void ParaCada(int32_t pedido, const std::function<void(const Recordset&)>& linha);
 
 private:
     Recordset rs_;
+    QString coluna_;
 };
 
 // Per listed order, the customer's name (nome_cliente) and the salesperson's
@@ -64,6 +63,11 @@ QHash<QString, DescontoDoNumero> DescontosPorNumero(const QString& condicoes);
 // The active item lines of the listed orders with their product's code and
 // description, the per-order item query's columns, in line order.
 LinhasPorPedido ItensDetalhados(const QString& condicoes);
+
+// A quantity is "incomum" when a 16-bit step sum over it could depend on the
+// order of the rows: fractional, negative or above 32767. Whole quantities
+// from 0 to 32767 sum to the same total in any order, and that total
+// overflows 16 bits exactly when some step of the per-row sum would.
 
 // Per listed order, sub-group (column "subgrupo") and status (column
 // "situacao": 1 Verde, 2 Madura, 3 Colorida, 0 any other): the sum of the
