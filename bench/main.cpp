@@ -2,14 +2,16 @@
 // of a large company, with the per-row engine (the reference) and the
 // set-based one. Prints a Markdown table.
 //
-//   pantoro_bench [--banco FILE] [--sem-referencia-ano | --so-rapido] [--arquivos DIR]
+//   pantoro_bench [--banco FILE] [--sem-referencia-ano | --so-rapido] [--arquivos DIR] [--layout NAME]
 //
 // FILE (default empresa-grande.sqlite in the working folder) is generated
 // when missing. The reference runs over the month for every layout and over
 // the year for every layout but the vertical delivery one (about 400
 // statements per order: hours for a year), unless --sem-referencia-ano;
 // --so-rapido measures the set-based engine alone.
-// --arquivos keeps every report written in DIR (<layout>-<mes|ano>-<motor>.html).
+// --arquivos keeps every report written in DIR (<layout>-<mes|ano>-<motor>.html);
+// --layout measures one layout only (standard, pa, detalhado, entrega,
+// entrega-vertical, agrupamento).
 
 #include "EmpresaGrande.h"
 #include "Medicao.h"
@@ -80,6 +82,7 @@ int main(int argc, char** argv)
     bool referenciaAno = true;
     bool referenciaMes = true;
     QString copias;
+    QString soLayout;
     for (int i = 0; i < argumentos.size(); ++i) {
         if (argumentos[i] == QLatin1String("--banco") && i + 1 < argumentos.size())
             arquivo = argumentos[++i];
@@ -89,8 +92,10 @@ int main(int argc, char** argv)
             referenciaMes = referenciaAno = false;
         else if (argumentos[i] == QLatin1String("--arquivos") && i + 1 < argumentos.size())
             copias = argumentos[++i];
+        else if (argumentos[i] == QLatin1String("--layout") && i + 1 < argumentos.size())
+            soLayout = argumentos[++i];
         else {
-            std::fprintf(stderr, "uso: pantoro_bench [--banco ARQUIVO] [--sem-referencia-ano | --so-rapido] [--arquivos PASTA]\n");
+            std::fprintf(stderr, "uso: pantoro_bench [--banco ARQUIVO] [--sem-referencia-ano | --so-rapido] [--arquivos PASTA] [--layout NOME]\n");
             return 2;
         }
     }
@@ -115,6 +120,8 @@ int main(int argc, char** argv)
     saida.flush();
     for (const Periodo& periodo : Periodos)
         for (const Layout& layout : Layouts) {
+            if (!soLayout.isEmpty() && soLayout != QLatin1String(layout.nome))
+                continue;
             FiltroRelatorio filtro;
             filtro.layout = layout.layout;
             filtro.dtDe = QString::fromLatin1(periodo.de);

@@ -43,12 +43,12 @@ public:
         if (linhas_ == 0)
             return;
         execucao_.Escreve(texto_);
-        texto_.clear();
+        texto_.resize(0);  // keeps the capacity for the next batch
         linhas_ = 0;
     }
 
 private:
-    static constexpr qsizetype TamanhoLote = 1 << 20;
+    static constexpr qsizetype TamanhoLote = 1 << 16;
     const ExecucaoRelatorio& execucao_;
     QString texto_;
     int linhas_ = 0;
