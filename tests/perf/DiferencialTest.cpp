@@ -112,7 +112,7 @@ private:
 TEST_P(Diferencial, OsDoisMotoresEscrevemOMesmoArquivo)
 {
     // Firebird builds every database on its server: fewer companies there.
-    const uint32_t empresas = GetParam() == Backend::Sqlite ? 40 : 6;
+    const uint32_t empresas = GetParam() == Backend::Sqlite ? 40 : 10;
     for (uint32_t semente = 1; semente <= empresas; ++semente) {
         BancoDeTeste banco(GetParam());
         PerfilEmpresa perfil;
