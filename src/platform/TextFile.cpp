@@ -46,23 +46,16 @@ QStringList LerLinhas(const QString& path, int maximo)
         falhaAoAbrir(file, path);
     const QString text = DecodificaTextoConfig(file.readAll());
     QStringList linhas;
-    QString linha;
-    bool dentroDeLinha = false;
-    for (int i = 0; i < text.size() && linhas.size() < maximo; ++i) {
-        const QChar c = text[i];
-        if (c == u'\r' || c == u'\n') {
-            if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
-                ++i;
-            linhas << linha;
-            linha.clear();
-            dentroDeLinha = false;
-        } else {
-            linha += c;
-            dentroDeLinha = true;
-        }
+    qsizetype inicio = 0;
+    while (inicio < text.size() && linhas.size() < maximo) {
+        qsizetype fim = inicio;
+        while (fim < text.size() && text[fim] != u'\r' && text[fim] != u'\n')
+            ++fim;
+        linhas << text.mid(inicio, fim - inicio);
+        if (fim + 1 < text.size() && text[fim] == u'\r' && text[fim + 1] == u'\n')
+            ++fim;
+        inicio = fim + 1;
     }
-    if (dentroDeLinha && linhas.size() < maximo)
-        linhas << linha;
     return linhas;
 }
 
