@@ -28,8 +28,12 @@ QString IntervaloDatas(const ExecucaoRelatorio& execucao, const QString& fecho)
 
 QString ConsultaListaPedidos(const ExecucaoRelatorio& execucao)
 {
-    return QStringLiteral("SELECT pedi_veds.* ") + CondicoesListaPedidos(execucao)
-        + QStringLiteral("ORDER BY idpedi_veds");
+    return ConsultaListaPedidos(CondicoesListaPedidos(execucao));
+}
+
+QString ConsultaListaPedidos(const QString& condicoes)
+{
+    return QStringLiteral("SELECT pedi_veds.* ") + condicoes + QStringLiteral("ORDER BY idpedi_veds");
 }
 
 QString CondicoesListaPedidos(const ExecucaoRelatorio& execucao)

@@ -17,6 +17,8 @@ QString ConsultaListaPedidos(const ExecucaoRelatorio& execucao);
 // Its "FROM ... WHERE ..." part, every filter included, up to the ORDER BY
 // (ends in a blank); the set-based engine selects other columns over it.
 QString CondicoesListaPedidos(const ExecucaoRelatorio& execucao);
+// The order list over conditions already built (the lookups run once).
+QString ConsultaListaPedidos(const QString& condicoes);
 // One record per issue day of the products-per-sale layout.
 QString ConsultaDiasPA(const ExecucaoRelatorio& execucao);
 // Any order in the period (product grouping decides only "is there data").

@@ -65,7 +65,7 @@ public:
     QString ConsultaPedidos() override
     {
         condicoes_ = CondicoesListaPedidos(execucao_);
-        return ConsultaListaPedidos(execucao_);
+        return ConsultaListaPedidos(condicoes_);
     }
 
 protected:
