@@ -40,14 +40,12 @@ QByteArray ParaCp1252(const QString& text)
 
 QString DeCp1252(const QByteArray& bytes)
 {
-    QString text;
-    text.reserve(bytes.size());
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar* saida = text.data();
     for (char b : bytes) {
         const auto u = static_cast<unsigned char>(b);
-        if (u >= 0x80 && u < 0xA0)
-            text += QChar(kFaixa80[u - 0x80] != 0 ? kFaixa80[u - 0x80] : u);
-        else
-            text += QChar(u);
+        const bool faixa80 = u >= 0x80 && u < 0xA0 && kFaixa80[u - 0x80] != 0;
+        *saida++ = QChar(faixa80 ? kFaixa80[u - 0x80] : char16_t(u));
     }
     return text;
 }
