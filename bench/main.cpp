@@ -7,7 +7,8 @@
 // FILE (default empresa-grande.sqlite in the working folder) is generated
 // when missing. The reference runs over the month for every layout and over
 // the year for every layout but the vertical delivery one (about 400
-// statements per order: hours for a year), unless --sem-referencia-ano;
+// statements per order, some 20 million for a year), unless
+// --sem-referencia-ano;
 // --so-rapido measures the set-based engine alone.
 // --arquivos keeps every report written in DIR (<layout>-<mes|ano>-<motor>.html);
 // --layout measures one layout only (standard, pa, detalhado, entrega,
