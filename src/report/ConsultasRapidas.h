@@ -20,6 +20,11 @@ struct ExecucaoRelatorio;
 // the first), the query says so and the run asks the per-row lookup for that
 // corner only.
 //
+// "Line order" is the item lines' id order: the order in which SQLite (rowid
+// or index scan) and Firebird (natural or index order of rows stored in id
+// order) return an order's lines to the per-row statements, so sums of
+// doubles are added in the same sequence.
+//
 // `condicoes` is the order list's "FROM ... WHERE ..." part
 // (CondicoesListaPedidos); it goes into the queries upper-cased, as the order
 // list is sent, and so do the texts the per-row lookups upper-case (the
