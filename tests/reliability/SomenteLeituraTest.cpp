@@ -9,12 +9,16 @@
 #include "startup/Ambiente.h"
 
 #include <QComboBox>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QWidget>
 
 // The program only reads the company database. Its connection opens the
 // embedded database read-only, so not even a statement built to write can
-// change it: the report, the lookups, the fillers and the search run as
-// always, and every kind of write is refused by the database itself.
+// change it. Firebird has no read-only connection: there the database
+// itself is switched to read-only (as its owner may), and everything the
+// program does still works, so none of its statements writes. In both,
+// every kind of write is refused by the database.
 namespace {
 
 const char* const Escritas[] = {
@@ -23,7 +27,7 @@ const char* const Escritas[] = {
     "delete from pedi_veds",
     "drop table pess",
     "create table intrusa (id integer)",
-    "alter table pess add column extra integer",
+    "alter table pess add extra integer",
     "create index intruso on pess (nome_conh)",
 };
 
@@ -32,16 +36,37 @@ protected:
     void SetUp() override
     {
         BaseRelatorio::SetUp();
-        // The program's own connection, opened as start-up opens it.
         fixture_ = std::move(ambiente().conexao);
+        if (GetParam().banco == Backend::Firebird) {
+            fixture_.reset();
+            ASSERT_NO_FATAL_FAILURE(firebirdSomenteLeitura());
+        }
+        // The program's own connection, opened as start-up opens it.
         ambiente().conexao = std::make_unique<Connection>();
-        ambiente().conexao->Open(Backend::Sqlite, banco->stringDeConexao());
+        ambiente().conexao->Open(GetParam().banco, banco->stringDeConexao());
     }
 
     void TearDown() override
     {
         ambiente().conexao = std::move(fixture_);
         BaseRelatorio::TearDown();
+    }
+
+    void firebirdSomenteLeitura() const
+    {
+        const QString texto = banco->stringDeConexao();
+        const QRegularExpression campos(QStringLiteral("Data Source=([^;]*);User ID=([^;]*);Password=([^;]*)"));
+        const QRegularExpressionMatch achado = campos.match(texto);
+        ASSERT_TRUE(achado.hasMatch());
+        QProcessEnvironment ambienteGfix = QProcessEnvironment::systemEnvironment();
+        ambienteGfix.insert(QStringLiteral("ISC_USER"), achado.captured(2));
+        ambienteGfix.insert(QStringLiteral("ISC_PASSWORD"), achado.captured(3));
+        QProcess gfix;
+        gfix.setProcessEnvironment(ambienteGfix);
+        gfix.setProcessChannelMode(QProcess::MergedChannels);
+        gfix.start(QStringLiteral("gfix"), {QStringLiteral("-mode"), QStringLiteral("read_only"), achado.captured(1)});
+        ASSERT_TRUE(gfix.waitForFinished(60000));
+        ASSERT_EQ(gfix.exitCode(), 0) << gfix.readAll().toStdString();
     }
 
     static long Linhas(const char* tabela)
@@ -90,12 +115,6 @@ TEST_P(SomenteLeitura, ProgramaLeTudoMasNaoEscreve)
     EXPECT_EQ(Linhas("pedi_veds"), pedidos);
 }
 
-// The embedded database: the one whose file the program opens itself.
-std::vector<ParametroRelatorio> ParametrosSqlite()
-{
-    return {{Backend::Sqlite, MotorRelatorio::Fiel}, {Backend::Sqlite, MotorRelatorio::Rapido}};
-}
-
-INSTANTIATE_TEST_SUITE_P(Bancos, SomenteLeitura, ::testing::ValuesIn(ParametrosSqlite()), NomeDoParametro);
+INSTANTIATE_TEST_SUITE_P(Bancos, SomenteLeitura, ::testing::ValuesIn(ParametrosRelatorio()), NomeDoParametro);
 
 }  // namespace
