@@ -46,10 +46,10 @@ void inicia(const OpcoesLinhaDeComando& opcoes, const QString& chamadaPadrao, Fi
 }
 
 // Runs one report; errors of the run become a message and exit code 4.
-int executa(const FiltroRelatorio& filtro, ResultadoRelatorio& resultado)
+int executa(const FiltroRelatorio& filtro, MotorRelatorio motor, ResultadoRelatorio& resultado)
 {
     try {
-        resultado = ExecutaRelatorio(filtro);
+        resultado = ExecutaRelatorio(filtro, motor);
     } catch (const VbError& erro) {
         MsgBox(erro.Description(), IconeMensagem::Critico, TituloRelease());
         return saida::ErroNaExecucao;
@@ -81,7 +81,7 @@ int ExecutaRelatorioSemJanela(const OpcoesLinhaDeComando& opcoes)
     FiltroRelatorio filtro = opcoes.filtro;
     inicia(opcoes, ChamadaPadrao(), filtro);
     ResultadoRelatorio resultado;
-    const int codigo = executa(filtro, resultado);
+    const int codigo = executa(filtro, opcoes.motor, resultado);
     if (codigo != saida::Feito)
         return codigo;
     const QString html = CaminhoLocal(resultado.arquivo);
@@ -101,7 +101,7 @@ int ExecutaDemoSemJanela(const OpcoesLinhaDeComando& opcoes)
     for (const LayoutDemo& demo : LayoutsDemo) {
         filtro.layout = demo.layout;
         ResultadoRelatorio resultado;
-        const int codigo = executa(filtro, resultado);
+        const int codigo = executa(filtro, opcoes.motor, resultado);
         pior = std::max(pior, codigo);
         if (codigo != saida::Feito)
             continue;

@@ -51,6 +51,7 @@ OpcoesLinhaDeComando LeLinhaDeComando(const QStringList& argumentos, const QStri
     leitor.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     for (const QString& nome : comValor)
         leitor.addOption(QCommandLineOption(nome, QString(), QStringLiteral("valor")));
+    leitor.addOption(QCommandLineOption(QStringLiteral("fiel")));
     if (!leitor.parse(QStringList{QStringLiteral("pantoro")} + argumentos))
         falha(leitor.errorText());
 
@@ -67,7 +68,8 @@ OpcoesLinhaDeComando LeLinhaDeComando(const QStringList& argumentos, const QStri
     opcoes.relatorio = leitor.isSet(QStringLiteral("relatorio"));
     const QStringList soComRelatorio{QStringLiteral("de"),      QStringLiteral("ate"),   QStringLiteral("data"),
                                      QStringLiteral("vendedor"), QStringLiteral("marca"), QStringLiteral("tipo"),
-                                     QStringLiteral("cliente"),  QStringLiteral("fonte"), QStringLiteral("pdf")};
+                                     QStringLiteral("cliente"),  QStringLiteral("fonte"), QStringLiteral("pdf"),
+                                     QStringLiteral("fiel")};
     for (const QString& nome : soComRelatorio)
         if (!opcoes.relatorio && leitor.isSet(nome))
             falha(QStringLiteral("--%1 needs --relatorio").arg(nome));
@@ -92,6 +94,8 @@ OpcoesLinhaDeComando LeLinhaDeComando(const QStringList& argumentos, const QStri
         filtro.tamanhoFonte = fonte.toInt();
     }
     opcoes.pdf = leitor.value(QStringLiteral("pdf"));
+    if (leitor.isSet(QStringLiteral("fiel")))
+        opcoes.motor = MotorRelatorio::Fiel;
     return opcoes;
 }
 
@@ -102,7 +106,8 @@ QString TextoDeUso()
         "  pantoro [LAUNCH]\n"
         "  pantoro --relatorio LAYOUT [--de dd/mm/yyyy] [--ate dd/mm/yyyy]\n"
         "          [--data emissao|entrega|fechamento] [--vendedor NAME] [--marca BRAND]\n"
-        "          [--tipo TYPE] [--cliente NAME] [--fonte 8|10|11|12|14] [--pdf FILE] [LAUNCH]\n"
+        "          [--tipo TYPE] [--cliente NAME] [--fonte 8|10|11|12|14] [--pdf FILE] [--fiel]\n"
+        "          [LAUNCH]\n"
         "  pantoro --demo DIR [--relatorio LAYOUT ...] [LAUNCH]\n"
         "LAYOUT: standard | pa | detalhado | entrega | entrega-vertical | agrupamento\n");
 }

@@ -9,12 +9,14 @@
 // What the command line asks for:
 //   pantoro [LAUNCH]
 //   pantoro --relatorio LAYOUT [--de --ate --data --vendedor --marca --tipo
-//           --cliente --fonte --pdf FILE] [LAUNCH]
+//           --cliente --fonte --pdf FILE --fiel] [LAUNCH]
 //   pantoro --demo DIR [the same]
 struct OpcoesLinhaDeComando {
     bool relatorio = false;   // --relatorio given: a headless run
     FiltroRelatorio filtro;   // layout, dates, filters and font size
     QString pdf;              // --pdf FILE, empty for none
+    // --fiel: the per-row engine, query for query; the set-based one otherwise
+    MotorRelatorio motor = MotorRelatorio::Rapido;
     QString pastaDemo;        // --demo DIR, empty for none
     QString lancamento;       // LAUNCH, empty when absent
     bool lancamentoDado = false;

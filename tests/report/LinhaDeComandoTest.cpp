@@ -81,6 +81,7 @@ TEST_F(LinhaDeComando, UsoErradoSai2)
         {QStringLiteral("--relatorio"), QStringLiteral("pa"), QStringLiteral("--fonte"), QStringLiteral("9")},
         {QStringLiteral("--relatorio"), QStringLiteral("pa"), QStringLiteral("--data"), QStringLiteral("ontem")},
         {QStringLiteral("--de"), QStringLiteral("01/05/2024")},
+        {QStringLiteral("--fiel")},
         {QStringLiteral("--relatorio"), QStringLiteral("pa"), QStringLiteral("1^1^PRD^"), QStringLiteral("2^1^PRD^")},
         {QStringLiteral("--sem-isto")}};
     for (const QStringList& argumentos : casos) {
@@ -141,6 +142,21 @@ TEST_F(LinhaDeComando, PastaDeRelatoriosAusenteSai4)
     EXPECT_TRUE(saida.erro.contains(QStringLiteral("ERP KORVA - Tevrano - Release 2014.08.05")))
         << saida.erro.toStdString();
     EXPECT_TRUE(saida.saida.isEmpty());
+}
+
+// The command line runs the set-based engine; --fiel the per-row one, and
+// both write the same bytes (the emission time is fixed for the suite).
+TEST_F(LinhaDeComando, FielEscreveOsMesmosBytes)
+{
+    const QStringList argumentos{QStringLiteral("--demo"), demo(), QStringLiteral("--relatorio"),
+                                 QStringLiteral("detalhado"), QStringLiteral("--de"), QStringLiteral("01/05/2024"),
+                                 QStringLiteral("--ate"), QStringLiteral("10/05/2024")};
+    const QString arquivo = relatorios() + QStringLiteral("pantoro.html");
+    ASSERT_EQ(roda(argumentos).codigo, 0);
+    const QByteArray rapido = conteudo(arquivo);
+    ASSERT_EQ(roda(argumentos + QStringList{QStringLiteral("--fiel")}).codigo, 0);
+    EXPECT_GT(rapido.size(), 1000);
+    EXPECT_EQ(conteudo(arquivo), rapido);
 }
 
 TEST_F(LinhaDeComando, PdfDoRelatorio)
