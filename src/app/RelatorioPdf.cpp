@@ -1,6 +1,7 @@
 #include "RelatorioPdf.h"
 
 #include "platform/VbError.h"
+#include "viewer/AjustesDeRelatorio.h"
 #include "viewer/SoArquivosLocais.h"
 
 #include <QEventLoop>
@@ -12,7 +13,6 @@
 #include <QUrl>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
-#include <QWebEngineSettings>
 
 namespace {
 
@@ -49,11 +49,7 @@ void GravaPdf(const QString& arquivoHtml, const QString& arquivoPdf)
     QWebEngineProfile perfil;  // off the record: nothing kept on disk
     perfil.setUrlRequestInterceptor(new SoArquivosLocais(&perfil));
     QWebEnginePage pagina(&perfil);
-    QWebEngineSettings* ajustes = pagina.settings();
-    ajustes->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
-    ajustes->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
-    // The report file is CP1252 and declares no charset.
-    ajustes->setDefaultTextEncoding(QStringLiteral("windows-1252"));
+    AjustaPaginaDeRelatorio(pagina.settings());
 
     QEventLoop laco;
     bool carregou = false;

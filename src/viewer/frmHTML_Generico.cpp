@@ -9,25 +9,11 @@
 #include "report/Relatorio.h"
 #include "shared/Funcoes.h"
 #include "startup/Ambiente.h"
+#include "viewer/AjustesDeRelatorio.h"
 #include "viewer/SoArquivosLocais.h"
 
-#include <QFontInfo>
 #include <QStyle>
-#include <QWebEngineSettings>
 
-namespace {
-
-// The report names Tahoma; where it is missing the page falls back to the
-// system's sans-serif font instead of the browser's serif default.
-QString FonteSemSerifa()
-{
-    QFont fonte;
-    fonte.setStyleHint(QFont::SansSerif);
-    fonte.setFamily(QString());
-    return QFontInfo(fonte).family();
-}
-
-}  // namespace
 
 frmHTML_Generico::frmHTML_Generico(QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::frmHTML_Generico>())
@@ -47,12 +33,7 @@ frmHTML_Generico::frmHTML_Generico(QWidget* parent)
     ui->lblArqGerado->setText(relatorio().ArquivoHTML);
     ui->lblArqGerado->repaint();
 
-    QWebEngineSettings* ajustes = ui->WebBrowser1->settings();
-    ajustes->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
-    ajustes->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
-    // The report file is CP1252 and declares no charset.
-    ajustes->setDefaultTextEncoding(QStringLiteral("windows-1252"));
-    ajustes->setFontFamily(QWebEngineSettings::StandardFont, FonteSemSerifa());
+    AjustaPaginaDeRelatorio(ui->WebBrowser1->settings());
     ui->WebBrowser1->page()->setUrlRequestInterceptor(new SoArquivosLocais(this));
 
     try {
