@@ -3,6 +3,7 @@
 #include "platform/Conversions.h"
 #include "platform/Cp1252.h"
 #include "platform/FlexGrid.h"
+#include "platform/Ado.h"
 #include "platform/VbError.h"
 #include "report/BaseRelatorio.h"
 #include "report/Relatorio.h"
@@ -157,22 +158,28 @@ TEST_P(HostilNoRelatorio, NomeDaEmpresaComScriptEntraComoEsta)
     EXPECT_TRUE(arquivoGerado().contains("<script>alert('x')</script>"));
 }
 
+// A date the mask lets through but the calendar does not goes into the
+// statement as typed. What the database makes of it is the database's:
+// SQLite compares it as text, Firebird refuses it with its own message
+// ("conversion error", or "value exceeds the range for valid timestamps").
+// An invalid end date falls back to the start date. Never a crash, and the
+// next run is whole.
 struct DataHostil {
     const char* nome;
     const char* de;
     const char* ate;
+    const char* noSqlite;    // "vazio" (no data), "arquivo" or "erro"
+    const char* noFirebird;
 };
 
 const DataHostil DatasHostis[] = {
-    {"TrintaEUmDeFevereiro", "31/02/2026", "31/02/2026"},
-    {"Zeros", "00/00/0000", "00/00/0000"},
-    {"MascaraVazia", "__/__/____", "__/__/____"},
-    {"FimInvalidoVoltaAoInicio", "01/05/2024", "31/02/2026"},
+    {"TrintaEUmDeFevereiro", "31/02/2026", "31/02/2026", "vazio", "erro"},
+    {"Zeros", "00/00/0000", "00/00/0000", "vazio", "erro"},
+    {"MascaraVazia", "__/__/____", "__/__/____", "vazio", "erro"},
+    {"ZerosAteMaio", "00/00/0000", "31/05/2024", "arquivo", "erro"},
+    {"FimInvalidoVoltaAoInicio", "02/05/2024", "31/02/2026", "arquivo", "arquivo"},
 };
 
-// A date the mask lets through but the calendar does not: the run either
-// ends with the database's error as a VbError or finds what the valid part
-// selects; it never crashes, and the next run is whole.
 TEST_P(HostilNoRelatorio, DatasInvalidas)
 {
     const FiltroRelatorio valido = filtroDeMaio(LayoutRelatorio::Standard);
@@ -183,13 +190,19 @@ TEST_P(HostilNoRelatorio, DatasInvalidas)
         FiltroRelatorio filtro = valido;
         filtro.dtDe = QString::fromLatin1(data.de);
         filtro.dtAte = QString::fromLatin1(data.ate);
+        QString resultado;
         try {
-            const ResultadoRelatorio resultado = ExecutaRelatorio(filtro, GetParam().motor);
-            if (!IsDate(Variant(filtro.dtAte)))
-                EXPECT_EQ(resultado.dtAte, filtro.dtDe);
+            const ResultadoRelatorio execucao = ExecutaRelatorio(filtro, GetParam().motor);
+            resultado = execucao.semDados ? QStringLiteral("vazio") : QStringLiteral("arquivo");
+            EXPECT_EQ(execucao.dtAte, IsDate(Variant(filtro.dtAte)) ? filtro.dtAte : filtro.dtDe);
         } catch (const VbError& erro) {
-            EXPECT_FALSE(erro.Description().isEmpty());
+            resultado = QStringLiteral("erro");
+            EXPECT_EQ(erro.Number(), adErroNaConsulta);
+            EXPECT_TRUE(erro.Description().contains(QLatin1String("conversion error")) ||
+                        erro.Description().contains(QLatin1String("range for valid timestamps")))
+                << erro.Description().toStdString();
         }
+        EXPECT_EQ(resultado, QLatin1String(GetParam().banco == Backend::Sqlite ? data.noSqlite : data.noFirebird));
         const ResultadoRelatorio depois = ExecutaRelatorio(valido, GetParam().motor);
         EXPECT_FALSE(depois.arquivo.isEmpty());
         EXPECT_EQ(arquivoGerado(), esperado);
