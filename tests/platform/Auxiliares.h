@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/ImprimeTexto.h"
 #include "platform/UserLocale.h"
 #include "platform/VbError.h"
 
@@ -8,12 +9,6 @@
 #include <QString>
 #include <functional>
 #include <ostream>
-
-// Failure messages show texts, not bytes.
-inline void PrintTo(const QString& text, std::ostream* os)
-{
-    *os << '"' << text.toStdString() << '"';
-}
 
 // The VB error number an action raises; 0 when it raises none.
 inline long ErroVb(const std::function<void()>& acao)

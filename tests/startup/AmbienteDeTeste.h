@@ -1,6 +1,7 @@
 #pragma once
 
 #include "support/PastaTemporaria.h"
+#include "support/ImprimeTexto.h"
 #include "platform/MessageBox.h"
 
 #include <QByteArray>
@@ -11,12 +12,6 @@
 
 class BancoDeTeste;
 class QWidget;
-
-// Failure messages show texts, not bytes.
-inline void PrintTo(const QString& text, std::ostream* os)
-{
-    *os << '"' << text.toStdString() << '"';
-}
 
 // One installation in a temporary drive C (no marker file): the three
 // configuration files, a company database, and a recording message box.
