@@ -11,7 +11,7 @@ namespace {
 
 // Authoring tools wrote this address; browsers ignore the element.
 const QString MetaSchema = QStringLiteral(
-    "<meta name=vs_targetSchema content=\"http://schemas.microsoft.com/intellisense/ie5\">");
+    "<meta name=vs_targetSchema content=\"http://www.w3.org/TR/REC-html40\">");
 
 const QString TituloDetalhado = QStringLiteral("Relatório de Vendas - Detalhado");
 

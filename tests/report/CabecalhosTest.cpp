@@ -8,7 +8,7 @@ namespace {
 
 // SOURCE_DATE_EPOCH is 2024-06-01 12:00:00 for these tests.
 const QString Inicio = QStringLiteral(
-    "<HTML><HEAD><meta name=vs_targetSchema content=\"http://schemas.microsoft.com/intellisense/ie5\">");
+    "<HTML><HEAD><meta name=vs_targetSchema content=\"http://www.w3.org/TR/REC-html40\">");
 const QString Tabela = QStringLiteral(
     "<TABLE BORDER=1 Width=670 ALIGN=CENTER ID=Table1 borderColor='black' cellSpacing=0 cellPadding=1>");
 const QString Negrito8 = QStringLiteral(
