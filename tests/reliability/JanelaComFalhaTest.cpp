@@ -1,6 +1,5 @@
 #include "Falhas.h"
 
-#include "platform/VbError.h"
 #include "report/BaseRelatorio.h"
 #include "report/frmPantoro.h"
 #include "startup/Ambiente.h"
