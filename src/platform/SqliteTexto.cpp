@@ -102,7 +102,8 @@ bool CombinaLike(QStringView texto, QStringView padrao, QChar escape)
         p = posicaoDoCuringa + 1;
         t = ++retomada;
     }
-    while (p < padrao.size() && padrao[p] == u'%')
+    // What is left must be wildcards; with ESCAPE '%', "%%" is a literal '%'.
+    while (p < padrao.size() && padrao[p] == u'%' && !(temEscape && escape == u'%' && p + 1 < padrao.size()))
         ++p;
     return p == padrao.size();
 }

@@ -79,6 +79,23 @@ TEST(CombinaLike, CuringasMaiusculasEAcentos)
     }
 }
 
+TEST(CombinaLike, EscapePercentualTambemNoFimDoPadrao)
+{
+    // ESCAPE '%': "%%" is one literal '%', at the end of the pattern too; a
+    // lone '%' at the end is still a wildcard.
+    const struct {
+        const char* texto;
+        const char* padrao;
+        bool combina;
+    } casos[] = {
+        {"n", "n%%", false}, {"n%", "n%%", true}, {"nx", "n%%", false}, {"n", "n%", true},
+        {"nx", "n%", true},  {"%", "%%", true},   {"", "%%", false},    {"a%b", "a%%b", true},
+    };
+    for (const auto& caso : casos)
+        EXPECT_EQ(CombinaLike(QString::fromUtf8(caso.texto), QString::fromUtf8(caso.padrao), QChar(u'%')), caso.combina)
+            << caso.texto << " LIKE " << caso.padrao << " ESCAPE '%'";
+}
+
 TEST(DialetoConexao, FirebirdLeParesEmQualquerGrafia)
 {
     const struct {
