@@ -3,10 +3,10 @@
 
 #include "startup/Ambiente.h"
 #include "support/BancoDeTeste.h"
+#include "support/ExecucaoDoPrograma.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <functional>
@@ -21,24 +21,9 @@ namespace {
 
 const QString Titulo = QStringLiteral("ERP KORVA - Tevrano - Release 2014.08.05");
 
-struct Saida {
-    int codigo = -1;  // -1: crashed or hung
-    QString saida;
-    QString erro;
-};
-
 Saida roda(const QStringList& argumentos, const QProcessEnvironment& ambiente = QProcessEnvironment::systemEnvironment())
 {
-    QProcess processo;
-    processo.setProcessEnvironment(ambiente);
-    processo.start(QStringLiteral(PANTORO_EXECUTAVEL), argumentos);
-    Saida saida;
-    if (!processo.waitForFinished(300000) || processo.exitStatus() != QProcess::NormalExit)
-        return saida;
-    saida.codigo = processo.exitCode();
-    saida.saida = QString::fromLocal8Bit(processo.readAllStandardOutput());
-    saida.erro = QString::fromLocal8Bit(processo.readAllStandardError());
-    return saida;
+    return RodaPrograma(QStringLiteral(PANTORO_EXECUTAVEL), argumentos, ambiente);
 }
 
 // One demo installation for the suite; May 2024 has orders (its database

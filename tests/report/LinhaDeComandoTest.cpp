@@ -1,32 +1,16 @@
-#include "platform/Cp1252.h"
+#include "support/ExecucaoDoPrograma.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 // The built program, run as a user or a script runs it.
 namespace {
 
-struct Saida {
-    int codigo = -1;
-    QString saida;
-    QString erro;
-};
-
 Saida roda(const QStringList& argumentos, const QProcessEnvironment& ambiente = QProcessEnvironment::systemEnvironment())
 {
-    QProcess processo;
-    processo.setProcessEnvironment(ambiente);
-    processo.start(QStringLiteral(PANTORO_EXECUTAVEL), argumentos);
-    Saida saida;
-    if (!processo.waitForFinished(300000) || processo.exitStatus() != QProcess::NormalExit)
-        return saida;
-    saida.codigo = processo.exitCode();
-    saida.saida = QString::fromLocal8Bit(processo.readAllStandardOutput());
-    saida.erro = QString::fromLocal8Bit(processo.readAllStandardError());
-    return saida;
+    return RodaPrograma(QStringLiteral(PANTORO_EXECUTAVEL), argumentos, ambiente);
 }
 
 QByteArray conteudo(const QString& caminho)
