@@ -22,8 +22,10 @@ ParesDeConexao LerPares(const QString& texto)
 {
     ParesDeConexao pares;
     qsizetype i = 0;
+    qsizetype igual = -1;  // the first "=" at or after i, looked up again only once i has passed it
     while (i < texto.size()) {
-        const qsizetype igual = texto.indexOf(u'=', i);
+        if (igual < i)
+            igual = texto.indexOf(u'=', i);
         const qsizetype pontoEVirgula = texto.indexOf(u';', i);
         if (igual < 0)
             break;

@@ -2,6 +2,7 @@
 #include "platform/DialetoSql.h"
 #include "platform/SqliteTexto.h"
 
+#include <QElapsedTimer>
 #include <QRandomGenerator>
 #include <gtest/gtest.h>
 
@@ -157,6 +158,20 @@ TEST(DialetoConexao, QualquerStringTermina)
         LerConexaoFirebird(texto);
         ConexaoOdbc(QStringLiteral("Provider=x;") + texto);
     }
+}
+
+// A 1 MB configuration line of pieces without "=" before the first pair:
+// each piece used to search the rest of the line for "=" again (minutes).
+TEST(DialetoConexao, MuitasPecasSemIgualLidasDeUmaVez)
+{
+    const QString texto = QString(1 << 20, u';') + QStringLiteral("User ID=x");
+    QElapsedTimer relogio;
+    relogio.start();
+    const ParesDeConexao pares = LerPares(texto);
+    EXPECT_LT(relogio.elapsed(), 2000);
+    ASSERT_EQ(pares.size(), 1u);
+    EXPECT_EQ(pares[0].first, "User ID");
+    EXPECT_EQ(pares[0].second, "x");
 }
 
 }  // namespace
