@@ -1,4 +1,4 @@
-#include "PessoasDeTeste.h"
+#include "support/PessoasDeTeste.h"
 
 #include "people/BuscaPessoas.h"
 #include "platform/FlexGrid.h"

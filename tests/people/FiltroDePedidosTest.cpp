@@ -1,4 +1,4 @@
-#include "PessoasDeTeste.h"
+#include "support/PessoasDeTeste.h"
 
 #include "people/frmBROWSE_PESSOAS.h"
 #include "report/frmPantoro.h"

@@ -1,4 +1,4 @@
-#include "PessoasDeTeste.h"
+#include "support/PessoasDeTeste.h"
 
 #include "people/PesquisaRecordada.h"
 #include "people/frmBROWSE_PESSOAS.h"

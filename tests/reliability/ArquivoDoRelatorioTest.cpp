@@ -1,7 +1,7 @@
 #include "PastaMontada.h"
 
 #include "platform/VbError.h"
-#include "report/BaseRelatorio.h"
+#include "support/BaseRelatorio.h"
 #include "report/Relatorio.h"
 #include "startup/Ambiente.h"
 

@@ -1,9 +1,9 @@
 #include "Falhas.h"
 
 #include "people/BuscaPessoas.h"
-#include "people/PessoasDeTeste.h"
+#include "support/PessoasDeTeste.h"
 #include "platform/FlexGrid.h"
-#include "report/BaseRelatorio.h"
+#include "support/BaseRelatorio.h"
 #include "report/Relatorio.h"
 #include "platform/Conversions.h"
 #include "shared/Funcoes.h"

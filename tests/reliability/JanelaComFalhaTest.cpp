@@ -1,6 +1,6 @@
 #include "Falhas.h"
 
-#include "report/BaseRelatorio.h"
+#include "support/BaseRelatorio.h"
 #include "report/frmPantoro.h"
 #include "startup/Ambiente.h"
 #include "viewer/frmHTML_Generico.h"

@@ -1,6 +1,6 @@
 #include "Falhas.h"
 
-#include "people/PessoasDeTeste.h"
+#include "support/PessoasDeTeste.h"
 #include "people/frmBROWSE_PESSOAS.h"
 #include "platform/FlexGrid.h"
 #include "startup/Ambiente.h"

@@ -2,7 +2,7 @@
 
 #include "platform/Ado.h"
 #include "platform/VbError.h"
-#include "report/BaseRelatorio.h"
+#include "support/BaseRelatorio.h"
 #include "report/Relatorio.h"
 #include "startup/Ambiente.h"
 

@@ -3,7 +3,7 @@
 #include "platform/Conversions.h"
 #include "platform/FlexGrid.h"
 #include "platform/VbError.h"
-#include "report/BaseRelatorio.h"
+#include "support/BaseRelatorio.h"
 #include "report/Relatorio.h"
 #include "shared/Funcoes.h"
 #include "startup/Ambiente.h"

@@ -1,5 +1,5 @@
 #include "platform/Printing.h"
-#include "report/BaseRelatorio.h"
+#include "support/BaseRelatorio.h"
 #include "report/Relatorio.h"
 #include "startup/Ambiente.h"
 #include "viewer/frmHTML_Generico.h"

@@ -1,4 +1,4 @@
-#include "BaseRelatorio.h"
+#include "support/BaseRelatorio.h"
 
 #include "platform/Cp1252.h"
 #include "platform/Conversions.h"
