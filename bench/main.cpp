@@ -37,17 +37,6 @@ struct Periodo {
     bool ano;
 };
 
-struct Layout {
-    const char* nome;
-    LayoutRelatorio layout;
-};
-
-const Layout Layouts[] = {{"standard", LayoutRelatorio::Standard},
-                          {"pa", LayoutRelatorio::PA},
-                          {"detalhado", LayoutRelatorio::Detalhado},
-                          {"entrega", LayoutRelatorio::Entrega},
-                          {"entrega-vertical", LayoutRelatorio::EntregaVertical},
-                          {"agrupamento", LayoutRelatorio::AgrupaProd}};
 const Periodo Periodos[] = {{"mês (05/2024)", "01/05/2024", "31/05/2024", false},
                             {"ano (2024)", "01/01/2024", "31/12/2024", true}};
 
@@ -120,7 +109,7 @@ int main(int argc, char** argv)
     saida << "|---|---|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---|\n";
     saida.flush();
     for (const Periodo& periodo : Periodos)
-        for (const Layout& layout : Layouts) {
+        for (const NomeDoLayout& layout : NomesDosLayouts) {
             if (!soLayout.isEmpty() && soLayout != QLatin1String(layout.nome))
                 continue;
             FiltroRelatorio filtro;

@@ -17,18 +17,6 @@
 
 namespace {
 
-struct LayoutDemo {
-    const char* nome;
-    LayoutRelatorio layout;
-};
-
-const LayoutDemo LayoutsDemo[] = {{"standard", LayoutRelatorio::Standard},
-                                  {"pa", LayoutRelatorio::PA},
-                                  {"detalhado", LayoutRelatorio::Detalhado},
-                                  {"entrega", LayoutRelatorio::Entrega},
-                                  {"entrega-vertical", LayoutRelatorio::EntregaVertical},
-                                  {"agrupamento", LayoutRelatorio::AgrupaProd}};
-
 void escreveCaminho(const QString& caminho)
 {
     QTextStream saidaPadrao(stdout);
@@ -98,7 +86,7 @@ int ExecutaDemoSemJanela(const OpcoesLinhaDeComando& opcoes)
     filtro.dtAte = Format(Variant(QDateTime(hoje, QTime())), QStringLiteral("dd/mm/yyyy"));
 
     int pior = saida::Feito;
-    for (const LayoutDemo& demo : LayoutsDemo) {
+    for (const NomeDoLayout& demo : NomesDosLayouts) {
         filtro.layout = demo.layout;
         ResultadoRelatorio resultado;
         const int codigo = executa(filtro, opcoes.motor, resultado);

@@ -7,13 +7,12 @@ namespace {
 
 const QMap<QString, LayoutRelatorio>& layouts()
 {
-    static const QMap<QString, LayoutRelatorio> nomes{
-        {QStringLiteral("standard"), LayoutRelatorio::Standard},
-        {QStringLiteral("pa"), LayoutRelatorio::PA},
-        {QStringLiteral("detalhado"), LayoutRelatorio::Detalhado},
-        {QStringLiteral("entrega"), LayoutRelatorio::Entrega},
-        {QStringLiteral("entrega-vertical"), LayoutRelatorio::EntregaVertical},
-        {QStringLiteral("agrupamento"), LayoutRelatorio::AgrupaProd}};
+    static const QMap<QString, LayoutRelatorio> nomes = [] {
+        QMap<QString, LayoutRelatorio> mapa;
+        for (const NomeDoLayout& nome : NomesDosLayouts)
+            mapa.insert(QString::fromLatin1(nome.nome), nome.layout);
+        return mapa;
+    }();
     return nomes;
 }
 

@@ -11,6 +11,19 @@
 enum class LayoutRelatorio { Standard, PA, Detalhado, Entrega, EntregaVertical, AgrupaProd };
 enum class DataRelatorio { Emissao, Entrega, Fechamento };
 
+// The layouts by the names the command line and the benchmark use, in the
+// order of the form's options.
+struct NomeDoLayout {
+    const char* nome;
+    LayoutRelatorio layout;
+};
+inline constexpr NomeDoLayout NomesDosLayouts[] = {{"standard", LayoutRelatorio::Standard},
+                                                   {"pa", LayoutRelatorio::PA},
+                                                   {"detalhado", LayoutRelatorio::Detalhado},
+                                                   {"entrega", LayoutRelatorio::Entrega},
+                                                   {"entrega-vertical", LayoutRelatorio::EntregaVertical},
+                                                   {"agrupamento", LayoutRelatorio::AgrupaProd}};
+
 struct FiltroRelatorio {
     LayoutRelatorio layout = LayoutRelatorio::Standard;
     DataRelatorio data = DataRelatorio::Emissao;
