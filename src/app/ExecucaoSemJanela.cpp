@@ -45,10 +45,10 @@ int executa(const FiltroRelatorio& filtro, MotorRelatorio motor, ResultadoRelato
     return resultado.semDados ? saida::SemDados : saida::Feito;
 }
 
-int gravaPdf(const QString& html, const QString& pdf)
+int gravaPdf(const QString& html, const QString& pdf, void (*grava)(const QString&, const QString&) = GravaPdf)
 {
     try {
-        GravaPdf(html, pdf);
+        grava(html, pdf);
     } catch (const VbError& erro) {
         MsgBox(erro.Description(), IconeMensagem::Critico, TituloRelease());
         return saida::ErroNaExecucao;
@@ -74,7 +74,12 @@ int ExecutaRelatorioSemJanela(const OpcoesLinhaDeComando& opcoes)
         return codigo;
     const QString html = CaminhoLocal(resultado.arquivo);
     escreveCaminho(html);
-    return opcoes.pdf.isEmpty() ? saida::Feito : gravaPdf(html, opcoes.pdf);
+    int pior = saida::Feito;
+    if (!opcoes.pdf.isEmpty())
+        pior = std::max(pior, gravaPdf(html, opcoes.pdf));
+    if (!opcoes.pdfNavegador.isEmpty())
+        pior = std::max(pior, gravaPdf(html, opcoes.pdfNavegador, GravaPdfNavegador));
+    return pior;
 }
 
 int ExecutaDemoSemJanela(const OpcoesLinhaDeComando& opcoes)

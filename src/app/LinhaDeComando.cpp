@@ -45,7 +45,8 @@ OpcoesLinhaDeComando LeLinhaDeComando(const QStringList& argumentos, const QStri
     const QStringList comValor{QStringLiteral("relatorio"), QStringLiteral("de"),      QStringLiteral("ate"),
                                QStringLiteral("data"),      QStringLiteral("vendedor"), QStringLiteral("marca"),
                                QStringLiteral("tipo"),      QStringLiteral("cliente"),  QStringLiteral("fonte"),
-                               QStringLiteral("pdf"),       QStringLiteral("demo")};
+                               QStringLiteral("pdf"),       QStringLiteral("demo"),
+                               QStringLiteral("pdf-navegador")};
     QCommandLineParser leitor;
     leitor.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     for (const QString& nome : comValor)
@@ -68,7 +69,7 @@ OpcoesLinhaDeComando LeLinhaDeComando(const QStringList& argumentos, const QStri
     const QStringList soComRelatorio{QStringLiteral("de"),      QStringLiteral("ate"),   QStringLiteral("data"),
                                      QStringLiteral("vendedor"), QStringLiteral("marca"), QStringLiteral("tipo"),
                                      QStringLiteral("cliente"),  QStringLiteral("fonte"), QStringLiteral("pdf"),
-                                     QStringLiteral("fiel")};
+                                     QStringLiteral("pdf-navegador"), QStringLiteral("fiel")};
     for (const QString& nome : soComRelatorio)
         if (!opcoes.relatorio && leitor.isSet(nome))
             falha(QStringLiteral("--%1 needs --relatorio").arg(nome));
@@ -93,6 +94,7 @@ OpcoesLinhaDeComando LeLinhaDeComando(const QStringList& argumentos, const QStri
         filtro.tamanhoFonte = fonte.toInt();
     }
     opcoes.pdf = leitor.value(QStringLiteral("pdf"));
+    opcoes.pdfNavegador = leitor.value(QStringLiteral("pdf-navegador"));
     if (leitor.isSet(QStringLiteral("fiel")))
         opcoes.motor = MotorRelatorio::Fiel;
     return opcoes;
@@ -105,7 +107,8 @@ QString TextoDeUso()
         "  pantoro [LAUNCH]\n"
         "  pantoro --relatorio LAYOUT [--de dd/mm/yyyy] [--ate dd/mm/yyyy]\n"
         "          [--data emissao|entrega|fechamento] [--vendedor NAME] [--marca BRAND]\n"
-        "          [--tipo TYPE] [--cliente NAME] [--fonte 8|10|11|12|14] [--pdf FILE] [--fiel]\n"
+        "          [--tipo TYPE] [--cliente NAME] [--fonte 8|10|11|12|14] [--pdf FILE]\n"
+        "          [--pdf-navegador FILE] [--fiel]\n"
         "          [LAUNCH]\n"
         "  pantoro --demo DIR [--relatorio LAYOUT ...] [LAUNCH]\n"
         "LAYOUT: standard | pa | detalhado | entrega | entrega-vertical | agrupamento\n");

@@ -9,12 +9,13 @@
 // What the command line asks for:
 //   pantoro [LAUNCH]
 //   pantoro --relatorio LAYOUT [--de --ate --data --vendedor --marca --tipo
-//           --cliente --fonte --pdf FILE --fiel] [LAUNCH]
+//           --cliente --fonte --pdf FILE --pdf-navegador FILE --fiel] [LAUNCH]
 //   pantoro --demo DIR [the same]
 struct OpcoesLinhaDeComando {
     bool relatorio = false;   // --relatorio given: a headless run
     FiltroRelatorio filtro;   // layout, dates, filters and font size
     QString pdf;              // --pdf FILE, empty for none
+    QString pdfNavegador;     // --pdf-navegador FILE, empty for none
     // --fiel: the per-row engine, query for query; the set-based one otherwise
     MotorRelatorio motor = MotorRelatorio::Rapido;
     QString pastaDemo;        // --demo DIR, empty for none

@@ -1,5 +1,6 @@
 #include "RelatorioPdf.h"
 
+#include "paging/RelatorioEmPaginas.h"
 #include "platform/VbError.h"
 #include "viewer/AjustesDeRelatorio.h"
 #include "viewer/SoArquivosLocais.h"
@@ -42,6 +43,13 @@ bool espera(QEventLoop& laco)
 }  // namespace
 
 void GravaPdf(const QString& arquivoHtml, const QString& arquivoPdf)
+{
+    RelatorioEmPaginas relatorio(arquivoHtml);
+    relatorio.CarregaTudo();
+    relatorio.GravaPdf(arquivoPdf);
+}
+
+void GravaPdfNavegador(const QString& arquivoHtml, const QString& arquivoPdf)
 {
     if (!QFileInfo(arquivoHtml).isFile())
         falha(QStringLiteral("Arquivo não encontrado: %1"), arquivoHtml);
