@@ -3,8 +3,9 @@
 namespace {
 
 constexpr int TamanhoDoPedacoDeTexto = 1 << 20;
-// Rows of a long table that decide its column widths.
-constexpr int LinhasQueMedemATabela = 200;
+// Rows of a long table that decide its column widths (a year's order list
+// is one table of some 25,000 rows).
+constexpr int LinhasQueMedemATabela = 50000;
 
 bool mesmoEstilo(const LinhaRelatorio& a, const LinhaRelatorio& b)
 {
@@ -33,9 +34,10 @@ QVector<int> vaos(const LinhaRelatorio& linha)
 }
 
 // Widths from the shares, every column at least its minimum: columns below
-// it get it, the others share what is left by their shares. When even the
-// minimums do not fit, they shrink alike and words break.
-QVector<float> larguras(const QVector<double>& partes, const QVector<double>& minimos, double total)
+// it get it, the others share what is left by their shares. A table whose
+// minimums do not fit grows, as in the browser, up to `maximo`; past that
+// they shrink alike and words break.
+QVector<float> larguras(const QVector<double>& partes, const QVector<double>& minimos, double total, double maximo)
 {
     const int n = static_cast<int>(partes.size());
     QVector<bool> fixa(n, false);
@@ -44,6 +46,7 @@ QVector<float> larguras(const QVector<double>& partes, const QVector<double>& mi
     for (double minimo : minimos)
         somaMinimos += minimo;
     if (somaMinimos >= total) {
+        total = std::max(total, std::min(somaMinimos, maximo));
         for (int i = 0; i < n; ++i)
             resultado[i] = static_cast<float>(somaMinimos > 0 ? minimos[i] * total / somaMinimos : total / n);
         return resultado;
@@ -182,14 +185,19 @@ const DocumentoDeRelatorio::Forma& DocumentoDeRelatorio::formaDe(const LinhaRela
         for (int i = 0; i < outra.celulas.size(); ++i)
             minimos[i] = std::max(minimos[i], fonte.MaiorPalavra(outra.celulas[i].texto) + 2 * Margem);
     }
-    formas_.push_back(Forma{parte, vao, larguras(parte, minimos, tabelas_.back().largura)});
+    formas_.push_back(Forma{parte, vao, larguras(parte, minimos, tabelas_.back().largura, larguraUtil_)});
     return formas_.back();
 }
 
 quint32 DocumentoDeRelatorio::colunasDe(const LinhaRelatorio& linha, const Forma& forma)
 {
     const TabelaGuardada& tabela = tabelas_.back();
-    QString chave = QString::number(tabela.x) + QLatin1Char(':');
+    double largura = 0;
+    for (const float coluna : forma.larguras)
+        largura += coluna;
+    // A table grown past its width stays centred on the page.
+    const double inicio = largura > tabela.largura ? std::max(0.0, (larguraUtil_ - largura) / 2) : tabela.x;
+    QString chave = QString::number(inicio) + QLatin1Char(':');
     for (int i = 0; i < linha.celulas.size(); ++i)
         chave += QString::number(forma.larguras[i], 'f', 2) + QLatin1Char('/')
             + QString::number(int(linha.celulas[i].alinhamento)) + QLatin1Char(';');
@@ -197,7 +205,7 @@ quint32 DocumentoDeRelatorio::colunasDe(const LinhaRelatorio& linha, const Forma
     if (achado != indiceColunas_.constEnd())
         return achado.value();
     QVector<Coluna> colunas;
-    double x = tabela.x;
+    double x = inicio;
     for (int i = 0; i < linha.celulas.size(); ++i) {
         colunas << Coluna{static_cast<float>(x), forma.larguras[i], linha.celulas[i].alinhamento};
         x += forma.larguras[i];

@@ -69,11 +69,17 @@ private:
         QPen caneta(Qt::black);
         caneta.setWidthF(EspessuraDaGrade * k_);
         p_.setPen(caneta);
-        const double esquerda = tabela.x * k_;
-        const double direita = (tabela.x + tabela.largura) * k_;
-        // One line across the table above every row and below the last.
-        for (const Item* item = trecho.inicio; item < trecho.fim; ++item)
+        // One line across the row above every row and below the last.
+        double esquerda = tabela.x * k_;
+        double direita = (tabela.x + tabela.largura) * k_;
+        for (const Item* item = trecho.inicio; item < trecho.fim; ++item) {
+            const auto& colunas = doc_.ColunasDe(linha(*item));
+            if (!colunas.isEmpty()) {
+                esquerda = colunas.first().x * k_;
+                direita = (colunas.last().x + colunas.last().largura) * k_;
+            }
             p_.drawLine(QPointF(esquerda, item->y * k_), QPointF(direita, item->y * k_));
+        }
         const Item& ultimo = *(trecho.fim - 1);
         const double base = (ultimo.y + linha(ultimo).altura) * k_;
         p_.drawLine(QPointF(esquerda, base), QPointF(direita, base));
