@@ -1,5 +1,6 @@
 #include "ImpressoraQt.h"
 
+#include "paging/RelatorioEmPaginas.h"
 #include "platform/VbError.h"
 #include "viewer/frmEscolheImpressora.h"
 
@@ -35,8 +36,8 @@ void ImpressoraQt::prepara(QPrinter& impressora) const
 {
     const QPrinterInfo escolhida = QPrinterInfo::printerInfo(nome_);
     impressora.setPrinterName(nome_.isEmpty() || escolhida.isNull() ? ImpressoraPadrao().printerName() : nome_);
-    if (pagina_)
-        impressora.setPageLayout(*pagina_);
+    // Until a choice is made: A4 portrait with the margins of the PDF.
+    impressora.setPageLayout(pagina_ ? *pagina_ : RelatorioEmPaginas::PaginaPadrao());
 }
 
 void ImpressoraQt::ConfigurarPagina(QWidget* parent)
