@@ -21,6 +21,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <unistd.h>
 
 namespace {
 
@@ -89,6 +90,9 @@ double primeiraPagina(const QString& html)
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The browser engine refuses its sandbox to root.
+    if (geteuid() == 0)
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     ConfiguraFontes();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication aplicacao(argc, argv);

@@ -99,6 +99,9 @@ TEST_F(CapturaDeTelas, FiltroEOsSeisRelatoriosDaDemo)
             auto* visualizador = qobject_cast<frmHTML_Generico*>(modal);
             ASSERT_NE(visualizador, nullptr);
             auto* navegador = controle<QWebEngineView>(visualizador, "WebBrowser1");
+            // A large file opens on the page view; the browser view loads when asked.
+            if (auto* abrir = controle<QPushButton>(visualizador, "cmdAbrirNavegador"); !abrir->isHidden())
+                abrir->click();
             // Every layout's page starts with the emission time.
             const QString cabecalho = QStringLiteral("Emissão:");
             mostrou = textoExibido(navegador, cabecalho).contains(cabecalho);
