@@ -235,6 +235,35 @@ TEST_P(Diferencial, DepoisDeUmEstouroOsDoisMotoresDeixamOMesmoArquivo)
     }
 }
 
+// A day stored without its time: SQLite refuses it (its instants are text,
+// and only the full form compares alike in every query); Firebird keeps it
+// as midnight, and both engines count it in the day's figures.
+TEST_P(Diferencial, DiaSemHoraNaoDivideOsMotores)
+{
+    BancoDeTeste banco(GetParam());
+    banco.executaScript(QStringLiteral(
+        "insert into empr (idempr, codi_empr, nome_conh_empr) values (1, '001', 'EMPRESA');"
+        "insert into pess (idpess, nome_pess, nome_conh) values (1, 'VENDEDOR', 'V');"
+        "insert into vend (idvend, idpess) values (1, 1)"));
+    const QString pedido = QStringLiteral("insert into pedi_veds (idpedi_veds, nume_pedi, codi_empr, data_pedi, idvend, "
+                                          "VALO_DECT) values (1, 101, '001', '2024-05-21', 1, 0)");
+    if (GetParam() == Backend::Sqlite) {
+        EXPECT_THROW(banco.executa(pedido), std::runtime_error);
+        return;
+    }
+    banco.executa(pedido);
+    banco.executa(QStringLiteral("insert into pedi_veds_deta (idpedi_veds_deta, idpedi_veds, idprod, QTDE) "
+                                 "values (1, 1, 1, 3)"));
+    FiltroRelatorio filtro;
+    filtro.layout = LayoutRelatorio::PA;
+    filtro.dtDe = QStringLiteral("01/05/2024");
+    filtro.dtAte = QStringLiteral("31/05/2024");
+    filtro.codiEmpresa = QStringLiteral("001");
+    filtro.vendedor = QStringLiteral("V");
+    comparaMotores(filtro);
+    EXPECT_TRUE(executa(filtro, MotorRelatorio::Fiel).arquivo.contains("<TD width=15% ALIGN='RIGHT'>1</TD>"));
+}
+
 INSTANTIATE_TEST_SUITE_P(Bancos, Diferencial, ::testing::ValuesIn(BancoDeTeste::disponiveis()),
                          BancoDeTeste::nomeDoParametro);
 
