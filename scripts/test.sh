@@ -17,6 +17,7 @@ if [ -x scripts/cups.sh ]; then
   trap 'scripts/cups.sh stop; scripts/firebird.sh stop' EXIT
 fi
 ctest --test-dir "${BUILD_DIR:-build}" --output-on-failure -j 2 "$@"
+scripts/test-first-run.sh
 
 if [ "${PANTORO_SKIP_SANITIZE:-0}" = 1 ]; then
   exit 0
