@@ -1,6 +1,9 @@
 #include "ExecucaoSemJanela.h"
 
 #include "app/RelatorioPdf.h"
+#include "email/ConfigEmail.h"
+#include "email/EnvioEmail.h"
+#include "export/Exportacao.h"
 #include "platform/Clock.h"
 #include "platform/Conversions.h"
 #include "platform/Format.h"
@@ -12,6 +15,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTextStream>
 #include <memory>
 
@@ -57,6 +61,54 @@ int gravaPdf(const QString& html, const QString& pdf)
     return saida::Feito;
 }
 
+int falhaNaExecucao(const VbError& erro)
+{
+    MsgBox(erro.Description(), IconeMensagem::Critico, TituloRelease());
+    return saida::ErroNaExecucao;
+}
+
+int exporta(const QString& html, const QString& destino, FormatoPlanilha formato, const QString& periodo)
+{
+    if (destino.isEmpty())
+        return saida::Feito;
+    try {
+        ExportaRelatorio(html, destino, formato, periodo);
+    } catch (const VbError& erro) {
+        return falhaNaExecucao(erro);
+    }
+    escreveCaminho(destino);
+    return saida::Feito;
+}
+
+// Mails the report's PDF (and the XLSX, when one was written) to the
+// addresses of --email; without --pdf the PDF is made in a folder of its own.
+int enviaPorEmail(const QString& html, const OpcoesLinhaDeComando& opcoes, const QString& periodo)
+{
+    try {
+        const std::optional<ConfigEmail> config = LeConfigEmail();
+        if (!config)
+            throw VbError(vb_error::FileNotFound,
+                          QStringLiteral("O envio de e-mail não está configurado: falta o arquivo %1.")
+                              .arg(ArquivoConfigEmail()));
+        QTemporaryDir pasta;
+        const QString pdf = opcoes.pdf.isEmpty() ? pasta.filePath(QFileInfo(html).completeBaseName() + QStringLiteral(".pdf"))
+                                                 : opcoes.pdf;
+        if (opcoes.pdf.isEmpty())
+            GravaPdf(html, pdf);
+        MensagemEmail mensagem;
+        mensagem.para = opcoes.email;
+        mensagem.assunto = AssuntoDoRelatorio(LePlanilha(html, periodo).titulo, periodo);
+        mensagem.texto = mensagem.assunto + QStringLiteral("\r\n\r\nRelatório em anexo.\r\n");
+        mensagem.anexos = QStringList{pdf};
+        if (!opcoes.xlsx.isEmpty())
+            mensagem.anexos.append(opcoes.xlsx);
+        EnviaEmail(*config, mensagem);
+    } catch (const VbError& erro) {
+        return falhaNaExecucao(erro);
+    }
+    return saida::Feito;
+}
+
 }  // namespace
 
 QString ChamadaPadrao()
@@ -74,7 +126,13 @@ int ExecutaRelatorioSemJanela(const OpcoesLinhaDeComando& opcoes)
         return codigo;
     const QString html = CaminhoLocal(resultado.arquivo);
     escreveCaminho(html);
-    return opcoes.pdf.isEmpty() ? saida::Feito : gravaPdf(html, opcoes.pdf);
+    if (!opcoes.pdf.isEmpty() && gravaPdf(html, opcoes.pdf) != saida::Feito)
+        return saida::ErroNaExecucao;
+    const QString periodo = QStringLiteral("De %1 até %2").arg(filtro.dtDe, resultado.dtAte);
+    for (const auto& [destino, formato] : {std::pair{opcoes.xlsx, FormatoPlanilha::Xlsx}, std::pair{opcoes.csv, FormatoPlanilha::Csv}})
+        if (exporta(html, destino, formato, periodo) != saida::Feito)
+            return saida::ErroNaExecucao;
+    return opcoes.email.isEmpty() ? saida::Feito : enviaPorEmail(html, opcoes, periodo);
 }
 
 int ExecutaDemoSemJanela(const OpcoesLinhaDeComando& opcoes)

@@ -1,5 +1,8 @@
 #include "LinhaDeComando.h"
 
+#include "email/ConfigEmail.h"
+#include "platform/VbError.h"
+
 #include <QCommandLineParser>
 #include <QMap>
 
@@ -45,7 +48,8 @@ OpcoesLinhaDeComando LeLinhaDeComando(const QStringList& argumentos, const QStri
     const QStringList comValor{QStringLiteral("relatorio"), QStringLiteral("de"),      QStringLiteral("ate"),
                                QStringLiteral("data"),      QStringLiteral("vendedor"), QStringLiteral("marca"),
                                QStringLiteral("tipo"),      QStringLiteral("cliente"),  QStringLiteral("fonte"),
-                               QStringLiteral("pdf"),       QStringLiteral("demo")};
+                               QStringLiteral("pdf"),       QStringLiteral("demo"),     QStringLiteral("xlsx"),
+                               QStringLiteral("csv"),       QStringLiteral("email")};
     QCommandLineParser leitor;
     leitor.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     for (const QString& nome : comValor)
@@ -68,7 +72,8 @@ OpcoesLinhaDeComando LeLinhaDeComando(const QStringList& argumentos, const QStri
     const QStringList soComRelatorio{QStringLiteral("de"),      QStringLiteral("ate"),   QStringLiteral("data"),
                                      QStringLiteral("vendedor"), QStringLiteral("marca"), QStringLiteral("tipo"),
                                      QStringLiteral("cliente"),  QStringLiteral("fonte"), QStringLiteral("pdf"),
-                                     QStringLiteral("fiel")};
+                                     QStringLiteral("fiel"),     QStringLiteral("xlsx"),  QStringLiteral("csv"),
+                                     QStringLiteral("email")};
     for (const QString& nome : soComRelatorio)
         if (!opcoes.relatorio && leitor.isSet(nome))
             falha(QStringLiteral("--%1 needs --relatorio").arg(nome));
@@ -93,6 +98,15 @@ OpcoesLinhaDeComando LeLinhaDeComando(const QStringList& argumentos, const QStri
         filtro.tamanhoFonte = fonte.toInt();
     }
     opcoes.pdf = leitor.value(QStringLiteral("pdf"));
+    opcoes.xlsx = leitor.value(QStringLiteral("xlsx"));
+    opcoes.csv = leitor.value(QStringLiteral("csv"));
+    if (leitor.isSet(QStringLiteral("email"))) {
+        try {
+            opcoes.email = LeEnderecos(leitor.value(QStringLiteral("email")));
+        } catch (const VbError& erro) {
+            falha(QStringLiteral("--email: ") + erro.Description());
+        }
+    }
     if (leitor.isSet(QStringLiteral("fiel")))
         opcoes.motor = MotorRelatorio::Fiel;
     return opcoes;
@@ -105,7 +119,8 @@ QString TextoDeUso()
         "  pantoro [LAUNCH]\n"
         "  pantoro --relatorio LAYOUT [--de dd/mm/yyyy] [--ate dd/mm/yyyy]\n"
         "          [--data emissao|entrega|fechamento] [--vendedor NAME] [--marca BRAND]\n"
-        "          [--tipo TYPE] [--cliente NAME] [--fonte 8|10|11|12|14] [--pdf FILE] [--fiel]\n"
+        "          [--tipo TYPE] [--cliente NAME] [--fonte 8|10|11|12|14] [--pdf FILE]\n"
+        "          [--xlsx FILE] [--csv FILE] [--email ADDRESS[,ADDRESS...]] [--fiel]\n"
         "          [LAUNCH]\n"
         "  pantoro --demo DIR [--relatorio LAYOUT ...] [LAUNCH]\n"
         "LAYOUT: standard | pa | detalhado | entrega | entrega-vertical | agrupamento\n");

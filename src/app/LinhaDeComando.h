@@ -9,12 +9,16 @@
 // What the command line asks for:
 //   pantoro [LAUNCH]
 //   pantoro --relatorio LAYOUT [--de --ate --data --vendedor --marca --tipo
-//           --cliente --fonte --pdf FILE --fiel] [LAUNCH]
+//           --cliente --fonte --pdf FILE --xlsx FILE --csv FILE
+//           --email ADDRESS[,ADDRESS...] --fiel] [LAUNCH]
 //   pantoro --demo DIR [the same]
 struct OpcoesLinhaDeComando {
     bool relatorio = false;   // --relatorio given: a headless run
     FiltroRelatorio filtro;   // layout, dates, filters and font size
     QString pdf;              // --pdf FILE, empty for none
+    QString xlsx;             // --xlsx FILE, empty for none
+    QString csv;              // --csv FILE, empty for none
+    QStringList email;        // --email ADDRESS[,ADDRESS...], checked
     // --fiel: the per-row engine, query for query; the set-based one otherwise
     MotorRelatorio motor = MotorRelatorio::Rapido;
     QString pastaDemo;        // --demo DIR, empty for none

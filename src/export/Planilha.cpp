@@ -61,7 +61,7 @@ public:
     {
         FolhaPlanilha folha;
         folha.nome = planilha_.folhas.isEmpty() ? QStringLiteral("Relatório")
-                                                : QStringLiteral("Resumo %1").arg(planilha_.folhas.size());
+                                                : QStringLiteral("Resumo %1").arg(planilha_.folhas.size()).trimmed();
         folha.titulo = titulo_;
         folha.cabecalho = cabecalho;
         planilha_.folhas.append(folha);
@@ -82,8 +82,9 @@ public:
         folha().linhas.append(linha);
     }
 
-    Planilha termina()
+    Planilha termina(const QString& titulo)
     {
+        planilha_.titulo = titulo;
         for (FolhaPlanilha& folha : planilha_.folhas)
             textoOndeHaZeros(folha);
         return planilha_;
@@ -117,23 +118,26 @@ private:
     Planilha planilha_;
 };
 
+// A cell of the page frame's tables, empty when the file has none there.
+QString celulaDoQuadro(const QVector<TabelaLida>& tabelas, int tabela, int linha, int coluna)
+{
+    if (tabela >= tabelas.size())
+        return QString();
+    QVector<LinhaDoRelatorio> todas = tabelas[tabela].corpo;
+    if (!tabelas[tabela].cabecalho.isEmpty())
+        todas.prepend(LinhaDoRelatorio{0, true, tabelas[tabela].cabecalho});
+    return linha < todas.size() ? aparado(todas[linha].celulas.value(coluna)) : QString();
+}
+
 QStringList tituloDe(const QVector<TabelaLida>& tabelas, const QString& periodo)
 {
+    const QString periodoDoArquivo = celulaDoQuadro(tabelas, 1, 1, 0);
     QStringList linhas;
-    const auto celula = [&](int tabela, int linha, int coluna) {
-        if (tabela >= tabelas.size())
-            return QString();
-        QVector<LinhaDoRelatorio> todas = tabelas[tabela].corpo;
-        if (!tabelas[tabela].cabecalho.isEmpty())
-            todas.prepend(LinhaDoRelatorio{0, true, tabelas[tabela].cabecalho});
-        return linha < todas.size() ? aparado(todas[linha].celulas.value(coluna)) : QString();
-    };
-    const QString periodoDoArquivo = celula(1, 1, 0);
-    for (const QString& texto : {celula(0, 0, 1), celula(1, 0, 0),
+    for (const QString& texto : {celulaDoQuadro(tabelas, 0, 0, 1), celulaDoQuadro(tabelas, 1, 0, 0),
                                  periodoDoArquivo.isEmpty() && !periodo.isEmpty()
                                      ? QStringLiteral("Período: ") + periodo
                                      : periodoDoArquivo,
-                                 celula(0, 0, 2)})
+                                 celulaDoQuadro(tabelas, 0, 0, 2)})
         if (!texto.isEmpty())
             linhas.append(texto);
     return linhas;
@@ -220,5 +224,5 @@ Planilha MontaPlanilha(const QVector<LinhaDoRelatorio>& linhas, const QString& p
     escreveOrdemSozinha();
     if (montagem.semFolhas())
         montagem.novaFolha({});
-    return montagem.termina();
+    return montagem.termina(celulaDoQuadro(tabelas, 1, 0, 0));
 }

@@ -34,6 +34,7 @@ struct FolhaPlanilha {
 };
 
 struct Planilha {
+    QString titulo;  // the report's heading ("Relatório de Pedidos")
     QVector<FolhaPlanilha> folhas;
 };
 
