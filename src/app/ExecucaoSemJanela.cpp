@@ -128,7 +128,7 @@ int ExecutaRelatorioSemJanela(const OpcoesLinhaDeComando& opcoes)
     escreveCaminho(html);
     if (!opcoes.pdf.isEmpty() && gravaPdf(html, opcoes.pdf) != saida::Feito)
         return saida::ErroNaExecucao;
-    const QString periodo = QStringLiteral("De %1 até %2").arg(filtro.dtDe, resultado.dtAte);
+    const QString periodo = relatorio().Periodo;
     for (const auto& [destino, formato] : {std::pair{opcoes.xlsx, FormatoPlanilha::Xlsx}, std::pair{opcoes.csv, FormatoPlanilha::Csv}})
         if (exporta(html, destino, formato, periodo) != saida::Feito)
             return saida::ErroNaExecucao;

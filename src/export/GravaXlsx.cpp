@@ -31,15 +31,31 @@ public:
             numero = (celula.casas == 0 ? QStringLiteral("0") : QStringLiteral("General")) + u'"' + celula.sufixo + u'"';
         else if (celula.tipo == TipoCelula::Numero && celula.casas == 2)
             numero = QStringLiteral("#,##0.00");
-        return formato(numero, negrito, false, 0);
+        return formato(numero, negrito, alinhamentoDe(celula.tipo), 0);
     }
-    lxw_format* cabecalho(bool aDireita) { return formato(QString(), true, aDireita, FundoDoCabecalho); }
-    lxw_format* titulo(int tamanho) { return formato(QString(), true, false, 0, tamanho); }
+    lxw_format* cabecalho(TipoCelula tipo) { return formato(QString(), true, alinhamentoDe(tipo), FundoDoCabecalho); }
+    lxw_format* titulo(int tamanho) { return formato(QString(), true, LXW_ALIGN_NONE, 0, tamanho); }
 
 private:
-    lxw_format* formato(const QString& numero, bool negrito, bool aDireita, lxw_color_t fundo, int tamanho = 0)
+    // Numbers on the right, dates centred, texts a little off the left
+    // border so they do not run into the number beside them.
+    static lxw_format_alignments alinhamentoDe(TipoCelula tipo)
     {
-        const QString chave = QStringLiteral("%1|%2|%3|%4|%5").arg(numero).arg(negrito).arg(aDireita).arg(fundo).arg(tamanho);
+        switch (tipo) {
+        case TipoCelula::Numero:
+            return LXW_ALIGN_RIGHT;
+        case TipoCelula::Data:
+            return LXW_ALIGN_CENTER;
+        default:
+            return LXW_ALIGN_LEFT;
+        }
+    }
+
+    lxw_format* formato(const QString& numero, bool negrito, lxw_format_alignments alinhamento, lxw_color_t fundo,
+                        int tamanho = 0)
+    {
+        const QString chave =
+            QStringLiteral("%1|%2|%3|%4|%5").arg(numero).arg(negrito).arg(alinhamento).arg(fundo).arg(tamanho);
         lxw_format*& existente = feitos_[chave];
         if (existente)
             return existente;
@@ -48,8 +64,10 @@ private:
             format_set_num_format(existente, numero.toUtf8().constData());
         if (negrito)
             format_set_bold(existente);
-        if (aDireita)
-            format_set_align(existente, LXW_ALIGN_RIGHT);
+        if (alinhamento != LXW_ALIGN_NONE)
+            format_set_align(existente, alinhamento);
+        if (alinhamento == LXW_ALIGN_LEFT)
+            format_set_indent(existente, 1);
         if (fundo) {
             format_set_bg_color(existente, fundo);
             format_set_bottom(existente, LXW_BORDER_THIN);
@@ -71,17 +89,22 @@ int colunasDe(const FolhaPlanilha& folha)
     return colunas;
 }
 
-// A column of numbers gets its heading on the right, over them.
-bool deNumeros(const FolhaPlanilha& folha, int coluna)
+// What a column holds, for its heading's alignment: numbers or dates when
+// every filled cell is one, else text.
+TipoCelula tipoDaColuna(const FolhaPlanilha& folha, int coluna)
 {
-    bool algum = false;
+    TipoCelula tipoDaColuna = TipoCelula::Texto;
+    bool primeira = true;
     for (const LinhaPlanilha& linha : folha.linhas) {
         const TipoCelula tipo = coluna < linha.celulas.size() ? linha.celulas[coluna].tipo : TipoCelula::Vazia;
-        if (tipo == TipoCelula::Texto || tipo == TipoCelula::Data)
-            return false;
-        algum = algum || tipo == TipoCelula::Numero;
+        if (tipo == TipoCelula::Vazia)
+            continue;
+        if (!primeira && tipo != tipoDaColuna)
+            return TipoCelula::Texto;
+        tipoDaColuna = tipo;
+        primeira = false;
     }
-    return algum;
+    return tipoDaColuna;
 }
 
 double largura(const FolhaPlanilha& folha, int coluna)
@@ -90,7 +113,7 @@ double largura(const FolhaPlanilha& folha, int coluna)
     for (const LinhaPlanilha& linha : folha.linhas)
         if (coluna < linha.celulas.size())
             maior = std::max(maior, int(linha.celulas[coluna].texto.size() + linha.celulas[coluna].texto.size() / 4));
-    return std::clamp(maior * 1.1 + 2, LarguraMinima, LarguraMaxima);
+    return std::clamp(maior * 1.1 + 3, LarguraMinima, LarguraMaxima);
 }
 
 void escreveCelula(lxw_worksheet* folha, lxw_row_t linha, lxw_col_t coluna, const CelulaPlanilha& celula,
@@ -127,7 +150,7 @@ void escreveFolha(lxw_workbook* livro, Formatos& formatos, const FolhaPlanilha& 
     for (int c = 0; c < colunas; ++c) {
         worksheet_set_column(planilha, lxw_col_t(c), lxw_col_t(c), largura(folha, c), nullptr);
         worksheet_write_string(planilha, cabecalho, lxw_col_t(c), folha.cabecalho.value(c).toUtf8().constData(),
-                               formatos.cabecalho(deNumeros(folha, c)));
+                               formatos.cabecalho(tipoDaColuna(folha, c)));
     }
     linha = cabecalho;
     for (const LinhaPlanilha& dados : folha.linhas) {

@@ -21,6 +21,9 @@ public:
 private:
     void cmdImprimir_Click();
     void cmdEnviarEmail_Click();
+    void cmdExportar_Click();
+    // The shown report as PDF at `arquivo`, for the e-mail.
+    QString gravaPdf(const QString& arquivo);
 
     std::unique_ptr<Ui::frmHTML_Generico> ui;
 };
