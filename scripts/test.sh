@@ -12,6 +12,10 @@ if [ -x scripts/firebird.sh ]; then
   eval "$(scripts/firebird.sh start)"
   trap 'scripts/firebird.sh stop' EXIT
 fi
+if [ -x scripts/cups.sh ]; then
+  eval "$(scripts/cups.sh start)"
+  trap 'scripts/cups.sh stop; scripts/firebird.sh stop' EXIT
+fi
 ctest --test-dir "${BUILD_DIR:-build}" --output-on-failure -j 2 "$@"
 
 if [ "${PANTORO_SKIP_SANITIZE:-0}" = 1 ]; then

@@ -37,34 +37,33 @@ void inicia(const OpcoesLinhaDeComando& opcoes, const QString& chamadaPadrao, Fi
     filtro.tituloJanela = TituloJanela();
 }
 
+// A database or file error of the run: its message, exit code 4.
+int falhaNaExecucao(const VbError& erro)
+{
+    MsgBox(erro.Description(), IconeMensagem::Critico, TituloRelease());
+    return saida::ErroNaExecucao;
+}
+
 // Runs one report; errors of the run become a message and exit code 4.
 int executa(const FiltroRelatorio& filtro, MotorRelatorio motor, ResultadoRelatorio& resultado)
 {
     try {
         resultado = ExecutaRelatorio(filtro, motor);
     } catch (const VbError& erro) {
-        MsgBox(erro.Description(), IconeMensagem::Critico, TituloRelease());
-        return saida::ErroNaExecucao;
+        return falhaNaExecucao(erro);
     }
     return resultado.semDados ? saida::SemDados : saida::Feito;
 }
 
-int gravaPdf(const QString& html, const QString& pdf)
+int gravaPdf(const QString& html, const QString& pdf, void (*grava)(const QString&, const QString&) = GravaPdf)
 {
     try {
-        GravaPdf(html, pdf);
+        grava(html, pdf);
     } catch (const VbError& erro) {
-        MsgBox(erro.Description(), IconeMensagem::Critico, TituloRelease());
-        return saida::ErroNaExecucao;
+        return falhaNaExecucao(erro);
     }
     escreveCaminho(pdf);
     return saida::Feito;
-}
-
-int falhaNaExecucao(const VbError& erro)
-{
-    MsgBox(erro.Description(), IconeMensagem::Critico, TituloRelease());
-    return saida::ErroNaExecucao;
 }
 
 int exporta(const QString& html, const QString& destino, FormatoPlanilha formato, const QString& periodo)
@@ -126,8 +125,13 @@ int ExecutaRelatorioSemJanela(const OpcoesLinhaDeComando& opcoes)
         return codigo;
     const QString html = CaminhoLocal(resultado.arquivo);
     escreveCaminho(html);
-    if (!opcoes.pdf.isEmpty() && gravaPdf(html, opcoes.pdf) != saida::Feito)
-        return saida::ErroNaExecucao;
+    int pior = saida::Feito;
+    if (!opcoes.pdf.isEmpty())
+        pior = std::max(pior, gravaPdf(html, opcoes.pdf));
+    if (!opcoes.pdfNavegador.isEmpty())
+        pior = std::max(pior, gravaPdf(html, opcoes.pdfNavegador, GravaPdfNavegador));
+    if (pior != saida::Feito)
+        return pior;
     const QString periodo = relatorio().Periodo;
     for (const auto& [destino, formato] : {std::pair{opcoes.xlsx, FormatoPlanilha::Xlsx}, std::pair{opcoes.csv, FormatoPlanilha::Csv}})
         if (exporta(html, destino, formato, periodo) != saida::Feito)

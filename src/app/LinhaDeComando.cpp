@@ -49,7 +49,7 @@ OpcoesLinhaDeComando LeLinhaDeComando(const QStringList& argumentos, const QStri
                                QStringLiteral("data"),      QStringLiteral("vendedor"), QStringLiteral("marca"),
                                QStringLiteral("tipo"),      QStringLiteral("cliente"),  QStringLiteral("fonte"),
                                QStringLiteral("pdf"),       QStringLiteral("demo"),     QStringLiteral("xlsx"),
-                               QStringLiteral("csv"),       QStringLiteral("email")};
+                               QStringLiteral("csv"),       QStringLiteral("email"),    QStringLiteral("pdf-navegador")};
     QCommandLineParser leitor;
     leitor.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     for (const QString& nome : comValor)
@@ -72,8 +72,8 @@ OpcoesLinhaDeComando LeLinhaDeComando(const QStringList& argumentos, const QStri
     const QStringList soComRelatorio{QStringLiteral("de"),      QStringLiteral("ate"),   QStringLiteral("data"),
                                      QStringLiteral("vendedor"), QStringLiteral("marca"), QStringLiteral("tipo"),
                                      QStringLiteral("cliente"),  QStringLiteral("fonte"), QStringLiteral("pdf"),
-                                     QStringLiteral("fiel"),     QStringLiteral("xlsx"),  QStringLiteral("csv"),
-                                     QStringLiteral("email")};
+                                     QStringLiteral("pdf-navegador"), QStringLiteral("fiel"), QStringLiteral("xlsx"),
+                                     QStringLiteral("csv"),      QStringLiteral("email")};
     for (const QString& nome : soComRelatorio)
         if (!opcoes.relatorio && leitor.isSet(nome))
             falha(QStringLiteral("--%1 needs --relatorio").arg(nome));
@@ -98,6 +98,7 @@ OpcoesLinhaDeComando LeLinhaDeComando(const QStringList& argumentos, const QStri
         filtro.tamanhoFonte = fonte.toInt();
     }
     opcoes.pdf = leitor.value(QStringLiteral("pdf"));
+    opcoes.pdfNavegador = leitor.value(QStringLiteral("pdf-navegador"));
     opcoes.xlsx = leitor.value(QStringLiteral("xlsx"));
     opcoes.csv = leitor.value(QStringLiteral("csv"));
     if (leitor.isSet(QStringLiteral("email"))) {
@@ -120,7 +121,7 @@ QString TextoDeUso()
         "  pantoro --relatorio LAYOUT [--de dd/mm/yyyy] [--ate dd/mm/yyyy]\n"
         "          [--data emissao|entrega|fechamento] [--vendedor NAME] [--marca BRAND]\n"
         "          [--tipo TYPE] [--cliente NAME] [--fonte 8|10|11|12|14] [--pdf FILE]\n"
-        "          [--xlsx FILE] [--csv FILE] [--email ADDRESS[,ADDRESS...]] [--fiel]\n"
+        "          [--pdf-navegador FILE] [--xlsx FILE] [--csv FILE] [--email ADDRESS[,ADDRESS...]] [--fiel]\n"
         "          [LAUNCH]\n"
         "  pantoro --demo DIR [--relatorio LAYOUT ...] [LAUNCH]\n"
         "LAYOUT: standard | pa | detalhado | entrega | entrega-vertical | agrupamento\n");

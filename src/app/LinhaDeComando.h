@@ -9,13 +9,14 @@
 // What the command line asks for:
 //   pantoro [LAUNCH]
 //   pantoro --relatorio LAYOUT [--de --ate --data --vendedor --marca --tipo
-//           --cliente --fonte --pdf FILE --xlsx FILE --csv FILE
+//           --cliente --fonte --pdf FILE --pdf-navegador FILE --xlsx FILE --csv FILE
 //           --email ADDRESS[,ADDRESS...] --fiel] [LAUNCH]
 //   pantoro --demo DIR [the same]
 struct OpcoesLinhaDeComando {
     bool relatorio = false;   // --relatorio given: a headless run
     FiltroRelatorio filtro;   // layout, dates, filters and font size
     QString pdf;              // --pdf FILE, empty for none
+    QString pdfNavegador;     // --pdf-navegador FILE, empty for none
     QString xlsx;             // --xlsx FILE, empty for none
     QString csv;              // --csv FILE, empty for none
     QStringList email;        // --email ADDRESS[,ADDRESS...], checked

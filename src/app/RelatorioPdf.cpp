@@ -1,5 +1,6 @@
 #include "RelatorioPdf.h"
 
+#include "paging/RelatorioEmPaginas.h"
 #include "platform/VbError.h"
 #include "viewer/AjustesDeRelatorio.h"
 #include "viewer/SoArquivosLocais.h"
@@ -13,6 +14,7 @@
 #include <QUrl>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
+#include <malloc.h>
 
 namespace {
 
@@ -42,6 +44,17 @@ bool espera(QEventLoop& laco)
 }  // namespace
 
 void GravaPdf(const QString& arquivoHtml, const QString& arquivoPdf)
+{
+    // The PDF writer grows and frees a buffer for every page; glibc would
+    // hand that memory back to the system each time (a fifth of the run).
+    mallopt(M_TRIM_THRESHOLD, 256 << 20);
+    mallopt(M_MMAP_THRESHOLD, 64 << 20);
+    RelatorioEmPaginas relatorio(arquivoHtml);
+    relatorio.CarregaTudo();
+    relatorio.GravaPdf(arquivoPdf);
+}
+
+void GravaPdfNavegador(const QString& arquivoHtml, const QString& arquivoPdf)
 {
     if (!QFileInfo(arquivoHtml).isFile())
         falha(QStringLiteral("Arquivo não encontrado: %1"), arquivoHtml);

@@ -2,8 +2,14 @@
 
 #include <QString>
 
-// Renders a finished report file (local path) to PDF with the browser engine
-// of the viewer: A4, JavaScript off, nothing loaded from outside. Needs a
-// QApplication. A file that does not load or a PDF that cannot be written
-// raises VbError PathFileAccess.
+// Writes a finished report file (local path) as PDF through the program's
+// page renderer: A4, every page with the frame and "Página N de M". Needs a
+// QGuiApplication. A file that is not a whole report, or a PDF that cannot
+// be written (the disk full), raises VbError; no partial PDF is left.
 void GravaPdf(const QString& arquivoHtml, const QString& arquivoPdf);
+
+// The same through the browser engine of the viewer, the reference: A4,
+// JavaScript off, nothing loaded from outside. Needs a QApplication. A file
+// that does not load or a PDF that cannot be written raises VbError
+// PathFileAccess.
+void GravaPdfNavegador(const QString& arquivoHtml, const QString& arquivoPdf);

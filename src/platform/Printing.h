@@ -4,25 +4,39 @@
 #include <QStringList>
 #include <memory>
 
+class QPrinter;
 class QWidget;
-class QWebEngineView;
 
-// What the viewer asks of a printer: one copy of the shown document to the
-// default printer without a dialog, or the page set-up dialog.
+// A document that paints its own pages on a printer: `copias` copies of
+// every page, in one job.
+class Imprimivel {
+public:
+    virtual ~Imprimivel() = default;
+    virtual void ImprimeEm(QPrinter& impressora, int copias) const = 0;
+};
+
+// What the viewer asks of a printer: the shown document to the chosen (at
+// first the default) printer without a dialog, in `copias` copies as one
+// job; or the dialog that chooses the printer and its page set-up, kept for
+// the later prints.
 class Impressora {
 public:
     virtual ~Impressora() = default;
     virtual void ConfigurarPagina(QWidget* parent) = 0;
-    virtual void ImprimirNaPadrao(QWebEngineView* documento) = 0;
+    virtual void ImprimirNaPadrao(const Imprimivel* documento, int copias = 1) = 0;
 };
 
 std::shared_ptr<Impressora> ImpressoraAtual();
 std::shared_ptr<Impressora> InstalaImpressora(std::shared_ptr<Impressora> impressora);
 
-// Tests: records each command.
+// Tests: records each command, a print once per copy.
 class ImpressoraGravadora : public Impressora {
 public:
     void ConfigurarPagina(QWidget*) override { comandos << QStringLiteral("pagesetup"); }
-    void ImprimirNaPadrao(QWebEngineView*) override { comandos << QStringLiteral("print"); }
+    void ImprimirNaPadrao(const Imprimivel*, int copias) override
+    {
+        for (int i = 0; i < copias; ++i)
+            comandos << QStringLiteral("print");
+    }
     QStringList comandos;
 };

@@ -1,12 +1,11 @@
 #include "ImpressoraQt.h"
 
+#include "paging/RelatorioEmPaginas.h"
 #include "platform/VbError.h"
+#include "viewer/frmEscolheImpressora.h"
 
-#include <QEventLoop>
-#include <QPageSetupDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QWebEngineView>
 
 namespace {
 
@@ -24,36 +23,38 @@ QPrinterInfo ImpressoraPadrao()
 
 }  // namespace
 
-void ImpressoraQt::ConfigurarPagina(QWidget* parent)
+bool ImpressoraQt::EscolhaNaJanela(QPrinter& impressora, QWidget* parent)
 {
-    QPrinter impressora(ImpressoraPadrao(), QPrinter::HighResolution);
-    if (pagina_)
-        impressora.setPageLayout(*pagina_);
-    QPageSetupDialog dialogo(&impressora, parent);
-    if (dialogo.exec() == QDialog::Accepted)
-        pagina_ = impressora.pageLayout();
+    frmEscolheImpressora janela(impressora, parent);
+    return janela.exec() == QDialog::Accepted;
 }
 
-void ImpressoraQt::ImprimirNaPadrao(QWebEngineView* documento)
-{
-    const QPrinterInfo padrao = ImpressoraPadrao();
-    QPrinter impressora(padrao, QPrinter::HighResolution);
-    if (pagina_)
-        impressora.setPageLayout(*pagina_);
+ImpressoraQt::ImpressoraQt(Escolha escolha) : escolha_(std::move(escolha)) {}
 
-    // The view prints asynchronously; the printer must outlive the job. User
-    // input waits, so the viewer cannot be closed under a running job.
-    bool impresso = false;
-    QEventLoop espera;
-    const auto conexao = QObject::connect(documento, &QWebEngineView::printFinished, &espera,
-                                          [&](bool sucesso) {
-                                              impresso = sucesso;
-                                              espera.quit();
-                                          });
-    documento->print(&impressora);
-    espera.exec(QEventLoop::ExcludeUserInputEvents);
-    QObject::disconnect(conexao);
-    if (!impresso)
-        throw VbError(ErroDeImpressora, QStringLiteral("A impressão não foi concluída na impressora ")
-                                            + padrao.printerName() + QStringLiteral("."));
+// The chosen printer while it is still installed, else the default one.
+void ImpressoraQt::prepara(QPrinter& impressora) const
+{
+    const QPrinterInfo escolhida = QPrinterInfo::printerInfo(nome_);
+    impressora.setPrinterName(nome_.isEmpty() || escolhida.isNull() ? ImpressoraPadrao().printerName() : nome_);
+    // Until a choice is made: A4 portrait with the margins of the PDF.
+    impressora.setPageLayout(pagina_ ? *pagina_ : RelatorioEmPaginas::PaginaPadrao());
+}
+
+void ImpressoraQt::ConfigurarPagina(QWidget* parent)
+{
+    QPrinter impressora(QPrinter::HighResolution);
+    prepara(impressora);
+    if (escolha_(impressora, parent)) {
+        nome_ = impressora.printerName();
+        pagina_ = impressora.pageLayout();
+    }
+}
+
+void ImpressoraQt::ImprimirNaPadrao(const Imprimivel* documento, int copias)
+{
+    QPrinter impressora(QPrinter::HighResolution);
+    prepara(impressora);
+    if (!documento)
+        throw VbError(ErroDeImpressora, QStringLiteral("Não há relatório para imprimir."));
+    documento->ImprimeEm(impressora, copias);
 }

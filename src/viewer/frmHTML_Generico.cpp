@@ -9,33 +9,67 @@
 #include "platform/Printing.h"
 #include "platform/VbError.h"
 #include "platform/WindowsPath.h"
+#include "paging/RelatorioEmPaginas.h"
 #include "report/Relatorio.h"
 #include "shared/Funcoes.h"
 #include "startup/Ambiente.h"
 #include "viewer/AjustesDeRelatorio.h"
 #include "viewer/SoArquivosLocais.h"
+#include "viewer/VisualizacaoDePaginas.h"
 
-#include <QEventLoop>
+#include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QPageLayout>
-#include <QPageSize>
+#include <QScrollBar>
 #include <QStyle>
+#include <cmath>
+
+namespace {
+
+// Above this size the browser view takes more than 2 s to show a report
+// here (about 1.35 s per MB, and it runs out of memory on the largest), so
+// it is offered instead of loaded.
+constexpr qint64 LimiteDoNavegador = 1536 * 1024;
+
+QIcon icone(const char* tema, const char* reserva)
+{
+    return QIcon::fromTheme(QLatin1String(tema), QIcon(QLatin1String(reserva)));
+}
+
+// What prints when the file could not be read: nothing, and the reason.
+class RelatorioIlegivel : public Imprimivel {
+public:
+    explicit RelatorioIlegivel(QString motivo) : motivo_(std::move(motivo)) {}
+    void ImprimeEm(QPrinter&, int) const override { throw VbError(vb_error::ArquivoInvalido, motivo_); }
+
+private:
+    QString motivo_;
+};
+
+}  // namespace
 
 
 frmHTML_Generico::frmHTML_Generico(QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::frmHTML_Generico>())
 {
     ui->setupUi(this);
-    ui->cmdImprimir->setIcon(QIcon::fromTheme(QStringLiteral("document-print"),
-                                              style()->standardIcon(QStyle::SP_FileIcon)));
-    ui->cmdEnviarEmail->setIcon(QIcon::fromTheme(QStringLiteral("mail-send"),
-                                                 style()->standardIcon(QStyle::SP_ArrowForward)));
+    Q_INIT_RESOURCE(icones);
+    ui->cmdImprimir->setIcon(icone("document-print", ":/icones/imprimir.png"));
+    ui->cmdEnviarEmail->setIcon(icone("mail-message-new", ":/icones/email.png"));
     connect(ui->cmdImprimir, &QToolButton::clicked, this, &frmHTML_Generico::cmdImprimir_Click);
     connect(ui->cmdEnviarEmail, &QToolButton::clicked, this, &frmHTML_Generico::cmdEnviarEmail_Click);
     ui->cmdExportar->setIcon(QIcon::fromTheme(QStringLiteral("x-office-spreadsheet"),
                                               style()->standardIcon(QStyle::SP_DialogSaveButton)));
     connect(ui->cmdExportar, &QToolButton::clicked, this, &frmHTML_Generico::cmdExportar_Click);
+    for (const int zoom : {50, 75, 100, 125, 150, 200})
+        ui->cboZoom->addItem(QStringLiteral("%1%").arg(zoom), zoom / 100.0);
+    ui->cboZoom->setCurrentIndex(2);
+    connect(ui->cboZoom, &QComboBox::currentIndexChanged, this,
+            [this] { ui->PaginasDoRelatorio->DefineZoom(ui->cboZoom->currentData().toDouble()); });
+    connect(ui->PaginasDoRelatorio, &VisualizacaoDePaginas::PaginasMudaram, this, &frmHTML_Generico::mostraPaginas);
+    connect(ui->PaginasDoRelatorio->verticalScrollBar(), &QScrollBar::valueChanged, this,
+            &frmHTML_Generico::mostraPaginas);
+    connect(ui->cmdAbrirNavegador, &QPushButton::clicked, this, &frmHTML_Generico::carregaNavegador);
 
     CentralizaForm(this);
     setWindowTitle(TituloRelease() + QStringLiteral(" (") + ambiente().CodiAmbiente + QStringLiteral(")")
@@ -48,13 +82,42 @@ frmHTML_Generico::frmHTML_Generico(QWidget* parent)
     ui->WebBrowser1->page()->setUrlRequestInterceptor(new SoArquivosLocais(this));
 
     try {
-        ui->WebBrowser1->load(QUrl::fromLocalFile(CaminhoLocal(ui->lblArqGerado->text())));
+        arquivo_ = CaminhoLocal(ui->lblArqGerado->text());
     } catch (const VbError& erro) {
         MsgBox(erro.Description(), IconeMensagem::Critico, TituloRelease());
+    }
+    ui->PaginasDoRelatorio->Abre(arquivo_);
+    if (QFileInfo(arquivo_).size() <= LimiteDoNavegador) {
+        carregaNavegador();
+        ui->abasVisualizacao->setCurrentWidget(ui->abaNavegador);
+    } else {
+        ui->WebBrowser1->hide();
+        ui->abasVisualizacao->setCurrentWidget(ui->abaPaginas);
     }
 }
 
 frmHTML_Generico::~frmHTML_Generico() = default;
+
+void frmHTML_Generico::carregaNavegador()
+{
+    ui->cmdAbrirNavegador->hide();
+    ui->WebBrowser1->show();
+    ui->WebBrowser1->load(QUrl::fromLocalFile(arquivo_));
+}
+
+void frmHTML_Generico::mostraPaginas()
+{
+    const VisualizacaoDePaginas* paginas = ui->PaginasDoRelatorio;
+    const RelatorioEmPaginas* relatorio = paginas->Relatorio();
+    if (!relatorio)
+        ui->lblPaginas->setText(paginas->Erro());
+    else if (!relatorio->Carregado())
+        ui->lblPaginas->setText(QStringLiteral("%1 páginas até agora...").arg(relatorio->Prontas()));
+    else
+        ui->lblPaginas->setText(QStringLiteral("Página %1 de %2")
+                                    .arg(std::min(paginas->PaginaVisivel() + 1, relatorio->Total()))
+                                    .arg(relatorio->Total()));
+}
 
 void frmHTML_Generico::cmdImprimir_Click()
 {
@@ -64,13 +127,21 @@ void frmHTML_Generico::cmdImprimir_Click()
                IconeMensagem::Exclamacao, TituloRelease());
         copias = MaximoDeCopias;
     }
+    // One pass per whole copy, as the count from 1 in steps of 1 gives.
+    const int passagens = copias >= 1 ? static_cast<int>(std::floor(copias)) : 0;
     const std::shared_ptr<Impressora> impressora = ImpressoraAtual();
     try {
-        for (double copia = 1; copia <= copias; ++copia) {
-            if (ui->chkEscolheImpressora->isChecked())
+        if (ui->chkEscolheImpressora->isChecked()) {
+            for (int passagem = 0; passagem < passagens; ++passagem)
                 impressora->ConfigurarPagina(this);
-            else
-                impressora->ImprimirNaPadrao(ui->WebBrowser1);
+        } else if (passagens > 0) {
+            // Every copy from one layout of the pages, in one job.
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+            ui->PaginasDoRelatorio->CarregaTudo();
+            QApplication::restoreOverrideCursor();
+            const RelatorioIlegivel ilegivel(ui->PaginasDoRelatorio->Erro());
+            const Imprimivel* documento = ui->PaginasDoRelatorio->Relatorio();
+            impressora->ImprimirNaPadrao(documento ? documento : &ilegivel, passagens);
         }
     } catch (const VbError& erro) {
         MsgBox(erro.Description(), IconeMensagem::Critico, TituloRelease());
@@ -87,10 +158,16 @@ void frmHTML_Generico::cmdEnviarEmail_Click()
             MsgBox(QStringLiteral("Esta função não está habilitada!"), IconeMensagem::Informacao, TituloRelease());
             return;
         }
-        const QString html = CaminhoLocal(relatorio().ArquivoHTML);
+        const QString html = arquivo_;
         const QString periodo = relatorio().Periodo;
         RelatorioParaEnvio envio{LePlanilha(html, periodo).titulo, periodo,
-                                 [this](const QString& pasta) { return gravaPdf(pasta + QStringLiteral("/pantoro.pdf")); },
+                                 [html](const QString& pasta) {
+                                     const QString pdf = pasta + QStringLiteral("/pantoro.pdf");
+                                     RelatorioEmPaginas paginas(html);
+                                     paginas.CarregaTudo();
+                                     paginas.GravaPdf(pdf);
+                                     return pdf;
+                                 },
                                  [html, periodo](const QString& pasta) {
                                      const QString xlsx = pasta + QStringLiteral("/pantoro.xlsx");
                                      ExportaRelatorio(html, xlsx, FormatoPlanilha::Xlsx, periodo);
@@ -107,36 +184,19 @@ void frmHTML_Generico::cmdExportar_Click()
 {
     const QString xlsx = QStringLiteral("Planilha (*.xlsx)");
     const QString csv = QStringLiteral("Texto separado por ponto e vírgula (*.csv)");
+    const QFileInfo html(arquivo_);
+    QString filtro = xlsx;
+    const QString destino = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Exportar Relatório"),
+        html.absolutePath() + u'/' + html.completeBaseName() + QStringLiteral(".xlsx"), xlsx + QStringLiteral(";;") + csv,
+        &filtro);
+    if (destino.isEmpty())
+        return;
     try {
-        const QFileInfo html(CaminhoLocal(relatorio().ArquivoHTML));
-        QString filtro = xlsx;
-        const QString destino = QFileDialog::getSaveFileName(
-            this, QStringLiteral("Exportar Relatório"),
-            html.absolutePath() + u'/' + html.completeBaseName() + QStringLiteral(".xlsx"), xlsx + QStringLiteral(";;") + csv,
-            &filtro);
-        if (destino.isEmpty())
-            return;
         const bool comoCsv = filtro == csv || destino.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive);
-        ExportaRelatorio(html.absoluteFilePath(), destino, comoCsv ? FormatoPlanilha::Csv : FormatoPlanilha::Xlsx,
-                         relatorio().Periodo);
+        ExportaRelatorio(arquivo_, destino, comoCsv ? FormatoPlanilha::Csv : FormatoPlanilha::Xlsx, relatorio().Periodo);
         MsgBox(QStringLiteral("Relatório exportado para %1").arg(destino), IconeMensagem::Informacao, TituloRelease());
     } catch (const VbError& erro) {
         MsgBox(erro.Description(), IconeMensagem::Critico, TituloRelease());
     }
-}
-
-QString frmHTML_Generico::gravaPdf(const QString& arquivo)
-{
-    QEventLoop laco;
-    bool gravou = false;
-    connect(ui->WebBrowser1->page(), &QWebEnginePage::pdfPrintingFinished, &laco, [&](const QString&, bool ok) {
-        gravou = ok;
-        laco.quit();
-    });
-    ui->WebBrowser1->page()->printToPdf(arquivo, QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                                             QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
-    laco.exec();
-    if (!gravou)
-        throw VbError(vb_error::PathFileAccess, QStringLiteral("O PDF não pôde ser gravado: %1").arg(arquivo));
-    return arquivo;
 }

@@ -7,8 +7,10 @@ namespace Ui {
 class frmHTML_Generico;
 }
 
-// The report viewer: shows the file named by ArquivoHTML and prints it in as
-// many copies as asked. The caller shows it modally.
+// The report viewer: shows the file named by ArquivoHTML on pages, as it
+// prints, and in the browser view (loaded by itself only for files the
+// browser shows quickly), and prints it in as many copies as asked. The
+// caller shows it modally.
 class frmHTML_Generico : public QDialog {
     Q_OBJECT
 public:
@@ -22,8 +24,10 @@ private:
     void cmdImprimir_Click();
     void cmdEnviarEmail_Click();
     void cmdExportar_Click();
-    // The shown report as PDF at `arquivo`, for the e-mail.
-    QString gravaPdf(const QString& arquivo);
+    void carregaNavegador();
+    void mostraPaginas();
+
+    QString arquivo_;
 
     std::unique_ptr<Ui::frmHTML_Generico> ui;
 };

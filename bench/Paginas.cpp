@@ -1,0 +1,122 @@
+// The page renderer against the browser engine, same report files, one run:
+// pages, pages per second, wall time and peak memory of the PDF each path
+// writes, and the time until the page view has its first page.
+//
+//   pantoro_bench_paginas [--sem-navegador] [--limite-navegador MB] FILE.html...
+//
+// The files come from `pantoro_bench --arquivos DIR` (a month and the year of
+// the benchmark company) and `pantoro --demo DIR` (the demo period). The
+// browser path is skipped for files above --limite-navegador (default 1000 MB).
+// Prints a Markdown table.
+
+#include "app/RelatorioPdf.h"
+#include "paging/RelatorioEmPaginas.h"
+#include "platform/Fontes.h"
+#include "platform/VbError.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+namespace {
+
+void zeraPico()
+{
+    QFile arquivo(QStringLiteral("/proc/self/clear_refs"));
+    if (arquivo.open(QIODevice::WriteOnly))
+        arquivo.write("5");
+}
+
+double picoMb()
+{
+    QFile arquivo(QStringLiteral("/proc/self/status"));
+    if (!arquivo.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& linha : arquivo.readAll().split('\n'))
+        if (linha.startsWith("VmHWM:"))
+            return linha.mid(6).trimmed().split(' ').value(0).toDouble() / 1024;
+    return 0;
+}
+
+int paginasDoPdf(const QString& pdf)
+{
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {pdf});
+    info.waitForFinished();
+    for (const QByteArray& linha : info.readAllStandardOutput().split('\n'))
+        if (linha.startsWith("Pages:"))
+            return linha.mid(6).trimmed().toInt();
+    return 0;
+}
+
+QString mede(void (*grava)(const QString&, const QString&), const QString& html, const QString& pdf)
+{
+    zeraPico();
+    QElapsedTimer relogio;
+    relogio.start();
+    try {
+        grava(html, pdf);
+    } catch (const VbError& erro) {
+        return QStringLiteral("erro: %1 | | | ").arg(erro.Description().left(40));
+    }
+    const double segundos = relogio.elapsed() / 1000.0;
+    const int paginas = paginasDoPdf(pdf);
+    return QStringLiteral("%1 | %2 | %3 | %4 MB")
+        .arg(paginas)
+        .arg(paginas / segundos, 0, 'f', 0)
+        .arg(segundos, 0, 'f', 2)
+        .arg(picoMb(), 0, 'f', 0);
+}
+
+// From opening the file to the first page painted, as the page view does it.
+double primeiraPagina(const QString& html)
+{
+    QElapsedTimer relogio;
+    relogio.start();
+    RelatorioEmPaginas relatorio(html);
+    while (relatorio.Prontas() < 1 && relatorio.Continua()) {
+    }
+    relatorio.Imagem(0, 96);
+    return relogio.elapsed() / 1000.0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    ConfiguraFontes();
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication aplicacao(argc, argv);
+    QStringList arquivos = aplicacao.arguments().mid(1);
+    bool navegador = true;
+    double limiteMb = 1000;
+    if (arquivos.removeAll(QStringLiteral("--sem-navegador")) > 0)
+        navegador = false;
+    const int limite = arquivos.indexOf(QStringLiteral("--limite-navegador"));
+    if (limite >= 0 && limite + 1 < arquivos.size()) {
+        limiteMb = arquivos[limite + 1].toDouble();
+        arquivos.remove(limite, 2);
+    }
+    QTemporaryDir pasta;
+    QTextStream saida(stdout);
+    saida << "| Arquivo | MB | Renderizador: páginas | pág/s | s | pico | 1ª página na visualização: s "
+             "| Navegador: páginas | pág/s | s | pico |\n|---|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|\n";
+    saida.flush();
+    for (const QString& html : arquivos) {
+        const double mb = QFileInfo(html).size() / 1048576.0;
+        const QString pdf = pasta.filePath(QFileInfo(html).completeBaseName() + QStringLiteral(".pdf"));
+        saida << "| " << QFileInfo(html).fileName() << " | " << QString::number(mb, 'f', 1) << " | "
+              << mede(GravaPdf, html, pdf) << " | " << QString::number(primeiraPagina(html), 'f', 2) << " | ";
+        if (navegador && mb <= limiteMb)
+            saida << mede(GravaPdfNavegador, html, pdf + QStringLiteral(".navegador.pdf")) << " |\n";
+        else
+            saida << "não medido | | | |\n";
+        saida.flush();
+    }
+    return 0;
+}
