@@ -1,5 +1,3 @@
-#include "Python.h"
-
 #include "export/Exportacao.h"
 #include "platform/Cp1252.h"
 #include "platform/VbError.h"
@@ -8,11 +6,31 @@
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
+#include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
+
+// The exported file as tests/export/le_planilha.py prints it with Debian's Python.
+QJsonDocument lePlanilha(const QString& tipo, const QString& arquivo)
+{
+    QProcess processo;
+    processo.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    processo.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral(PANTORO_TESTES_EXPORT "/le_planilha.py"), tipo, arquivo});
+    processo.waitForFinished(60000);
+    return QJsonDocument::fromJson(processo.readAllStandardOutput());
+}
+
+// A sheet cell as the script printed it ("D7" style address).
+QJsonValue Celula(const QJsonDocument& planilha, int folha, const QString& endereco)
+{
+    const int coluna = endereco.at(0).unicode() - 'A';
+    const int linha = endereco.mid(1).toInt() - 1;
+    return planilha.array().at(folha).toObject().value(QStringLiteral("linhas")).toArray().at(linha).toArray().at(coluna);
+}
 
 const QString Periodo = QStringLiteral("De 01/05/2024 até 31/05/2024");
 
@@ -26,7 +44,7 @@ QJsonDocument exportaELe(const QString& html, const QTemporaryDir& pasta, Format
     const bool xlsx = formato == FormatoPlanilha::Xlsx;
     const QString destino = pasta.filePath(xlsx ? QStringLiteral("r.xlsx") : QStringLiteral("r.csv"));
     ExportaRelatorio(html, destino, formato, Periodo);
-    return RodaScript(QStringLiteral("le_planilha.py"), {xlsx ? QStringLiteral("xlsx") : QStringLiteral("csv"), destino});
+    return lePlanilha(xlsx ? QStringLiteral("xlsx") : QStringLiteral("csv"), destino);
 }
 
 // One cell of the exported golden report: its value, type (openpyxl's n, s,
@@ -47,10 +65,10 @@ TEST_P(CelulasDoXlsx, ValorTipoENegrito)
     const CasoCelula& caso = GetParam();
     QTemporaryDir pasta;
     const QJsonDocument planilha = exportaELe(esperado(QString::fromLatin1(caso.layout)), pasta, FormatoPlanilha::Xlsx);
-    const QJsonObject celula = Celula(planilha, caso.folha, QString::fromLatin1(caso.endereco)).toObject();
-    EXPECT_EQ(celula.value(QStringLiteral("v")), caso.valor) << caso.endereco;
-    EXPECT_EQ(celula.value(QStringLiteral("t")).toString().toStdString(), caso.tipo) << caso.endereco;
-    EXPECT_EQ(celula.value(QStringLiteral("b")).toBool(), caso.negrito) << caso.endereco;
+    const QJsonValue celula = Celula(planilha, caso.folha, QString::fromLatin1(caso.endereco));
+    EXPECT_EQ(celula[QStringLiteral("v")], caso.valor) << caso.endereco;
+    EXPECT_EQ(celula[QStringLiteral("t")].toString().toStdString(), caso.tipo) << caso.endereco;
+    EXPECT_EQ(celula[QStringLiteral("b")].toBool(), caso.negrito) << caso.endereco;
 }
 
 // Row 6 is the heading; the frame's company, title, period and emission
@@ -120,9 +138,8 @@ TEST(Csv, NomesComSeparadorAspasEAcentosVoltamInteiros)
     const QString nome = QStringLiteral("ZÉ \"BOM\"; FILHO & CIA");
     const QString html = pasta.filePath(QStringLiteral("com-aspas.html"));
     QFile alterado(html);
-    ASSERT_TRUE(alterado.open(QIODevice::WriteOnly));
-    alterado.write(original.readAll().replace(ParaCp1252(QStringLiteral("MERCADO SÃO JOÃO")),
-                                              ParaCp1252(QString(nome).replace(u'&', QStringLiteral("&amp;")))));
+    ASSERT_TRUE(alterado.open(QIODevice::WriteOnly) && alterado.write(original.readAll().replace(ParaCp1252(QStringLiteral("MERCADO SÃO JOÃO")),
+                                              ParaCp1252(QString(nome).replace(u'&', QStringLiteral("&amp;"))))) > 0);
     alterado.close();
 
     const QJsonArray linhas = exportaELe(html, pasta, FormatoPlanilha::Csv).array();
@@ -156,18 +173,6 @@ TEST(Destino, PastaAusenteOuSomenteLeituraDaErroENaoDeixaNada)
     }
     if (!somenteLeitura.montada())
         GTEST_SKIP() << "read-only cases not run: no tmpfs mount here";
-}
-
-TEST(Destino, ArquivoQueNaoEhRelatorioNaoGeraPlanilha)
-{
-    QTemporaryDir pasta;
-    const QString html = pasta.filePath(QStringLiteral("outro.html"));
-    QFile arquivo(html);
-    ASSERT_TRUE(arquivo.open(QIODevice::WriteOnly));
-    arquivo.write("<HTML><BODY><TABLE><TR><TD>x</TD></TR></TABLE></BODY></HTML>");
-    arquivo.close();
-    EXPECT_THROW(ExportaRelatorio(html, pasta.filePath(QStringLiteral("r.xlsx")), FormatoPlanilha::Xlsx, Periodo), VbError);
-    EXPECT_FALSE(QFile::exists(pasta.filePath(QStringLiteral("r.xlsx"))));
 }
 
 }  // namespace
