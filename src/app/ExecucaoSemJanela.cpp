@@ -1,6 +1,9 @@
 #include "ExecucaoSemJanela.h"
 
 #include "app/RelatorioPdf.h"
+#include "email/ConfigEmail.h"
+#include "email/EnvioEmail.h"
+#include "export/Exportacao.h"
 #include "platform/Clock.h"
 #include "platform/Conversions.h"
 #include "platform/Format.h"
@@ -12,6 +15,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTextStream>
 #include <memory>
 
@@ -33,14 +37,20 @@ void inicia(const OpcoesLinhaDeComando& opcoes, const QString& chamadaPadrao, Fi
     filtro.tituloJanela = TituloJanela();
 }
 
+// A database or file error of the run: its message, exit code 4.
+int falhaNaExecucao(const VbError& erro)
+{
+    MsgBox(erro.Description(), IconeMensagem::Critico, TituloRelease());
+    return saida::ErroNaExecucao;
+}
+
 // Runs one report; errors of the run become a message and exit code 4.
 int executa(const FiltroRelatorio& filtro, MotorRelatorio motor, ResultadoRelatorio& resultado)
 {
     try {
         resultado = ExecutaRelatorio(filtro, motor);
     } catch (const VbError& erro) {
-        MsgBox(erro.Description(), IconeMensagem::Critico, TituloRelease());
-        return saida::ErroNaExecucao;
+        return falhaNaExecucao(erro);
     }
     return resultado.semDados ? saida::SemDados : saida::Feito;
 }
@@ -50,10 +60,51 @@ int gravaPdf(const QString& html, const QString& pdf, void (*grava)(const QStrin
     try {
         grava(html, pdf);
     } catch (const VbError& erro) {
-        MsgBox(erro.Description(), IconeMensagem::Critico, TituloRelease());
-        return saida::ErroNaExecucao;
+        return falhaNaExecucao(erro);
     }
     escreveCaminho(pdf);
+    return saida::Feito;
+}
+
+int exporta(const QString& html, const QString& destino, FormatoPlanilha formato, const QString& periodo)
+{
+    if (destino.isEmpty())
+        return saida::Feito;
+    try {
+        ExportaRelatorio(html, destino, formato, periodo);
+    } catch (const VbError& erro) {
+        return falhaNaExecucao(erro);
+    }
+    escreveCaminho(destino);
+    return saida::Feito;
+}
+
+// Mails the report's PDF (and the XLSX, when one was written) to the
+// addresses of --email; without --pdf the PDF is made in a folder of its own.
+int enviaPorEmail(const QString& html, const OpcoesLinhaDeComando& opcoes, const QString& periodo)
+{
+    try {
+        const std::optional<ConfigEmail> config = LeConfigEmail();
+        if (!config)
+            throw VbError(vb_error::FileNotFound,
+                          QStringLiteral("O envio de e-mail não está configurado: falta o arquivo %1.")
+                              .arg(ArquivoConfigEmail()));
+        QTemporaryDir pasta;
+        const QString pdf = opcoes.pdf.isEmpty() ? pasta.filePath(QFileInfo(html).completeBaseName() + QStringLiteral(".pdf"))
+                                                 : opcoes.pdf;
+        if (opcoes.pdf.isEmpty())
+            GravaPdf(html, pdf);
+        MensagemEmail mensagem;
+        mensagem.para = opcoes.email;
+        mensagem.assunto = AssuntoDoRelatorio(LePlanilha(html, periodo).titulo, periodo);
+        mensagem.texto = mensagem.assunto + QStringLiteral("\r\n\r\nRelatório em anexo.\r\n");
+        mensagem.anexos = QStringList{pdf};
+        if (!opcoes.xlsx.isEmpty())
+            mensagem.anexos.append(opcoes.xlsx);
+        EnviaEmail(*config, mensagem);
+    } catch (const VbError& erro) {
+        return falhaNaExecucao(erro);
+    }
     return saida::Feito;
 }
 
@@ -79,7 +130,13 @@ int ExecutaRelatorioSemJanela(const OpcoesLinhaDeComando& opcoes)
         pior = std::max(pior, gravaPdf(html, opcoes.pdf));
     if (!opcoes.pdfNavegador.isEmpty())
         pior = std::max(pior, gravaPdf(html, opcoes.pdfNavegador, GravaPdfNavegador));
-    return pior;
+    if (pior != saida::Feito)
+        return pior;
+    const QString periodo = relatorio().Periodo;
+    for (const auto& [destino, formato] : {std::pair{opcoes.xlsx, FormatoPlanilha::Xlsx}, std::pair{opcoes.csv, FormatoPlanilha::Csv}})
+        if (exporta(html, destino, formato, periodo) != saida::Feito)
+            return saida::ErroNaExecucao;
+    return opcoes.email.isEmpty() ? saida::Feito : enviaPorEmail(html, opcoes, periodo);
 }
 
 int ExecutaDemoSemJanela(const OpcoesLinhaDeComando& opcoes)

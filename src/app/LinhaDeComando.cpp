@@ -1,5 +1,8 @@
 #include "LinhaDeComando.h"
 
+#include "email/ConfigEmail.h"
+#include "platform/VbError.h"
+
 #include <QMap>
 #include <QSet>
 
@@ -42,14 +45,15 @@ T escolha(const QMap<QString, T>& nomes, const QString& opcao, const QString& va
 const QSet<QString> comValor{QStringLiteral("relatorio"), QStringLiteral("de"),     QStringLiteral("ate"),
                              QStringLiteral("data"),      QStringLiteral("vendedor"), QStringLiteral("marca"),
                              QStringLiteral("tipo"),      QStringLiteral("cliente"),  QStringLiteral("fonte"),
-                             QStringLiteral("pdf"),       QStringLiteral("demo"),     QStringLiteral("pdf-navegador")};
+                             QStringLiteral("pdf"),       QStringLiteral("demo"),     QStringLiteral("pdf-navegador"),
+                             QStringLiteral("xlsx"),      QStringLiteral("csv"),      QStringLiteral("email")};
 const QSet<QString> chaves{QStringLiteral("fiel")};
 // Filters that only a headless report run reads.
 const QStringList soComRelatorio{QStringLiteral("de"),      QStringLiteral("ate"),   QStringLiteral("data"),
                                  QStringLiteral("vendedor"), QStringLiteral("marca"), QStringLiteral("tipo"),
                                  QStringLiteral("cliente"),  QStringLiteral("fonte"), QStringLiteral("pdf"),
-                                 QStringLiteral("pdf-navegador"),
-                                 QStringLiteral("fiel")};
+                                 QStringLiteral("pdf-navegador"), QStringLiteral("fiel"), QStringLiteral("xlsx"),
+                                 QStringLiteral("csv"),      QStringLiteral("email")};
 
 // The arguments split into our options (name -> value, last one wins) and
 // the words of the launch string, in order.
@@ -132,6 +136,15 @@ OpcoesLinhaDeComando LeLinhaDeComando(const QStringList& argumentos)
     }
     opcoes.pdf = valor("pdf");
     opcoes.pdfNavegador = valor("pdf-navegador");
+    opcoes.xlsx = valor("xlsx");
+    opcoes.csv = valor("csv");
+    if (dada("email")) {
+        try {
+            opcoes.email = LeEnderecos(valor("email"));
+        } catch (const VbError& erro) {
+            falha(QStringLiteral("--email: ") + erro.Description());
+        }
+    }
     if (dada("fiel"))
         opcoes.motor = MotorRelatorio::Fiel;
     return opcoes;
@@ -145,7 +158,8 @@ QString TextoDeUso()
         "  pantoro --relatorio LAYOUT [--de dd/mm/yyyy] [--ate dd/mm/yyyy]\n"
         "          [--data emissao|entrega|fechamento] [--vendedor NAME] [--marca BRAND]\n"
         "          [--tipo TYPE] [--cliente NAME] [--fonte 8|10|11|12|14] [--pdf FILE]\n"
-        "          [--pdf-navegador FILE] [--fiel]\n"
+        "          [--pdf-navegador FILE] [--xlsx FILE] [--csv FILE]\n"
+        "          [--email ADDRESS[,ADDRESS...]] [--fiel]\n"
         "          [LAUNCH]\n"
         "  pantoro --demo DIR [--relatorio LAYOUT ...] [LAUNCH]\n"
         "LAYOUT: standard | pa | detalhado | entrega | entrega-vertical | agrupamento\n"

@@ -10,7 +10,8 @@
 // What the command line asks for:
 //   pantoro [LAUNCH]
 //   pantoro --relatorio LAYOUT [--de --ate --data --vendedor --marca --tipo
-//           --cliente --fonte --pdf FILE --pdf-navegador FILE --fiel] [LAUNCH]
+//           --cliente --fonte --pdf FILE --pdf-navegador FILE --xlsx FILE --csv FILE
+//           --email ADDRESS[,ADDRESS...] --fiel] [LAUNCH]
 //   pantoro --demo DIR [the same]
 // Every argument that is not one of these options is a word of the launch
 // string, as the suite's menu passes it (it may start with "-").
@@ -20,6 +21,9 @@ struct OpcoesLinhaDeComando {
     std::optional<QString> de, ate;  // --de, --ate as given; today otherwise
     QString pdf;              // --pdf FILE, empty for none
     QString pdfNavegador;     // --pdf-navegador FILE, empty for none
+    QString xlsx;             // --xlsx FILE, empty for none
+    QString csv;              // --csv FILE, empty for none
+    QStringList email;        // --email ADDRESS[,ADDRESS...], checked
     // --fiel: the per-row engine, query for query; the set-based one otherwise
     MotorRelatorio motor = MotorRelatorio::Rapido;
     QString pastaDemo;        // --demo DIR, empty for none

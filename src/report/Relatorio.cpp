@@ -156,6 +156,7 @@ ResultadoRelatorio ExecutaRelatorio(const FiltroRelatorio& filtroDoForm, MotorRe
     pedidos.Close();
     ampulheta(ganchos, false);
     variaveis.ArquivoHTML = variaveis.ArqRelatorio;
+    variaveis.Periodo = QStringLiteral("De %1 até %2").arg(filtro.dtDe, filtro.dtAte);
     resultado.arquivo = variaveis.ArquivoHTML;
     return resultado;
 }

@@ -63,5 +63,6 @@ ResultadoRelatorio ExecutaRelatorio(const FiltroRelatorio& filtro,
 struct VariaveisRelatorio {
     QString ArqRelatorio;
     QString ArquivoHTML;
+    QString Periodo;  // "De dd/mm/yyyy até dd/mm/yyyy" of the report in ArquivoHTML
 };
 VariaveisRelatorio& relatorio();

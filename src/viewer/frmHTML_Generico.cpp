@@ -1,6 +1,9 @@
 #include "frmHTML_Generico.h"
 #include "ui_frmHTML_Generico.h"
 
+#include "email/ConfigEmail.h"
+#include "email/frmEnviarEmail.h"
+#include "export/Exportacao.h"
 #include "platform/Conversions.h"
 #include "platform/MessageBox.h"
 #include "platform/Printing.h"
@@ -15,6 +18,7 @@
 #include "viewer/VisualizacaoDePaginas.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QScrollBar>
 #include <QStyle>
@@ -54,6 +58,9 @@ frmHTML_Generico::frmHTML_Generico(QWidget* parent)
     ui->cmdEnviarEmail->setIcon(icone("mail-message-new", ":/icones/email.png"));
     connect(ui->cmdImprimir, &QToolButton::clicked, this, &frmHTML_Generico::cmdImprimir_Click);
     connect(ui->cmdEnviarEmail, &QToolButton::clicked, this, &frmHTML_Generico::cmdEnviarEmail_Click);
+    ui->cmdExportar->setIcon(QIcon::fromTheme(QStringLiteral("x-office-spreadsheet"),
+                                              style()->standardIcon(QStyle::SP_DialogSaveButton)));
+    connect(ui->cmdExportar, &QToolButton::clicked, this, &frmHTML_Generico::cmdExportar_Click);
     for (const int zoom : {50, 75, 100, 125, 150, 200})
         ui->cboZoom->addItem(QStringLiteral("%1%").arg(zoom), zoom / 100.0);
     ui->cboZoom->setCurrentIndex(2);
@@ -145,5 +152,51 @@ void frmHTML_Generico::cmdImprimir_Click()
 
 void frmHTML_Generico::cmdEnviarEmail_Click()
 {
-    MsgBox(QStringLiteral("Esta função não está habilitada!"), IconeMensagem::Informacao, TituloRelease());
+    try {
+        const std::optional<ConfigEmail> config = LeConfigEmail();
+        if (!config) {
+            MsgBox(QStringLiteral("Esta função não está habilitada!"), IconeMensagem::Informacao, TituloRelease());
+            return;
+        }
+        const QString html = arquivo_;
+        const QString periodo = relatorio().Periodo;
+        RelatorioParaEnvio envio{LePlanilha(html, periodo).titulo, periodo,
+                                 [html](const QString& pasta) {
+                                     const QString pdf = pasta + QStringLiteral("/pantoro.pdf");
+                                     RelatorioEmPaginas paginas(html);
+                                     paginas.CarregaTudo();
+                                     paginas.GravaPdf(pdf);
+                                     return pdf;
+                                 },
+                                 [html, periodo](const QString& pasta) {
+                                     const QString xlsx = pasta + QStringLiteral("/pantoro.xlsx");
+                                     ExportaRelatorio(html, xlsx, FormatoPlanilha::Xlsx, periodo);
+                                     return xlsx;
+                                 }};
+        frmEnviarEmail dialogo(*config, envio, this);
+        dialogo.exec();
+    } catch (const VbError& erro) {
+        MsgBox(erro.Description(), IconeMensagem::Critico, TituloRelease());
+    }
+}
+
+void frmHTML_Generico::cmdExportar_Click()
+{
+    const QString xlsx = QStringLiteral("Planilha (*.xlsx)");
+    const QString csv = QStringLiteral("Texto separado por ponto e vírgula (*.csv)");
+    const QFileInfo html(arquivo_);
+    QString filtro = xlsx;
+    const QString destino = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Exportar Relatório"),
+        html.absolutePath() + u'/' + html.completeBaseName() + QStringLiteral(".xlsx"), xlsx + QStringLiteral(";;") + csv,
+        &filtro);
+    if (destino.isEmpty())
+        return;
+    try {
+        const bool comoCsv = filtro == csv || destino.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive);
+        ExportaRelatorio(arquivo_, destino, comoCsv ? FormatoPlanilha::Csv : FormatoPlanilha::Xlsx, relatorio().Periodo);
+        MsgBox(QStringLiteral("Relatório exportado para %1").arg(destino), IconeMensagem::Informacao, TituloRelease());
+    } catch (const VbError& erro) {
+        MsgBox(erro.Description(), IconeMensagem::Critico, TituloRelease());
+    }
 }

@@ -23,6 +23,7 @@ public:
 private:
     void cmdImprimir_Click();
     void cmdEnviarEmail_Click();
+    void cmdExportar_Click();
     void carregaNavegador();
     void mostraPaginas();
 

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "export/Planilha.h"
+
+#include <QString>
+
+enum class FormatoPlanilha { Xlsx, Csv };
+
+// A report file read through the report reader (the one the page renderer
+// uses), as sheets in the user's locale. Raises the reader's VbError for a
+// file that is not a report.
+Planilha LePlanilha(const QString& arquivoHtml, const QString& periodo);
+
+// The report file as an XLSX or CSV file at `destino`.
+void ExportaRelatorio(const QString& arquivoHtml, const QString& destino, FormatoPlanilha formato,
+                      const QString& periodo);

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "export/Planilha.h"
+
+#include <QLocale>
+#include <QString>
+
+// The sheets' heading and rows as CSV the way a spreadsheet in `local` opens
+// it by double-click: UTF-8 with BOM, CRLF, ";" between fields where the
+// decimal separator is ",", else ","; numbers with the locale's decimal
+// separator and the report's decimals, dates dd/mm/yyyy. A further sheet
+// follows after an empty line. Raises VbError (Destino.h) when the file
+// cannot be written; nothing is left behind then.
+void GravaCsv(const Planilha& planilha, const QString& arquivo, const QLocale& local);
+
+// One field as written between separators.
+QString CampoCsv(const QString& texto, QChar separador);

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "export/Planilha.h"
+
+#include <QString>
+
+// The sheets as an XLSX workbook: the title lines, the heading row bold,
+// frozen and filtered, numbers and dates as such with the report's decimals,
+// column widths that fit, A4 pages as wide as the table. Raises VbError
+// (Destino.h) when the file cannot be written; nothing is left behind then.
+void GravaXlsx(const Planilha& planilha, const QString& arquivo);
