@@ -11,6 +11,8 @@
 #include "startup/Ambiente.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -172,6 +174,11 @@ void frmBROWSE_PESSOAS::AplicaEsquemaDeCores()
         QString parametro = QStringLiteral("COR_PADRAO");
         CarregaCores(ParaTexto(ParametroEmpresa(parametro)));
         AplicaCores(this);
+        // Option buttons and the check box take the scheme's background by
+        // showing the painted frame behind them, not a patch of their own.
+        for (QAbstractButton* opcao : findChildren<QAbstractButton*>())
+            if (qobject_cast<QRadioButton*>(opcao) || qobject_cast<QCheckBox*>(opcao))
+                opcao->setAutoFillBackground(false);
     } catch (const VbError& erro) {
         MostraErro(erro);
     }
@@ -330,8 +337,12 @@ bool frmBROWSE_PESSOAS::eventFilter(QObject* objeto, QEvent* evento)
     }
     if (noTexto && evento->type() == QEvent::FocusIn)
         SelecionaTexto();
-    if (noTexto && evento->type() == QEvent::FocusOut)
-        ui->cboCod->setEditText(UCase(ui->cboCod->currentText()));
+    // Its own list dropping down, or another window, is no leaving the box.
+    if (noTexto && evento->type() == QEvent::FocusOut) {
+        const Qt::FocusReason motivo = static_cast<QFocusEvent*>(evento)->reason();
+        if (motivo != Qt::PopupFocusReason && motivo != Qt::ActiveWindowFocusReason)
+            ui->cboCod->setEditText(UCase(ui->cboCod->currentText()));
+    }
     return QDialog::eventFilter(objeto, evento);
 }
 

@@ -194,8 +194,10 @@ void AplicaLarguras(QTableView& vista, const FlexGrid& grade, const QHash<int, Q
 {
     vista.setWordWrap(false);
     const QFontMetrics metricas = vista.fontMetrics();
-    // The item delegate's text margin on each side, plus the grid line.
-    const int margem = 2 * (vista.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &vista) + 1) + 1;
+    // The item delegate's text margin on each side, the grid line, and a
+    // character's room so the last one is never elided.
+    const int margem = 2 * (vista.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &vista) + 1) + 1
+        + metricas.averageCharWidth();
     for (int c = 0; c < grade.Cols(); ++c) {
         const int twips = grade.ColWidth(c);
         vista.setColumnHidden(c, twips == 0);

@@ -1,7 +1,6 @@
 #include "ui/JanelasDeTeste.h"
 
 #include "people/frmBROWSE_PESSOAS.h"
-#include "platform/MessageBox.h"
 #include "platform/TraducoesQt.h"
 #include "report/frmPantoro.h"
 #include "shared/Funcoes.h"
@@ -92,17 +91,6 @@ TEST_F(Janelas, CabemNaTelaComLegendasEColunasInteiras)
         ASSERT_GT(grade->model()->rowCount(), 0);
         EXPECT_EQ(junta(problemasNaTela(&pesquisa)), "");
         EXPECT_EQ(junta(colunasCortadas(grade, MaioresDaPesquisa)), "");
-        pesquisa.close();
-
-        const QString titulo = TituloRelease();
-        QStringList problemasDaCaixa;
-        const auto espera = aoAbrirModal([&](QWidget* caixaAberta) {
-            problemasDaCaixa = problemasNaTela(caixaAberta);
-            if (caixaAberta->width() < LarguraParaOTitulo(titulo, caixaAberta))
-                problemasDaCaixa << QStringLiteral("title cut");
-        });
-        CaixaQt().Mostrar(Mensagem{QStringLiteral("Cliente não Cadastrado!"), IconeMensagem::Informacao, titulo});
-        EXPECT_EQ(junta(problemasDaCaixa), "");
     }
 }
 

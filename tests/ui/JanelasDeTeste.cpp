@@ -226,11 +226,14 @@ QStringList JanelasDeTeste::falhasDaTahoma(QWebEngineView* navegador, const QLis
                         .arg(pontos[linha])
                         .arg(Amostras[i]);
     bool carregou = false;
-    QObject::connect(navegador, &QWebEngineView::loadFinished, navegador, [&carregou] { carregou = true; });
+    const QMetaObject::Connection carga =
+        QObject::connect(navegador, &QWebEngineView::loadFinished, navegador, [&carregou] { carregou = true; });
     navegador->resize(4 * Celula.width(), pontos.size() * Celula.height() + 16);
     navegador->setHtml(html);
     navegador->show();
-    if (!QTest::qWaitFor([&] { return carregou; }, 20000))
+    const bool carregada = QTest::qWaitFor([&] { return carregou; }, 20000);
+    QObject::disconnect(carga);  // `carregou` lives on this frame only
+    if (!carregada)
         return {QStringLiteral("the sample page did not load")};
     QImage tela;
     // The first frames may still be blank.
