@@ -3,10 +3,9 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QFontMetrics>
-#include <QGridLayout>
 #include <QMessageBox>
 #include <QScreen>
-#include <QSpacerItem>
+#include <QTimer>
 #include <QRegularExpression>
 #include <cstdio>
 
@@ -73,11 +72,13 @@ void CaixaQt::Mostrar(const Mensagem& mensagem)
     QMessageBox box(icone, mensagem.titulo, TextoExibido(mensagem.prompt), QMessageBox::Ok,
                     QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
-    // A box sizes itself to its text: a spacer keeps it wide enough for its title.
-    if (auto* grade = qobject_cast<QGridLayout*>(box.layout()))
-        grade->addItem(new QSpacerItem(LarguraParaOTitulo(mensagem.titulo, &box), 0, QSizePolicy::Minimum,
-                                       QSizePolicy::Minimum),
-                       grade->rowCount(), 0, 1, grade->columnCount());
+    // A box fixes its size to its text (and at most the screen less 480
+    // pixels) as it is shown: widen it for its title once it is up.
+    QTimer::singleShot(0, &box, [&box, &mensagem] {
+        const int largura = LarguraParaOTitulo(mensagem.titulo, &box);
+        if (box.width() < largura)
+            box.setFixedWidth(largura);
+    });
     box.exec();
 }
 

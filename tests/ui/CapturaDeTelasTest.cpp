@@ -54,7 +54,7 @@ protected:
     {
         const QString arquivo = QDir(pastaCapturas).filePath(nome + QStringLiteral(".png"));
         EXPECT_TRUE(alvo->grab().save(arquivo)) << arquivo.toStdString();
-        EXPECT_EQ(problemasNaTela(alvo).join(u'\n'), QString()) << nome.toStdString();
+        EXPECT_EQ(problemasNaTela(alvo).join(u'\n').toStdString(), "") << nome.toStdString();
     }
 
     QString mensagens() const
@@ -96,7 +96,7 @@ TEST_F(CapturaDeTelas, FiltroEOsSeisRelatoriosDaDemo)
         const QHash<int, QString> maiores = {{1, QStringLiteral("00.000.000/0000-00")},
                                              {4, QStringLiteral("(00) 00000-0000")},
                                              {5, QStringLiteral("00/00/0000")}};
-        EXPECT_EQ(colunasCortadas(controle<QTableView>(pesquisa, "Flex"), maiores).join(u'\n'), QString());
+        EXPECT_EQ(colunasCortadas(controle<QTableView>(pesquisa, "Flex"), maiores).join(u'\n').toStdString(), "");
     });
     QTest::mouseClick(controle<QToolButton>(janela.get(), "cmdPesquisar_Cliente"), Qt::LeftButton);
 
@@ -122,7 +122,7 @@ TEST_F(CapturaDeTelas, FiltroEOsSeisRelatoriosDaDemo)
     }
 
     QWebEngineView amostra;
-    EXPECT_EQ(falhasDaTahoma(&amostra, {8, 10, 11, 12, 14}).join(u'\n'), QString());
+    EXPECT_EQ(falhasDaTahoma(&amostra, {8, 10, 11, 12, 14}).join(u'\n').toStdString(), "");
     salva(&amostra, QStringLiteral("tahoma"));
     amostra.close();
 
