@@ -3,9 +3,10 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QScreen>
-#include <QTimer>
+#include <QSpacerItem>
 #include <QRegularExpression>
 #include <cstdio>
 
@@ -25,7 +26,8 @@ int LarguraParaOTitulo(const QString& titulo, const QWidget* janela)
     // The title bar also holds the window's icon and its buttons.
     int largura = metricas.horizontalAdvance(titulo) + 6 * metricas.height();
     if (const QScreen* tela = janela ? janela->screen() : QGuiApplication::primaryScreen())
-        largura = qMin(largura, tela->availableGeometry().width() * 9 / 10);
+        // A box never grows past the screen less 480 pixels (Qt's own limit).
+        largura = qMin(largura, qMax(0, tela->availableGeometry().width() - 480));
     return largura;
 }
 
@@ -72,13 +74,11 @@ void CaixaQt::Mostrar(const Mensagem& mensagem)
     QMessageBox box(icone, mensagem.titulo, TextoExibido(mensagem.prompt), QMessageBox::Ok,
                     QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
-    // A box fixes its size to its text (and at most the screen less 480
-    // pixels) as it is shown: widen it for its title once it is up.
-    QTimer::singleShot(0, &box, [&box, &mensagem] {
-        const int largura = LarguraParaOTitulo(mensagem.titulo, &box);
-        if (box.width() < largura)
-            box.setFixedWidth(largura);
-    });
+    // A box sizes itself to its text: a spacer keeps it wide enough for its title.
+    if (auto* grade = qobject_cast<QGridLayout*>(box.layout()))
+        grade->addItem(new QSpacerItem(LarguraParaOTitulo(mensagem.titulo, &box), 0, QSizePolicy::Minimum,
+                                       QSizePolicy::Minimum),
+                       grade->rowCount(), 0, 1, grade->columnCount());
     box.exec();
 }
 
