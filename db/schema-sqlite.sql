@@ -30,9 +30,14 @@ CREATE TABLE pess_ativ (idpess_ativ INTEGER PRIMARY KEY, idpess INTEGER, idativ 
 CREATE TABLE marc (idmarc INTEGER PRIMARY KEY, desc_marc TEXT COLLATE NOCASE, data_desa TEXT);
 CREATE TABLE prod (idprod INTEGER PRIMARY KEY, codi_prod TEXT COLLATE NOCASE, desc_prod TEXT COLLATE NOCASE, idmarc INTEGER,
   IDSUB0_GRUP INTEGER, data_desa TEXT);
+-- The order's instants are compared as text with the instants the program
+-- writes ('YYYY-MM-DD HH:MM:SS'): any other form ('2026-10-21' without its
+-- time) would match some comparisons and miss others, so it is refused.
 CREATE TABLE pedi_veds (idpedi_veds INTEGER PRIMARY KEY, nume_pedi INTEGER, codi_empr TEXT COLLATE NOCASE,
-  data_pedi TEXT, DATA_REAL_ENTG TEXT, DATA_FECH TEXT, idclie INTEGER, idvend INTEGER,
-  VALO_DECT REAL, data_desa TEXT, user_desa TEXT COLLATE NOCASE);
+  data_pedi TEXT CHECK (data_pedi GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9] [0-9][0-9]:[0-9][0-9]:[0-9][0-9]'),
+  DATA_REAL_ENTG TEXT CHECK (DATA_REAL_ENTG GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9] [0-9][0-9]:[0-9][0-9]:[0-9][0-9]'),
+  DATA_FECH TEXT CHECK (DATA_FECH GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9] [0-9][0-9]:[0-9][0-9]:[0-9][0-9]'),
+  idclie INTEGER, idvend INTEGER, VALO_DECT REAL, data_desa TEXT, user_desa TEXT COLLATE NOCASE);
 CREATE TABLE pedi_veds_deta (idpedi_veds_deta INTEGER PRIMARY KEY, idpedi_veds INTEGER, idprod INTEGER,
   QTDE REAL, VALO_UNIT REAL, VALO_DECT REAL, VALO_LIQU REAL, VALO_TOTA REAL, status_prod TEXT COLLATE NOCASE,
   data_desa TEXT, user_desa TEXT COLLATE NOCASE);

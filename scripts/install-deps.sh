@@ -6,7 +6,7 @@ SUDO=""
 [ "$(id -u)" -eq 0 ] || SUDO="sudo"
 $SUDO apt-get update -q
 $SUDO apt-get install -y -q --no-install-recommends \
-  build-essential cmake ninja-build pkg-config \
+  build-essential cmake ninja-build pkg-config ccache dpkg-dev \
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6sql6-ibase libqt6sql6-odbc \
   qt6-webengine-dev libqt6webenginecore6-bin qt6-l10n-tools qt6-pdf-dev qt6-translations-l10n \
   libxml2-dev libxlsxwriter-dev libcurl4-openssl-dev \

@@ -13,6 +13,7 @@ if [ -x scripts/firebird.sh ]; then
   trap 'scripts/firebird.sh stop' EXIT
 fi
 ctest --test-dir "${BUILD_DIR:-build}" --output-on-failure -j 2 "$@"
+scripts/test-first-run.sh
 
 if [ "${PANTORO_SKIP_SANITIZE:-0}" = 1 ]; then
   exit 0

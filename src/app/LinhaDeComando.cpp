@@ -1,7 +1,7 @@
 #include "LinhaDeComando.h"
 
-#include <QCommandLineParser>
 #include <QMap>
+#include <QSet>
 
 namespace {
 
@@ -38,62 +38,99 @@ T escolha(const QMap<QString, T>& nomes, const QString& opcao, const QString& va
     return encontrado.value();
 }
 
+// Our options, by name without "--": those that take a value, and the switches.
+const QSet<QString> comValor{QStringLiteral("relatorio"), QStringLiteral("de"),     QStringLiteral("ate"),
+                             QStringLiteral("data"),      QStringLiteral("vendedor"), QStringLiteral("marca"),
+                             QStringLiteral("tipo"),      QStringLiteral("cliente"),  QStringLiteral("fonte"),
+                             QStringLiteral("pdf"),       QStringLiteral("demo")};
+const QSet<QString> chaves{QStringLiteral("fiel")};
+// Filters that only a headless report run reads.
+const QStringList soComRelatorio{QStringLiteral("de"),      QStringLiteral("ate"),   QStringLiteral("data"),
+                                 QStringLiteral("vendedor"), QStringLiteral("marca"), QStringLiteral("tipo"),
+                                 QStringLiteral("cliente"),  QStringLiteral("fonte"), QStringLiteral("pdf"),
+                                 QStringLiteral("fiel")};
+
+// The arguments split into our options (name -> value, last one wins) and
+// the words of the launch string, in order.
+struct Argumentos {
+    QMap<QString, QString> opcoes;
+    QStringList palavras;
+};
+
+Argumentos separa(const QStringList& argumentos)
+{
+    Argumentos lidos;
+    for (int i = 0; i < argumentos.size(); ++i) {
+        const QString& argumento = argumentos[i];
+        const int igual = argumento.indexOf(QLatin1Char('='));
+        const QString nome = argumento.startsWith(QLatin1String("--")) ? argumento.mid(2, igual < 0 ? -1 : igual - 2)
+                                                                       : QString();
+        if (chaves.contains(nome) && igual < 0) {
+            lidos.opcoes.insert(nome, QString());
+        } else if (comValor.contains(nome)) {
+            if (igual >= 0)
+                lidos.opcoes.insert(nome, argumento.mid(igual + 1));
+            else if (i + 1 < argumentos.size())
+                lidos.opcoes.insert(nome, argumentos[++i]);
+            else
+                falha(QStringLiteral("--%1 needs a value").arg(nome));
+        } else {
+            lidos.palavras << argumento;
+        }
+    }
+    return lidos;
+}
+
 }  // namespace
 
-OpcoesLinhaDeComando LeLinhaDeComando(const QStringList& argumentos, const QString& hoje)
+void OpcoesLinhaDeComando::DefineDatas(const QString& hoje)
 {
-    const QStringList comValor{QStringLiteral("relatorio"), QStringLiteral("de"),      QStringLiteral("ate"),
-                               QStringLiteral("data"),      QStringLiteral("vendedor"), QStringLiteral("marca"),
-                               QStringLiteral("tipo"),      QStringLiteral("cliente"),  QStringLiteral("fonte"),
-                               QStringLiteral("pdf"),       QStringLiteral("demo")};
-    QCommandLineParser leitor;
-    leitor.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    for (const QString& nome : comValor)
-        leitor.addOption(QCommandLineOption(nome, QString(), QStringLiteral("valor")));
-    leitor.addOption(QCommandLineOption(QStringLiteral("fiel")));
-    if (!leitor.parse(QStringList{QStringLiteral("pantoro")} + argumentos))
-        falha(leitor.errorText());
+    filtro.dtDe = de.value_or(hoje);
+    filtro.dtAte = ate.value_or(hoje);
+}
+
+OpcoesLinhaDeComando LeLinhaDeComando(const QStringList& argumentos)
+{
+    const Argumentos lidos = separa(argumentos);
+    const auto& dadas = lidos.opcoes;
+    const auto valor = [&dadas](const char* nome) { return dadas.value(QLatin1String(nome)); };
+    const auto dada = [&dadas](const char* nome) { return dadas.contains(QLatin1String(nome)); };
 
     OpcoesLinhaDeComando opcoes;
-    const QStringList posicionais = leitor.positionalArguments();
-    if (posicionais.size() > 1)
-        falha(QStringLiteral("one launch string at most, got: %1").arg(posicionais.join(QLatin1Char(' '))));
-    opcoes.lancamentoDado = !posicionais.isEmpty();
-    opcoes.lancamento = posicionais.value(0);
-    opcoes.pastaDemo = leitor.value(QStringLiteral("demo"));
-    if (leitor.isSet(QStringLiteral("demo")) && opcoes.pastaDemo.isEmpty())
+    opcoes.lancamentoDado = !lidos.palavras.isEmpty();
+    opcoes.lancamento = lidos.palavras.join(QLatin1Char(' '));
+    opcoes.pastaDemo = valor("demo");
+    if (dada("demo") && opcoes.pastaDemo.isEmpty())
         falha(QStringLiteral("--demo needs a folder"));
 
-    opcoes.relatorio = leitor.isSet(QStringLiteral("relatorio"));
-    const QStringList soComRelatorio{QStringLiteral("de"),      QStringLiteral("ate"),   QStringLiteral("data"),
-                                     QStringLiteral("vendedor"), QStringLiteral("marca"), QStringLiteral("tipo"),
-                                     QStringLiteral("cliente"),  QStringLiteral("fonte"), QStringLiteral("pdf"),
-                                     QStringLiteral("fiel")};
+    opcoes.relatorio = dada("relatorio");
     for (const QString& nome : soComRelatorio)
-        if (!opcoes.relatorio && leitor.isSet(nome))
+        if (!opcoes.relatorio && dadas.contains(nome))
             falha(QStringLiteral("--%1 needs --relatorio").arg(nome));
 
     FiltroRelatorio& filtro = opcoes.filtro;
     if (opcoes.relatorio)
-        filtro.layout = escolha(layouts(), QStringLiteral("relatorio"), leitor.value(QStringLiteral("relatorio")));
-    if (leitor.isSet(QStringLiteral("data")))
-        filtro.data = escolha(datas(), QStringLiteral("data"), leitor.value(QStringLiteral("data")));
-    filtro.dtDe = leitor.isSet(QStringLiteral("de")) ? leitor.value(QStringLiteral("de")) : hoje;
-    filtro.dtAte = leitor.isSet(QStringLiteral("ate")) ? leitor.value(QStringLiteral("ate")) : hoje;
-    filtro.vendedor = leitor.value(QStringLiteral("vendedor"));
-    filtro.marca = leitor.value(QStringLiteral("marca"));
-    filtro.tipoCliente = leitor.value(QStringLiteral("tipo"));
-    filtro.cliente = leitor.value(QStringLiteral("cliente"));
-    if (leitor.isSet(QStringLiteral("fonte"))) {
-        const QString fonte = leitor.value(QStringLiteral("fonte"));
+        filtro.layout = escolha(layouts(), QStringLiteral("relatorio"), valor("relatorio"));
+    if (dada("data"))
+        filtro.data = escolha(datas(), QStringLiteral("data"), valor("data"));
+    if (dada("de"))
+        opcoes.de = valor("de");
+    if (dada("ate"))
+        opcoes.ate = valor("ate");
+    filtro.vendedor = valor("vendedor");
+    filtro.marca = valor("marca");
+    filtro.tipoCliente = valor("tipo");
+    filtro.cliente = valor("cliente");
+    if (dada("fonte")) {
+        const QString fonte = valor("fonte");
         const QStringList tamanhos{QStringLiteral("8"), QStringLiteral("10"), QStringLiteral("11"),
                                    QStringLiteral("12"), QStringLiteral("14")};
         if (!tamanhos.contains(fonte))
             falha(QStringLiteral("--fonte: \"%1\" is not one of 8|10|11|12|14").arg(fonte));
         filtro.tamanhoFonte = fonte.toInt();
     }
-    opcoes.pdf = leitor.value(QStringLiteral("pdf"));
-    if (leitor.isSet(QStringLiteral("fiel")))
+    opcoes.pdf = valor("pdf");
+    if (dada("fiel"))
         opcoes.motor = MotorRelatorio::Fiel;
     return opcoes;
 }
@@ -108,5 +145,6 @@ QString TextoDeUso()
         "          [--tipo TYPE] [--cliente NAME] [--fonte 8|10|11|12|14] [--pdf FILE] [--fiel]\n"
         "          [LAUNCH]\n"
         "  pantoro --demo DIR [--relatorio LAYOUT ...] [LAUNCH]\n"
-        "LAYOUT: standard | pa | detalhado | entrega | entrega-vertical | agrupamento\n");
+        "LAYOUT: standard | pa | detalhado | entrega | entrega-vertical | agrupamento\n"
+        "Every other argument is a word of the launch string.\n");
 }

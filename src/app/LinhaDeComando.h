@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <stdexcept>
 
 // What the command line asks for:
@@ -11,15 +12,21 @@
 //   pantoro --relatorio LAYOUT [--de --ate --data --vendedor --marca --tipo
 //           --cliente --fonte --pdf FILE --fiel] [LAUNCH]
 //   pantoro --demo DIR [the same]
+// Every argument that is not one of these options is a word of the launch
+// string, as the suite's menu passes it (it may start with "-").
 struct OpcoesLinhaDeComando {
     bool relatorio = false;   // --relatorio given: a headless run
     FiltroRelatorio filtro;   // layout, dates, filters and font size
+    std::optional<QString> de, ate;  // --de, --ate as given; today otherwise
     QString pdf;              // --pdf FILE, empty for none
     // --fiel: the per-row engine, query for query; the set-based one otherwise
     MotorRelatorio motor = MotorRelatorio::Rapido;
     QString pastaDemo;        // --demo DIR, empty for none
     QString lancamento;       // LAUNCH, empty when absent
     bool lancamentoDado = false;
+
+    // The period's dates: as given, or `hoje` (dd/mm/yyyy) for those not given.
+    void DefineDatas(const QString& hoje);
 };
 
 // A command line that cannot be run; its text says what is wrong.
@@ -28,7 +35,7 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// The arguments after the program name. Dates default to `hoje`
-// (dd/mm/yyyy), the font size to 10 and the date kind to the issue date.
-OpcoesLinhaDeComando LeLinhaDeComando(const QStringList& argumentos, const QString& hoje);
+// The arguments after the program name. The font size defaults to 10 and
+// the date kind to the issue date; the dates wait for DefineDatas.
+OpcoesLinhaDeComando LeLinhaDeComando(const QStringList& argumentos);
 QString TextoDeUso();

@@ -17,10 +17,27 @@
 
 namespace {
 
+// Whether a window would reach a screen: the offscreen and minimal platforms
+// draw on none, and the desktop ones need their display server.
 bool temTela()
 {
-    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
-        || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+    const QByteArray plataforma = qgetenv("QT_QPA_PLATFORM").split(':').constFirst();
+    const bool x11 = !qEnvironmentVariableIsEmpty("DISPLAY");
+    const bool wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    if (plataforma.isEmpty())
+        return x11 || wayland;
+    if (plataforma == "offscreen" || plataforma == "minimal")
+        return false;
+    if (plataforma == "xcb")
+        return x11;
+    if (plataforma.startsWith("wayland"))
+        return wayland;
+    return true;
+}
+
+QString hojeTexto()
+{
+    return Format(Variant(QDateTime(Hoje(), QTime())), QStringLiteral("dd/mm/yyyy"));
 }
 
 void escreveErro(const QString& texto)
@@ -65,15 +82,27 @@ int main(int argc, char** argv)
 {
     OpcoesLinhaDeComando opcoes;
     try {
-        const QString hoje = Format(Variant(QDateTime(Hoje(), QTime())), QStringLiteral("dd/mm/yyyy"));
-        opcoes = LeLinhaDeComando(argumentosDe(argc, argv), hoje);
+        opcoes = LeLinhaDeComando(argumentosDe(argc, argv));
     } catch (const ErroDeUso& erro) {
         escreveErro(QString::fromStdString(erro.what()) + QLatin1Char('\n') + TextoDeUso());
         return saida::Uso;
     }
-
     const bool demo = !opcoes.pastaDemo.isEmpty();
-    const bool janela = !opcoes.relatorio && (!demo || temTela());
+    // The demo company is Brazilian: its figures and dates read as pt_BR
+    // wherever it runs, unless PANTORO_LOCALE names another locale.
+    if (demo && qEnvironmentVariableIsEmpty("PANTORO_LOCALE"))
+        DefinirLocaleUsuario(QLocale(QLocale::Portuguese, QLocale::Brazil));
+    opcoes.DefineDatas(hojeTexto());
+
+    const bool tela = temTela();
+    const bool janela = !opcoes.relatorio && tela;
+    if (!opcoes.relatorio && !demo && !tela) {
+        escreveErro(QStringLiteral("pantoro: the filter window needs a display (DISPLAY or WAYLAND_DISPLAY), "
+                                   "and there is none.\nWithout a window, run a report with --relatorio LAYOUT "
+                                   "(or the demo with --demo DIR).\n")
+                    + TextoDeUso());
+        return saida::FalhaNoInicio;
+    }
     // Headless runs still need the browser engine (PDF), on no screen at all.
     if (!janela && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -142,8 +142,51 @@ QString ParaTexto(const Variant& value)
     return value.IsNull() ? QString() : CStr(value);
 }
 
+namespace {
+
+bool ehBranco(QChar c)
+{
+    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r';
+}
+
+// "&H1F" and "&O17": the digits after the prefix, blanks skipped, up to the
+// first that is not of the base. As in VB, up to 16 bits read as an Integer
+// and up to 32 as a Long, both signed ("&HFFFF" is -1); a longer number
+// keeps its unsigned value, for the caller's range check to refuse.
+std::optional<double> valComPrefixo(const QString& text)
+{
+    int i = 0;
+    while (i < text.size() && ehBranco(text[i]))
+        ++i;
+    if (i + 1 >= text.size() || text[i] != u'&')
+        return std::nullopt;
+    const QChar prefixo = text[i + 1].toUpper();
+    const int base = prefixo == u'H' ? 16 : prefixo == u'O' ? 8 : 0;
+    if (base == 0)
+        return std::nullopt;
+    double valor = 0;
+    for (i += 2; i < text.size(); ++i) {
+        if (ehBranco(text[i]))
+            continue;
+        bool ok = false;
+        const int digito = QString(text[i]).toInt(&ok, base);
+        if (!ok)
+            break;
+        valor = valor * base + digito;
+    }
+    if (valor <= 0xFFFF)
+        return valor >= 0x8000 ? valor - 0x10000 : valor;
+    if (valor <= 0xFFFFFFFFu)
+        return valor >= 0x80000000u ? valor - 4294967296.0 : valor;
+    return valor;
+}
+
+}  // namespace
+
 double Val(const QString& text)
 {
+    if (const auto comPrefixo = valComPrefixo(text))
+        return *comPrefixo;
     // Blanks, tabs and line feeds anywhere are skipped; reading stops at the
     // first character that cannot continue the number. Only "." separates.
     QString digits;
@@ -152,7 +195,7 @@ double Val(const QString& text)
     bool sinalPermitido = true;
     bool algumDigito = false;
     for (QChar c : text) {
-        if (c == u' ' || c == u'\t' || c == u'\n' || c == u'\r')
+        if (ehBranco(c))
             continue;
         if ((c == u'+' || c == u'-') && sinalPermitido) {
             digits += c;
@@ -232,6 +275,18 @@ bool CBool(const Variant& value)
     return numeroDe(value) != 0;
 }
 
+namespace {
+
+bool diaAntesDoMes()
+{
+    const QString padrao = LocaleUsuario().dateFormat(QLocale::ShortFormat);
+    const int dia = padrao.indexOf(QLatin1Char('d'));
+    const int mes = padrao.indexOf(QLatin1Char('M'));
+    return dia < 0 || mes < 0 || dia < mes;
+}
+
+}  // namespace
+
 std::optional<QDateTime> LerData(const QString& text)
 {
     static const QRegularExpression diaPrimeiro(QStringLiteral(
@@ -241,11 +296,17 @@ std::optional<QDateTime> LerData(const QString& text)
     int dia = 0, mes = 0, ano = 0;
     QRegularExpressionMatch m = diaPrimeiro.match(text);
     if (m.hasMatch()) {
+        // The user's locale says which comes first; when that reading is no
+        // date, the other order is tried, as VB does ("12/13/2020" in pt_BR).
         dia = m.captured(1).toInt();
         mes = m.captured(2).toInt();
+        if (!diaAntesDoMes())
+            std::swap(dia, mes);
         ano = m.captured(3).toInt();
         if (m.captured(3).size() == 2)
             ano += ano < 30 ? 2000 : 1900;
+        if (!QDate::isValid(ano, mes, dia))
+            std::swap(dia, mes);
     } else {
         m = iso.match(text);
         if (!m.hasMatch())

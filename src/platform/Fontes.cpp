@@ -1,5 +1,7 @@
 #include "Fontes.h"
 
+#include "platform/PastaDeDados.h"
+
 #include <QFileInfo>
 #include <QtGlobal>
 
@@ -7,7 +9,7 @@ void ConfiguraFontes()
 {
     if (!qEnvironmentVariableIsEmpty("FONTCONFIG_FILE"))
         return;
-    const QString arquivo = QStringLiteral(PANTORO_FONTCONFIG_FILE);
+    const QString arquivo = PastaDeDados() + QStringLiteral("/fonts.conf");
     if (QFileInfo::exists(arquivo))
         qputenv("FONTCONFIG_FILE", arquivo.toLocal8Bit());
 }

@@ -35,6 +35,9 @@ public:
     virtual QString ConsultaPedidos() = 0;
     virtual void Linha(const Recordset& pedido) = 0;
     virtual QString Fechamento() = 0;
+    // When a step ends in an error: writes the lines a batched run still
+    // holds, so the file ends where a line-by-line run would have ended it.
+    virtual void EscrevePendentes() {}
 
 protected:
     const ExecucaoRelatorio& execucao_;

@@ -149,9 +149,14 @@ ResultadoRelatorio ExecutaRelatorio(const FiltroRelatorio& filtroDoForm, MotorRe
         resultado.semDados = true;
         return resultado;
     }
-    for (; !pedidos.Eof(); pedidos.MoveNext())
-        passos->Linha(pedidos);
-    execucao.Escreve(passos->Fechamento());
+    try {
+        for (; !pedidos.Eof(); pedidos.MoveNext())
+            passos->Linha(pedidos);
+        execucao.Escreve(passos->Fechamento());
+    } catch (...) {
+        passos->EscrevePendentes();
+        throw;
+    }
     pedidos.Close();
     ampulheta(ganchos, false);
     variaveis.ArquivoHTML = variaveis.ArqRelatorio;

@@ -18,6 +18,7 @@
 #include "startup/Ambiente.h"
 
 #include <QHash>
+#include <QSet>
 #include <optional>
 
 namespace {
@@ -98,6 +99,7 @@ protected:
     }
 
     QString condicoes_;
+    void EscrevePendentes() override { lote_.Descarrega(); }
     Lote lote_;
 
 private:
@@ -308,6 +310,7 @@ public:
         for (size_t coluna = 0; coluna < totais_.size(); ++coluna)
             totais_[coluna] = ArredondaInteiro16(double(totais_[coluna]) + pedido.quantidades[coluna][0]);
         lote_.Acrescenta(BlocoPedidoVertical(execucao_.tamanhoFonte, pedido));
+        confereProdutos(id);
     }
 
     QString Fechamento() override
@@ -318,6 +321,10 @@ public:
     }
 
 private:
+    static constexpr int ColunaId = 0;
+    static constexpr int ColunaCodigo = 1;
+    static constexpr int ColunaQtde = 2;
+
     static size_t colunaDoSubGrupo(int32_t subGrupo)
     {
         size_t coluna = 0;
@@ -326,58 +333,82 @@ private:
         return coluna;
     }
 
-    // Column QTDE of every grid row: the sum over the listed orders of
-    // QtdeProdutoPedido for the row's code.
-    void somaProdutos()
+    // The product each grid row sums (IdProduto of its code when several
+    // products share it), looked up once.
+    const QVector<int32_t>& produtosDaGrade()
     {
-        constexpr int ColunaId = 0;
-        constexpr int ColunaCodigo = 1;
-        constexpr int ColunaQtde = 2;
+        if (produtosDaGrade_)
+            return *produtosDaGrade_;
+        lote_.Descarrega();
         const QHash<QString, ProdutoDoCodigo> resolvidos = ProdutosPorCodigo();
-        const QHash<int32_t, double> regulares = QuantidadesPorProduto(condicoes_);
-        const QVector<ParIncomum> pares = ParesIncomuns(condicoes_);
-
-        FlexGrid& grid = FlexTemp();
-        QHash<QString, int32_t> porCodigo;  // IdProduto of the shared codes
-        QHash<int32_t, double> totais;       // per product asked
+        const FlexGrid& grid = FlexTemp();
+        QHash<QString, int32_t> porCodigo;
+        QVector<int32_t> produtos(grid.Rows(), 0);
         for (int linha = 1; linha < grid.Rows(); ++linha) {
             const QString codigo = grid.TextMatrix(linha, ColunaCodigo);
             const ProdutoDoCodigo resolvido = resolvidos.value(grid.TextMatrix(linha, ColunaId));
-            int32_t produto = resolvido.idProduto;
+            produtos[linha] = resolvido.idProduto;
             if (resolvido.achados > 1) {
                 if (!porCodigo.contains(codigo)) {
                     QString argumento = codigo;
                     porCodigo.insert(codigo, CLng(IdProduto(argumento)));
                 }
-                produto = porCodigo.value(codigo);
+                produtos[linha] = porCodigo.value(codigo);
             }
-            if (!totais.contains(produto))
-                totais.insert(produto, totalDoProduto(produto, codigo, regulares, pares));
-            grid.SetTextMatrix(linha, ColunaQtde, NumeroGeral(totais.value(produto)));
+        }
+        produtosDaGrade_ = produtos;
+        return *produtosDaGrade_;
+    }
+
+    // Right after the order's block, as the per-row run sums each grid
+    // row's QtdeProdutoPedido: the order's pairs that the plain sums cannot
+    // give are summed line by line here, in grid order, so an overflow
+    // stops the run after the same block with the same message.
+    void confereProdutos(int32_t pedido)
+    {
+        if (!pares_) {
+            lote_.Descarrega();
+            pares_.emplace();
+            for (const ParIncomum& par : ParesIncomuns(condicoes_))
+                (*pares_)[par.pedido].append(par);
+        }
+        const auto doPedido = pares_->constFind(pedido);
+        if (doPedido == pares_->constEnd())
+            return;
+        const QVector<int32_t>& produtos = produtosDaGrade();
+        const FlexGrid& grid = FlexTemp();
+        for (int linha = 1; linha < grid.Rows(); ++linha) {
+            for (const ParIncomum& par : *doPedido) {
+                if (par.produto != produtos[linha] || ajustados_.contains({pedido, par.produto}))
+                    continue;
+                lote_.Descarrega();
+                ajustes_[par.produto] += QtdeProdutoPedido(pedido, grid.TextMatrix(linha, ColunaCodigo)) - par.regular;
+                ajustados_.insert({pedido, par.produto});
+            }
         }
     }
 
-    static double totalDoProduto(int32_t produto, const QString& codigo, const QHash<int32_t, double>& regulares,
-                                 const QVector<ParIncomum>& pares)
+    // Column QTDE of every grid row: the sum over the listed orders of
+    // QtdeProdutoPedido for the row's code.
+    void somaProdutos()
     {
-        double total = regulares.value(produto);
-        for (const ParIncomum& par : pares) {
-            if (par.produto != produto)
-                continue;
-            // Whole quantities past 32767: the step sum overflows on the way.
-            if (!par.incomum)
-                throw VbError(vb_error::Overflow,
-                              QStringLiteral("Overflow: QtdeProdutoPedido do pedido %1 soma %2, fora de -32768 a 32767.")
-                                  .arg(par.pedido)
-                                  .arg(NumeroGeral(par.regular)));
-            total += QtdeProdutoPedido(par.pedido, codigo) - par.regular;
+        const QVector<int32_t>& produtos = produtosDaGrade();
+        const QHash<int32_t, double> regulares = QuantidadesPorProduto(condicoes_);
+        FlexGrid& grid = FlexTemp();
+        for (int linha = 1; linha < grid.Rows(); ++linha) {
+            const int32_t produto = produtos[linha];
+            grid.SetTextMatrix(linha, ColunaQtde, NumeroGeral(regulares.value(produto) + ajustes_.value(produto)));
         }
-        return total;
     }
 
     PassosEntregaVertical porLinha_;
     std::optional<LinhasPorPedido> subGrupos_;
     std::array<int16_t, SubGruposEntrega.size()> totais_{};
+    std::optional<QVector<int32_t>> produtosDaGrade_;
+    std::optional<QHash<int32_t, QVector<ParIncomum>>> pares_;  // by order
+    QSet<QPair<int32_t, int32_t>> ajustados_;                   // (order, product) summed
+    QHash<int32_t, double> ajustes_;  // per product: line-by-line sums less the plain ones
+
 };
 
 class PARapido : public PassosRelatorio {
@@ -438,6 +469,7 @@ private:
         return NumeroGeral(pedidos) + circ + NumeroGeral(itens) + circ + NumeroGeral(itens / pedidos) + circ;
     }
 
+    void EscrevePendentes() override { lote_.Descarrega(); }
     Lote lote_;
     QString idVendedor_;
     double vendas_ = 0;
@@ -480,6 +512,7 @@ private:
         return ParaTexto(DescProduto(argumento));
     }
 
+    void EscrevePendentes() override { lote_.Descarrega(); }
     Lote lote_;
 };
 

@@ -986,7 +986,7 @@ private:
 
 QString esquema()
 {
-    QFile arquivo(QStringLiteral(PANTORO_DB_DIR "/schema-sqlite.sql"));
+    QFile arquivo(QStringLiteral(":/db/schema-sqlite.sql"));
     if (!arquivo.open(QIODevice::ReadOnly))
         throw VbError(vb_error::FileNotFound, QStringLiteral("Esquema do banco não encontrado: ") + arquivo.fileName());
     return QString::fromUtf8(arquivo.readAll());
@@ -996,6 +996,8 @@ QString esquema()
 
 void GeraEmpresaDemo(const QString& arquivo, const QDate& hoje)
 {
+    // The schema is compiled in; a static library needs its resources pulled in by name.
+    Q_INIT_RESOURCE(esquemas);
     const QString tabelas = esquema();
     Gravador banco(arquivo);
     banco.executa(QStringLiteral("begin"));

@@ -75,6 +75,15 @@ TEST(Val, LeONumeroDoInicioSoComPontoEmQualquerLocale)
         {"+-5", 0},
         {"5-3", 5},
         {"1e-400", 0},
+        {"&H2^1^PRD^", 2},
+        {" &h1f", 31},
+        {"&HFFFF", -1},
+        {"&H10000", 65536},
+        {"&HFFFFFFFF", -1},
+        {"&O17", 15},
+        {"&o177777", -1},
+        {"&H", 0},
+        {"&X1", 0},
     };
     for (const char* locale : {"pt_BR", "en_US"}) {
         for (const auto& c : casos) {
@@ -190,7 +199,8 @@ TEST(IsDate, DatasDigitadasNasCaixasEOutrosTextos)
         {"31/02/2026", false}, {"00/00/0000", false},         {"__/__/____", false},
         {"05/12/2026", true},  {"29/02/2024", true},          {"29/02/2025", false},
         {"5/1/2026", true},    {"05/12/26", true},            {"2026-12-05", true},
-        {"05/12/2026 23:59:59", true}, {"05/12/2026 24:00", false}, {"05/13/2026", false},
+        {"05/12/2026 23:59:59", true}, {"05/12/2026 24:00", false}, {"05/13/2026", true},
+        {"13/13/2026", false},
         {"", false},           {"hoje", false},
     };
     for (const auto& c : casos) {
@@ -200,6 +210,26 @@ TEST(IsDate, DatasDigitadasNasCaixasEOutrosTextos)
     EXPECT_TRUE(IsDate(Data(2026, 12, 5)));
     EXPECT_FALSE(IsDate(Variant::Double(45000)));
     EXPECT_FALSE(IsDate(Variant::Null()));
+}
+
+TEST(LerData, NaOrdemDoLocaleOuNaOutraQuandoAPrimeiraNaoEData)
+{
+    const struct {
+        const char* locale;
+        const char* texto;
+        QDateTime esperado;
+    } casos[] = {
+        {"pt_BR", "12/13/2020", Data(2020, 12, 13)},
+        {"pt_BR", "05/06/2024", Data(2024, 6, 5)},
+        {"en_US", "05/06/2024", Data(2024, 5, 6)},
+        {"en_US", "13/12/2020", Data(2020, 12, 13)},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(std::string(c.locale) + " " + c.texto);
+        const auto lida = EmLocale(c.locale, [&] { return LerData(c.texto); });
+        ASSERT_TRUE(lida.has_value());
+        EXPECT_EQ(lida->date(), c.esperado.date());
+    }
 }
 
 TEST(LerData, DiaPrimeiroAnoDeDoisDigitosEIso)

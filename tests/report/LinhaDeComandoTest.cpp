@@ -66,14 +66,24 @@ TEST_F(LinhaDeComando, UsoErradoSai2)
         {QStringLiteral("--relatorio"), QStringLiteral("pa"), QStringLiteral("--data"), QStringLiteral("ontem")},
         {QStringLiteral("--de"), QStringLiteral("01/05/2024")},
         {QStringLiteral("--fiel")},
-        {QStringLiteral("--relatorio"), QStringLiteral("pa"), QStringLiteral("1^1^PRD^"), QStringLiteral("2^1^PRD^")},
-        {QStringLiteral("--sem-isto")}};
+        {QStringLiteral("--relatorio"), QStringLiteral("pa"), QStringLiteral("--de")}};
     for (const QStringList& argumentos : casos) {
         const Saida saida = roda(argumentos);
         EXPECT_EQ(saida.codigo, 2) << argumentos.join(QLatin1Char(' ')).toStdString();
         EXPECT_TRUE(saida.erro.contains(QLatin1String("usage:"))) << saida.erro.toStdString();
         EXPECT_TRUE(saida.saida.isEmpty());
     }
+}
+
+// Every argument that is not one of our options is a word of the launch
+// string, joined with one blank: "-9 1^2^PRD^" is user -91 of company 2.
+TEST_F(LinhaDeComando, PalavrasQueNaoSaoOpcoesFormamALinhaDeChamada)
+{
+    const Saida saida = roda({QStringLiteral("--demo"), demo(), QStringLiteral("--relatorio"),
+                              QStringLiteral("standard"), QStringLiteral("-9"), QStringLiteral("--de=01/05/2024"),
+                              QStringLiteral("1^2^PRD^"), QStringLiteral("--ate"), QStringLiteral("31/05/2024")});
+    ASSERT_EQ(saida.codigo, 0) << saida.erro.toStdString();
+    EXPECT_TRUE(conteudo(relatorios() + QStringLiteral("pantoro.html")).contains("<TD width=40% ALIGN='CENTER'>002-"));
 }
 
 TEST_F(LinhaDeComando, SemDadosSai3ComAMensagem)
