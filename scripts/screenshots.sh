@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# Pictures of the program as its users see it: the filter form and the viewer
-# on each of the six layouts, over a fresh demo installation (the one
-# `pantoro --demo DIR` prepares), at 100% and 150% scaling.
+# Pictures of the program as its users see it, over a fresh demo installation
+# (the one `pantoro --demo DIR` prepares): the filter form, the person search
+# with results, each kind of message box, a Tahoma sample and the viewer on
+# each of the six layouts, on 1366x768, 1600x1000 and 1920x1080 screens at
+# 100% and 150% scaling. The run checks each picture as well (on the screen,
+# captions and grid columns whole, accents and bold drawn).
 #   scripts/screenshots.sh [OUT_DIR]     (default: screenshots/)
-# BUILD_DIR picks the build (default: build). Rendering is offscreen, so no
-# display is needed.
+# Pictures go to OUT_DIR/<screen>-<scale>/. BUILD_DIR picks the build
+# (default: build). Rendering is offscreen, so no display is needed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 BUILD_DIR=${BUILD_DIR:-build}
@@ -15,11 +18,20 @@ if [ ! -f "$BUILD_DIR/build.ninja" ] && [ ! -f "$BUILD_DIR/Makefile" ]; then
 fi
 cmake --build "$BUILD_DIR" --target ui_capturas
 CAPTURAS=$(find "$BUILD_DIR" -type f -name ui_capturas -perm -u+x | head -n 1)
+TELAS=$(mktemp -d)
+trap 'rm -rf "$TELAS"' EXIT
 
-for escala in 100 150; do
-  mkdir -p "$OUT_DIR/$escala"
-  QT_QPA_PLATFORM=offscreen PANTORO_LOCALE=pt_BR QTWEBENGINE_CHROMIUM_FLAGS=--no-sandbox \
-    QT_SCALE_FACTOR=$(awk "BEGIN { print $escala / 100 }") \
-    PANTORO_CAPTURAS="$OUT_DIR/$escala" "$CAPTURAS" --gtest_brief=1
+falhas=0
+for tela in 1366x768 1600x1000 1920x1080; do
+  # The offscreen platform takes its screen from a configuration file.
+  printf '{ "screens": [ { "name": "%s", "x": 0, "y": 0, "width": %s, "height": %s } ] }\n' \
+    "$tela" "${tela%x*}" "${tela#*x}" > "$TELAS/$tela.json"
+  for escala in 100 150; do
+    mkdir -p "$OUT_DIR/$tela-$escala"
+    QT_QPA_PLATFORM="offscreen:configfile=$TELAS/$tela.json" PANTORO_LOCALE=pt_BR \
+      QTWEBENGINE_CHROMIUM_FLAGS=--no-sandbox QT_SCALE_FACTOR=$(awk "BEGIN { print $escala / 100 }") \
+      PANTORO_CAPTURAS="$OUT_DIR/$tela-$escala" "$CAPTURAS" --gtest_brief=1 || falhas=1
+  done
 done
 ls -1 "$OUT_DIR"/*/*.png
+exit $falhas

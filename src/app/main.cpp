@@ -4,6 +4,7 @@
 #include "platform/Clock.h"
 #include "platform/Fontes.h"
 #include "platform/Format.h"
+#include "platform/TraducoesQt.h"
 #include "platform/UserLocale.h"
 #include "platform/VbError.h"
 #include "startup/Ambiente.h"
@@ -111,6 +112,7 @@ int main(int argc, char** argv)
     ConfiguraFontes();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
+    CarregaTraducoesDoQt(app, LocaleUsuario());
     // Headless, stderr carries the run's messages, not the engine's set-up report.
     if (!janela)
         QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));

@@ -5,11 +5,14 @@
 #include "platform/Conversions.h"
 #include "platform/FlexGrid.h"
 #include "platform/MessageBox.h"
+#include "platform/Posicionamento.h"
 #include "platform/VbError.h"
 #include "shared/Funcoes.h"
 #include "startup/Ambiente.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -84,7 +87,20 @@ QString NomeRecordado(const QWidget* janela, const Opcao<Valor> (&grupo)[N])
     return QString();
 }
 
-constexpr int TwipsPorPixel = 15;
+// The widest value each column is expected to hold, so it shows on one line.
+const QHash<int, QString> MaioresValores = {
+    {1, QStringLiteral("00.000.000/0000-00")},
+    {4, QStringLiteral("(00) 00000-0000")},
+    {5, QStringLiteral("00/00/0000")},
+};
+
+bool TeclaEnter(const QEvent* evento)
+{
+    if (evento->type() != QEvent::KeyPress)
+        return false;
+    const int tecla = static_cast<const QKeyEvent*>(evento)->key();
+    return tecla == Qt::Key_Return || tecla == Qt::Key_Enter;
+}
 
 const QString NadaEncontrado = QStringLiteral("Nenhum Registro Localizado com esses parâmetros...");
 
@@ -121,6 +137,7 @@ frmBROWSE_PESSOAS::frmBROWSE_PESSOAS(QWidget* parent)
 
     ui->cboCod->installEventFilter(this);
     ui->cmdPesquisa->installEventFilter(this);
+    ui->Flex->installEventFilter(this);
     ui->Flex->viewport()->installEventFilter(this);
 
     CarregaJanela();
@@ -132,7 +149,7 @@ void frmBROWSE_PESSOAS::CarregaJanela()
 {
     AplicaEsquemaDeCores();
     MontaGrid(*flex_);
-    CentralizaForm(this);
+    CentralizaNaTela(this);
     setWindowTitle(TituloRelease());
     ui->opNome->setChecked(true);
     ui->opTodos->setChecked(true);
@@ -157,6 +174,11 @@ void frmBROWSE_PESSOAS::AplicaEsquemaDeCores()
         QString parametro = QStringLiteral("COR_PADRAO");
         CarregaCores(ParaTexto(ParametroEmpresa(parametro)));
         AplicaCores(this);
+        // Option buttons and the check box take the scheme's background by
+        // showing the painted frame behind them, not a patch of their own.
+        for (QAbstractButton* opcao : findChildren<QAbstractButton*>())
+            if (qobject_cast<QRadioButton*>(opcao) || qobject_cast<QCheckBox*>(opcao))
+                opcao->setAutoFillBackground(false);
     } catch (const VbError& erro) {
         MostraErro(erro);
     }
@@ -231,10 +253,9 @@ void frmBROWSE_PESSOAS::Pesquisa()
     if (achou)
         return;
     MsgBox(NadaEncontrado);
+    // Before the window is shown, showEvent puts the focus there.
     if (isVisible())
         ui->cboCod->setFocus();
-    else
-        focoPendente_ = true;
 }
 
 void frmBROWSE_PESSOAS::EscolheLinha()
@@ -271,7 +292,7 @@ QLabel* frmBROWSE_PESSOAS::RotuloClienteDoChamador() const
 void frmBROWSE_PESSOAS::Limpa()
 {
     MontaGrid(*flex_);
-    CentralizaForm(this);
+    CentralizaNaTela(this);
     setWindowTitle(TituloRelease());
     ui->opNome->setChecked(true);
     ui->opTodos->setChecked(true);
@@ -304,40 +325,40 @@ bool frmBROWSE_PESSOAS::eventFilter(QObject* objeto, QEvent* evento)
         EscolheLinha();
         return false;
     }
+    // Enter on a row picks it, as a double-click does.
+    if (objeto == ui->Flex && TeclaEnter(evento)) {
+        EscolheLinha();
+        return true;
+    }
     const bool noTexto = objeto == ui->cboCod;
-    if ((noTexto || objeto == ui->cmdPesquisa) && evento->type() == QEvent::KeyPress) {
-        const int tecla = static_cast<QKeyEvent*>(evento)->key();
-        if (tecla == Qt::Key_Return || tecla == Qt::Key_Enter) {
-            focusNextChild();
-            return true;
-        }
+    if ((noTexto || objeto == ui->cmdPesquisa) && TeclaEnter(evento)) {
+        focusNextChild();
+        return true;
     }
     if (noTexto && evento->type() == QEvent::FocusIn)
         SelecionaTexto();
-    if (noTexto && evento->type() == QEvent::FocusOut)
-        ui->cboCod->setEditText(UCase(ui->cboCod->currentText()));
+    // Its own list dropping down, or another window, is no leaving the box.
+    if (noTexto && evento->type() == QEvent::FocusOut) {
+        const Qt::FocusReason motivo = static_cast<QFocusEvent*>(evento)->reason();
+        if (motivo != Qt::PopupFocusReason && motivo != Qt::ActiveWindowFocusReason)
+            ui->cboCod->setEditText(UCase(ui->cboCod->currentText()));
+    }
     return QDialog::eventFilter(objeto, evento);
 }
 
 void frmBROWSE_PESSOAS::showEvent(QShowEvent* evento)
 {
     QDialog::showEvent(evento);
-    if (focoPendente_) {
-        focoPendente_ = false;
-        ui->cboCod->setFocus();
-    }
+    CentralizaNaTela(this);
+    // The user types the search first, whatever option was restored.
+    ui->cboCod->setFocus();
     // The view can scroll only once it has its size.
     QTimer::singleShot(0, this, &frmBROWSE_PESSOAS::RolaParaTopRow);
 }
 
 void frmBROWSE_PESSOAS::AplicaLarguras()
 {
-    for (int c = 0; c < flex_->Cols(); ++c) {
-        const int twips = flex_->ColWidth(c);
-        ui->Flex->setColumnHidden(c, twips == 0);
-        if (twips > 0)
-            ui->Flex->setColumnWidth(c, twips / TwipsPorPixel);
-    }
+    ::AplicaLarguras(*ui->Flex, *flex_, MaioresValores);
 }
 
 void frmBROWSE_PESSOAS::RolaParaTopRow()

@@ -55,5 +55,4 @@ private:
 
     std::unique_ptr<Ui::frmBROWSE_PESSOAS> ui;
     FlexGrid* flex_;
-    bool focoPendente_ = false;  // the cboCod focus asked for before the window was shown
 };

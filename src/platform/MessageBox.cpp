@@ -1,7 +1,12 @@
 #include "MessageBox.h"
 
 #include <QApplication>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QScreen>
+#include <QSpacerItem>
 #include <QRegularExpression>
 #include <cstdio>
 
@@ -14,6 +19,17 @@ std::shared_ptr<CaixaDeMensagem>& caixaAtual()
 }
 
 }  // namespace
+
+int LarguraParaOTitulo(const QString& titulo, const QWidget* janela)
+{
+    const QFontMetrics metricas(QFontDatabase::systemFont(QFontDatabase::TitleFont));
+    // The title bar also holds the window's icon and its buttons.
+    int largura = metricas.horizontalAdvance(titulo) + 6 * metricas.height();
+    if (const QScreen* tela = janela ? janela->screen() : QGuiApplication::primaryScreen())
+        // A box never grows past the screen less 480 pixels (Qt's own limit).
+        largura = qMin(largura, qMax(0, tela->availableGeometry().width() - 480));
+    return largura;
+}
 
 QString TituloPrograma()
 {
@@ -58,6 +74,11 @@ void CaixaQt::Mostrar(const Mensagem& mensagem)
     QMessageBox box(icone, mensagem.titulo, TextoExibido(mensagem.prompt), QMessageBox::Ok,
                     QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
+    // A box sizes itself to its text: a spacer keeps it wide enough for its title.
+    if (auto* grade = qobject_cast<QGridLayout*>(box.layout()))
+        grade->addItem(new QSpacerItem(LarguraParaOTitulo(mensagem.titulo, &box), 0, QSizePolicy::Minimum,
+                                       QSizePolicy::Minimum),
+                       grade->rowCount(), 0, 1, grade->columnCount());
     box.exec();
 }
 

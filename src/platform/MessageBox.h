@@ -29,6 +29,10 @@ void MsgBox(const QString& prompt, IconeMensagem icone = IconeMensagem::Nenhum,
 // The box in use; returns the previous one.
 std::shared_ptr<CaixaDeMensagem> InstalaCaixaDeMensagem(std::shared_ptr<CaixaDeMensagem> caixa);
 
+// The width a window needs for `titulo` to show whole in its title bar, at
+// most what a message box may take on the screen.
+int LarguraParaOTitulo(const QString& titulo, const QWidget* janela = nullptr);
+
 // Modal QMessageBox over the active window.
 class CaixaQt : public CaixaDeMensagem {
 public:

@@ -103,6 +103,8 @@ ResultadoRelatorio ExecutaRelatorio(const FiltroRelatorio& filtroDoForm, MotorRe
     if (!IsDate(Variant(filtro.dtAte)))
         filtro.dtAte = filtro.dtDe;
     resultado.dtAte = filtro.dtAte;
+    if (ganchos.dataFinal)
+        ganchos.dataFinal(filtro.dtAte);
 
     if (!Trim(filtro.cliente).isEmpty()) {
         QString nome = Trim(filtro.cliente);
@@ -121,6 +123,8 @@ ResultadoRelatorio ExecutaRelatorio(const FiltroRelatorio& filtroDoForm, MotorRe
                    IconeMensagem::Informacao, filtro.tituloJanela);
         filtro.data = DataRelatorio::Emissao;
         resultado.dataEmissaoForcada = true;
+        if (ganchos.dataEmissaoForcada)
+            ganchos.dataEmissaoForcada();
     }
 
     VariaveisRelatorio& variaveis = relatorio();

@@ -51,8 +51,12 @@ enum class MotorRelatorio {
     Rapido  // set-based queries, the same bytes
 };
 
+// What the form shows while the run goes on, so that a run that stops on an
+// error leaves the form as far as the run had changed it.
 struct GanchosRelatorio {
-    std::function<void(bool ligada)> ampulheta;  // the form's hourglass
+    std::function<void(bool ligada)> ampulheta;            // the form's hourglass
+    std::function<void(const QString& dtAte)> dataFinal;   // mskDtAte after the end-date fallback
+    std::function<void()> dataEmissaoForcada;              // the PA layout selects opDtEmissaoPedido
 };
 
 ResultadoRelatorio ExecutaRelatorio(const FiltroRelatorio& filtro,

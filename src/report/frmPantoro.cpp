@@ -6,14 +6,18 @@
 #include "platform/Conversions.h"
 #include "platform/Format.h"
 #include "platform/MessageBox.h"
+#include "platform/Posicionamento.h"
 #include "platform/VbError.h"
 #include "shared/Funcoes.h"
 #include "startup/Ambiente.h"
 #include "viewer/frmHTML_Generico.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QFocusEvent>
+#include <QFontDatabase>
 #include <QKeyEvent>
+#include <QScrollBar>
 #include <QStyle>
 #include <initializer_list>
 
@@ -56,6 +60,8 @@ bool SaidaDoControle(const QEvent* evento)
     return motivo != Qt::PopupFocusReason && motivo != Qt::ActiveWindowFocusReason;
 }
 
+constexpr int LarguraEntradaCliente = 94;  // the four fields of a customer entry and their separators
+
 bool TeclaEnter(const QEvent* evento)
 {
     if (evento->type() != QEvent::KeyPress)
@@ -71,6 +77,13 @@ frmPantoro::frmPantoro(QWidget* parent) : QWidget(parent), ui(std::make_unique<U
     ui->setupUi(this);
     ui->cmdPesquisar_Cliente->setIcon(QIcon::fromTheme(
         QStringLiteral("edit-find"), style()->standardIcon(QStyle::SP_FileDialogContentsView)));
+    // The customer entries are fixed-width fields: a fixed-pitch font keeps
+    // them in columns, and the list is as wide as a whole entry.
+    QAbstractItemView* clientes = ui->cboCliente->view();
+    clientes->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    clientes->setTextElideMode(Qt::ElideNone);
+    clientes->setMinimumWidth(clientes->fontMetrics().horizontalAdvance(QString(LarguraEntradaCliente, u'0'))
+                              + clientes->verticalScrollBar()->sizeHint().width() + 4 * clientes->frameWidth());
 
     // Enter as Tab, the lost-focus checks and the date boxes' selection.
     for (QWidget* controle : std::initializer_list<QWidget*>{ui->cboCliente, ui->cboMarca, ui->cboTipoCli,
@@ -179,6 +192,12 @@ bool frmPantoro::eventFilter(QObject* objeto, QEvent* evento)
     return QWidget::eventFilter(objeto, evento);
 }
 
+void frmPantoro::showEvent(QShowEvent* evento)
+{
+    QWidget::showEvent(evento);
+    CentralizaNaTela(this);
+}
+
 void frmPantoro::cboMarca_DropDown()
 {
     ComAvisoDeErro([this] {
@@ -260,22 +279,16 @@ void frmPantoro::cmdImprimir_Click()
             Ampulheta ampulheta;
             GanchosRelatorio ganchos;
             ganchos.ampulheta = [&ampulheta](bool ligada) { ampulheta.muda(ligada); };
+            ganchos.dataFinal = [this](const QString& dtAte) { ui->mskDtAte->setText(dtAte); };
+            ganchos.dataEmissaoForcada = [this] { ui->opDtEmissaoPedido->setChecked(true); };
             resultado = ExecutaRelatorio(Filtro(), MotorRelatorio::Rapido, ganchos);
         }
-        AplicaResultado(resultado);
         if (resultado.arquivo.isEmpty())
             return;
         relatorio().ArquivoHTML = resultado.arquivo;
         frmHTML_Generico visualizador(this);
         visualizador.exec();
     });
-}
-
-void frmPantoro::AplicaResultado(const ResultadoRelatorio& resultado)
-{
-    ui->mskDtAte->setText(resultado.dtAte);
-    if (resultado.dataEmissaoForcada)
-        ui->opDtEmissaoPedido->setChecked(true);
 }
 
 void frmPantoro::ComAvisoDeErro(const std::function<void()>& acao)

@@ -27,6 +27,7 @@ public:
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
+    void showEvent(QShowEvent* evento) override;
 
 private:
     void cboMarca_DropDown();
@@ -36,7 +37,6 @@ private:
     void mskDtAte_LostFocus();
     void AtualizaTamanhoFonte();
     void cmdImprimir_Click();
-    void AplicaResultado(const ResultadoRelatorio& resultado);
     void AbrePesquisaDeClientes();
     // Runs an event's work; a database or file error becomes a message and
     // the window stays usable.

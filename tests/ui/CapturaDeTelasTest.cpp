@@ -1,9 +1,11 @@
 #include "JanelasDeTeste.h"
 
+#include "people/frmBROWSE_PESSOAS.h"
 #include "platform/Clock.h"
 #include "platform/Format.h"
 #include "platform/VbError.h"
 #include "report/frmPantoro.h"
+#include "shared/Funcoes.h"
 #include "startup/Ambiente.h"
 #include "startup/InstalacaoDemo.h"
 #include "viewer/frmHTML_Generico.h"
@@ -12,14 +14,19 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 #include <QWebEngineView>
 
 namespace {
 
 // The program on the demo installation, as a user sees it: the filter form,
-// then the viewer on each of the six layouts over the last three months.
+// the person search with results, each kind of message box, then the viewer
+// on each of the six layouts over the last three months. Every picture is
+// checked as a user would look at it: on the screen, captions and grid
+// columns whole, and Tahoma with its accents and its bold.
 // The pictures go to PANTORO_CAPTURAS (scripts/screenshots.sh sets it), else
 // to a temporary folder that the test removes.
 class CapturaDeTelas : public JanelasDeTeste {
@@ -47,6 +54,7 @@ protected:
     {
         const QString arquivo = QDir(pastaCapturas).filePath(nome + QStringLiteral(".png"));
         EXPECT_TRUE(alvo->grab().save(arquivo)) << arquivo.toStdString();
+        EXPECT_EQ(problemasNaTela(alvo).join(u'\n').toStdString(), "") << nome.toStdString();
     }
 
     QString mensagens() const
@@ -81,6 +89,42 @@ TEST_F(CapturaDeTelas, FiltroEOsSeisRelatoriosDaDemo)
     const QString inicio = Format(Variant(Hoje().addMonths(-3).startOfDay()), QStringLiteral("dd/mm/yyyy"));
     controle<QLineEdit>(janela.get(), "mskDtDe")->setText(inicio);
     salva(janela.get(), QStringLiteral("filtro"));
+
+    const auto pesquisaAberta = aoAbrirModal([&](QWidget* pesquisa) {
+        QTest::mouseClick(controle<QPushButton>(pesquisa, "cmdPesquisa"), Qt::LeftButton);
+        salva(pesquisa, QStringLiteral("pesquisa-pessoas"));
+        const QHash<int, QString> maiores = {{1, QStringLiteral("00.000.000/0000-00")},
+                                             {4, QStringLiteral("(00) 00000-0000")},
+                                             {5, QStringLiteral("00/00/0000")}};
+        EXPECT_EQ(colunasCortadas(controle<QTableView>(pesquisa, "Flex"), maiores).join(u'\n').toStdString(), "");
+    });
+    QTest::mouseClick(controle<QToolButton>(janela.get(), "cmdPesquisar_Cliente"), Qt::LeftButton);
+
+    // One box of each kind the program shows, as the real box draws it.
+    const Mensagem caixas[] = {
+        {QStringLiteral("Cliente não Cadastrado!"), IconeMensagem::Informacao, TituloRelease()},
+        {QStringLiteral("Não há dados para exibir!"), IconeMensagem::Informacao, TituloRelease()},
+        {QStringLiteral("Nenhum Registro Localizado com esses parâmetros..."), IconeMensagem::Nenhum,
+         TituloPrograma()},
+        {QStringLiteral("O Relatório de PA somente pode ser processado com a opção da Data do Pedido (Data de "
+                        "Vendas).\rO sistema está ajustado o parametro automaticamente"),
+         IconeMensagem::Informacao, janela->windowTitle()},
+        {QStringLiteral("Arquivo não encontrado: c:\\korva\\config\\server.ini"), IconeMensagem::Critico,
+         TituloRelease()},
+    };
+    int numero = 0;
+    for (const Mensagem& mensagem : caixas) {
+        const auto aberta = aoAbrirModal([&](QWidget* box) {
+            salva(box, QStringLiteral("mensagem-%1").arg(++numero));
+            EXPECT_GE(box->width(), LarguraParaOTitulo(mensagem.titulo, box)) << mensagem.titulo.toStdString();
+        });
+        CaixaQt().Mostrar(mensagem);
+    }
+
+    QWebEngineView amostra;
+    EXPECT_EQ(falhasDaTahoma(&amostra, {8, 10, 11, 12, 14}).join(u'\n').toStdString(), "");
+    salva(&amostra, QStringLiteral("tahoma"));
+    amostra.close();
 
     const Layout layouts[] = {
         {"opRelStandard", "relatorio-standard"},

@@ -4,12 +4,16 @@
 #include "platform/Printing.h"
 
 #include <QApplication>
+#include <QHash>
+#include <QImage>
+#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
+class QTableView;
 class QWebEngineView;
 
 // Windows under test record their messages and prints instead of showing a
@@ -47,6 +51,20 @@ protected:
     // The text the browser shows once it contains `trecho` (waits up to 20 s
     // for the file to load); the last text seen otherwise.
     static QString textoExibido(QWebEngineView* navegador, const QString& trecho);
+
+    // What a user would find wrong with a shown window: its frame beyond the
+    // available area of its screen, a control outside the window, a caption
+    // narrower than its text. Empty when nothing is.
+    static QStringList problemasNaTela(const QWidget* janela);
+
+    // Columns of a grid whose header does not fit on one line, or whose
+    // widest expected value (`maiores`, by column) or cells there do not.
+    static QStringList colunasCortadas(const QTableView* grade, const QHash<int, QString>& maiores);
+
+    // Samples of Tahoma at each size, rendered by the browser engine (through
+    // `navegador`) and by Qt's painter (as the page renderer prints): what is
+    // missing at a size, an accent on capitals or the bold of a bold row.
+    static QStringList falhasDaTahoma(QWebEngineView* navegador, const QList<int>& pontos);
 
     std::shared_ptr<CaixaGravadora> caixa = std::make_shared<CaixaGravadora>();
     std::shared_ptr<ImpressoraGravadora> impressora = std::make_shared<ImpressoraGravadora>();
