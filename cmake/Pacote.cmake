@@ -12,5 +12,5 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-  "libqt6sql6-sqlite, libqt6sql6-ibase, libqt6sql6-odbc, libqt6webenginecore6-bin, qt6-translations-l10n, fonts-wine, fonts-dejavu-core, fontconfig")
+  "libqt6sql6-sqlite, libqt6sql6-ibase, libqt6sql6-odbc, libqt6webenginecore6-bin, qt6-translations-l10n, fonts-dejavu-core, fonts-dejavu-extra, fontconfig")
 include(CPack)

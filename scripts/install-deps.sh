@@ -14,7 +14,7 @@ $SUDO apt-get install -y -q --no-install-recommends \
   firebird3.0-server firebird3.0-utils \
   unixodbc unixodbc-dev tdsodbc libsqliteodbc \
   libgtest-dev \
-  fonts-wine fonts-dejavu-core fontconfig \
+  fonts-dejavu-core fonts-dejavu-extra fontconfig \
   xvfb xauth poppler-utils procps \
   cups cups-client printer-driver-cups-pdf python3-aiosmtpd python3-openpyxl \
   clang libclang-rt-14-dev

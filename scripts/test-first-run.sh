@@ -65,7 +65,7 @@ deb=$(ls "$scratch"/pacote/pantoro_*.deb 2>/dev/null | head -n 1)
 check "cpack wrote a .deb" test -n "$deb"
 depends=$(dpkg-deb -f "$deb" Depends 2>/dev/null)
 check "depends on the Qt widgets library" grep -q 'libqt6widgets6' <<<"$depends"
-check "depends on the SQLite driver and the fonts" grep -q 'libqt6sql6-sqlite.*fonts-wine' <<<"$depends"
+check "depends on the SQLite driver and the fonts" grep -q 'libqt6sql6-sqlite.*fonts-dejavu-extra' <<<"$depends"
 check "no build package among the dependencies ($depends)" test -z "$(grep -oE '[a-z0-9.+-]+-dev\b' <<<"$depends")"
 dpkg-deb -x "$deb" "$scratch/raiz"
 headless "$scratch/raiz/usr/bin/pantoro" --demo "$scratch/demo-deb" >"$scratch/deb.out" 2>/dev/null

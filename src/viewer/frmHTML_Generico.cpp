@@ -6,6 +6,7 @@
 #include "export/Exportacao.h"
 #include "platform/Conversions.h"
 #include "platform/MessageBox.h"
+#include "platform/Posicionamento.h"
 #include "platform/Printing.h"
 #include "platform/VbError.h"
 #include "platform/WindowsPath.h"
@@ -71,7 +72,6 @@ frmHTML_Generico::frmHTML_Generico(QWidget* parent)
             &frmHTML_Generico::mostraPaginas);
     connect(ui->cmdAbrirNavegador, &QPushButton::clicked, this, &frmHTML_Generico::carregaNavegador);
 
-    CentralizaForm(this);
     setWindowTitle(TituloRelease() + QStringLiteral(" (") + ambiente().CodiAmbiente + QStringLiteral(")")
                    + QStringLiteral(" - Visualização de Relatório"));
     ui->txtNrCopias->setText(QStringLiteral("1"));
@@ -103,6 +103,13 @@ void frmHTML_Generico::carregaNavegador()
     ui->cmdAbrirNavegador->hide();
     ui->WebBrowser1->show();
     ui->WebBrowser1->load(QUrl::fromLocalFile(arquivo_));
+}
+
+// Placed once its layout has a size: on the available screen, never larger.
+void frmHTML_Generico::showEvent(QShowEvent* evento)
+{
+    QDialog::showEvent(evento);
+    CentralizaNaTela(this);
 }
 
 void frmHTML_Generico::mostraPaginas()

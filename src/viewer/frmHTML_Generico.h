@@ -17,6 +17,9 @@ public:
     explicit frmHTML_Generico(QWidget* parent = nullptr);
     ~frmHTML_Generico() override;
 
+protected:
+    void showEvent(QShowEvent* evento) override;
+
     // Copy counts above this are printed this many times, after a message.
     static constexpr int MaximoDeCopias = 99;
 
