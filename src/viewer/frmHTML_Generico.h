@@ -17,11 +17,11 @@ public:
     explicit frmHTML_Generico(QWidget* parent = nullptr);
     ~frmHTML_Generico() override;
 
-protected:
-    void showEvent(QShowEvent* evento) override;
-
     // Copy counts above this are printed this many times, after a message.
     static constexpr int MaximoDeCopias = 99;
+
+protected:
+    void showEvent(QShowEvent* evento) override;
 
 private:
     void cmdImprimir_Click();
