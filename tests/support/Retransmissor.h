@@ -1,0 +1,38 @@
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <thread>
+
+// A TCP relay on a free loopback port to the Firebird server's, run in a
+// thread of its own, that plays the server going away: once cut, every
+// connection through it is closed and no new one is taken. The program
+// connects to "127.0.0.1/<porta()>:<file>" instead of the server's port.
+class Retransmissor {
+public:
+    explicit Retransmissor(uint16_t portaDoServidor = 3050);
+    ~Retransmissor();
+    Retransmissor(const Retransmissor&) = delete;
+    Retransmissor& operator=(const Retransmissor&) = delete;
+
+    uint16_t porta() const { return porta_; }
+    // Cuts now; returns once every connection is closed.
+    void corta();
+    // Cuts as soon as the clients have sent `bytes` bytes in all (a point in
+    // the middle of a run, found from a whole run's count).
+    void cortaApos(int64_t bytes) { limite_ = bytes; }
+    int64_t bytesDosClientes() const { return bytes_; }
+
+private:
+    void roda();
+
+    uint16_t portaDoServidor_;
+    uint16_t porta_ = 0;
+    int escuta_ = -1;
+    std::atomic<bool> cortar_{false};
+    std::atomic<bool> cortado_{false};
+    std::atomic<bool> parar_{false};
+    std::atomic<int64_t> limite_{-1};
+    std::atomic<int64_t> bytes_{0};
+    std::thread linha_;
+};
