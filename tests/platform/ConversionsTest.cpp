@@ -46,12 +46,6 @@ TEST(CStr, DataSemHoraSoMostraODia)
     EXPECT_EQ(CStr(Data(2026, 12, 5, 14, 30, 15)), "05/12/2026 14:30:15");
 }
 
-TEST(CStr, NuloEUsoInvalidoENuloEmConcatenacaoEVazio)
-{
-    EXPECT_EQ(ErroVb([] { CStr(Variant::Null()); }), vb_error::InvalidUseOfNull);
-    EXPECT_EQ(ParaTexto(Variant::Null()), "");
-}
-
 TEST(Val, LeONumeroDoInicioSoComPontoEmQualquerLocale)
 {
     const struct {
@@ -84,13 +78,6 @@ TEST(Val, LeONumeroDoInicioSoComPontoEmQualquerLocale)
     }
 }
 
-TEST(Val, ForaDaFaixaDoDoubleEInfinitoEOTetoDeQuemChama)
-{
-    EXPECT_EQ(Val(QStringLiteral("1e400")), INFINITY);
-    EXPECT_EQ(Val(QStringLiteral("-") + QString(400, u'9')), -INFINITY);
-    EXPECT_EQ(ErroVb([] { CInt(Variant::Double(Val(QStringLiteral("1e400")))); }), vb_error::Overflow);
-}
-
 TEST(CInt, ArredondaMetadeParaOParEVerificaAFaixa)
 {
     const struct {
@@ -109,18 +96,6 @@ TEST(CInt, ArredondaMetadeParaOParEVerificaAFaixa)
         else
             EXPECT_EQ(CInt(Variant::Double(c.valor)), c.esperado);
     }
-}
-
-TEST(CInt, TextoUsaOsSeparadoresDoLocale)
-{
-    EXPECT_EQ(EmLocale("pt_BR", [] { return CInt("2,5"); }), 2);
-    EXPECT_EQ(EmLocale("pt_BR", [] { return CInt("1.234"); }), 1234);
-    EXPECT_EQ(EmLocale("en_US", [] { return CInt("2.5"); }), 2);
-    EXPECT_EQ(EmLocale("en_US", [] { return CInt("2,5"); }), 25);
-    EXPECT_EQ(CInt(Variant()), 0);
-    EXPECT_EQ(ErroVb([] { CInt(""); }), vb_error::TypeMismatch);
-    EXPECT_EQ(ErroVb([] { CInt("12x"); }), vb_error::TypeMismatch);
-    EXPECT_EQ(ErroVb([] { CInt(Variant::Null()); }), vb_error::InvalidUseOfNull);
 }
 
 TEST(CLng, FaixaDe32Bits)
@@ -163,24 +138,6 @@ TEST(CDate, DiaSerialViraData)
     EXPECT_EQ(ErroVb([] { CDate(Variant::Null()); }), vb_error::InvalidUseOfNull);
 }
 
-TEST(CBool, TextosNumerosEErros)
-{
-    const struct {
-        Variant valor;
-        bool esperado;
-    } casos[] = {
-        {"True", true},  {"false", false}, {"0", false},   {"-1", true},  {" TRUE ", true},
-        {"2,5", true},   {Variant(), false}, {Variant::Double(0.1), true}, {Variant::Integer(0), false},
-    };
-    for (const auto& c : casos) {
-        SCOPED_TRACE(ParaTexto(c.valor).toStdString());
-        EXPECT_EQ(CBool(c.valor), c.esperado);
-    }
-    EXPECT_EQ(ErroVb([] { CBool(""); }), vb_error::TypeMismatch);
-    EXPECT_EQ(ErroVb([] { CBool("x"); }), vb_error::TypeMismatch);
-    EXPECT_EQ(ErroVb([] { CBool(Variant::Null()); }), vb_error::InvalidUseOfNull);
-}
-
 TEST(IsDate, DatasDigitadasNasCaixasEOutrosTextos)
 {
     const struct {
@@ -190,7 +147,7 @@ TEST(IsDate, DatasDigitadasNasCaixasEOutrosTextos)
         {"31/02/2026", false}, {"00/00/0000", false},         {"__/__/____", false},
         {"05/12/2026", true},  {"29/02/2024", true},          {"29/02/2025", false},
         {"5/1/2026", true},    {"05/12/26", true},            {"2026-12-05", true},
-        {"05/12/2026 23:59:59", true}, {"05/12/2026 24:00", false}, {"05/13/2026", false},
+        {"05/12/2026 23:59:59", true}, {"05/12/2026 24:00", false},
         {"", false},           {"hoje", false},
     };
     for (const auto& c : casos) {
