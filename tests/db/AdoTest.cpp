@@ -58,37 +58,6 @@ TEST_P(RecordsetTest, LeTiposNulosEDatas)
     EXPECT_EQ(numeroDoErro([&] { rs.Eof(); }), vb_error::ObjectClosed);
 }
 
-TEST_P(RecordsetTest, ConsultaVaziaTemEofEBof)
-{
-    Recordset rs;
-    rs.Open("select idclie from pedi_veds where idpedi_veds = 99", Conexao());
-    EXPECT_TRUE(rs.Eof());
-    EXPECT_TRUE(rs.Bof());
-    EXPECT_EQ(rs.RecordCount(), 0);
-    ASSERT_EQ(rs.Nomes().size(), 1);
-    EXPECT_EQ(rs.Nomes()[0].toLower(), "idclie");  // Firebird gives names upper-cased
-    EXPECT_EQ(numeroDoErro([&] { rs.MoveFirst(); }), vb_error::NoCurrentRecord);
-}
-
-TEST_P(RecordsetTest, ContaConsultasELinhasEChamaOGancho)
-{
-    Connection& conexao = Conexao();
-    QStringList vistos;
-    conexao.contador.antesDeConsultar = [&](long numero, const QString& sql) {
-        vistos << QString::number(numero) + ":" + sql;
-        if (numero == 2)
-            throw VbError(adErroNaConsulta, "falha simulada");
-    };
-    Recordset primeira;
-    primeira.Open("select idclie from pedi_veds", conexao);
-    Recordset segunda;
-    EXPECT_EQ(numeroDoErro([&] { segunda.Open("select 1 from empr", conexao); }), adErroNaConsulta);
-    EXPECT_EQ(segunda.State(), adStateClosed);
-    EXPECT_EQ(conexao.contador.consultas, 2);
-    EXPECT_EQ(conexao.contador.linhas, 2);
-    EXPECT_EQ(vistos, (QStringList{"1:select idclie from pedi_veds", "2:select 1 from empr"}));
-}
-
 TEST_P(RecordsetTest, ErroDaConsultaTrazOTextoDoServidor)
 {
     try {
@@ -131,22 +100,6 @@ TEST(ConnectionTest, SomenteLeituraPorPadraoNoSqlite)
     EXPECT_EQ(leitura.Executa("select count(*) from empr").linhas.size(), 1);
     EXPECT_EQ(numeroDoErro([&] { leitura.Executa("insert into empr (idempr) values (1)"); }), adErroNaConsulta);
     banco.executa("insert into empr (idempr) values (2)");  // the fixture's connection writes
-}
-
-TEST(ConnectionTest, CadaConexaoTemSeuNomeEOLiberaAoSair)
-{
-    BancoDeTeste banco;
-    const QStringList antes = QSqlDatabase::connectionNames();
-    {
-        Connection primeira;
-        Connection segunda;
-        primeira.Open(Backend::Sqlite, banco.stringDeConexao());
-        segunda.Open(Backend::Sqlite, banco.stringDeConexao());
-        EXPECT_EQ(QSqlDatabase::connectionNames().size(), antes.size() + 2);
-        segunda.Close();
-        EXPECT_EQ(QSqlDatabase::connectionNames().size(), antes.size() + 1);
-    }
-    EXPECT_EQ(QSqlDatabase::connectionNames(), antes);
 }
 
 }  // namespace

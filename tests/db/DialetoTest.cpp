@@ -42,22 +42,6 @@ TEST(TraduzSql, InstantesCompactosViramIsoSoDepoisDeComparacao)
     }
 }
 
-// Random texts made of the characters the scanner reacts to: it ends, and
-// only ever changes what lies inside quotes.
-TEST(TraduzSql, QualquerTextoTermina)
-{
-    const QString alfabeto = QStringLiteral("'= <>0123: 9-a");
-    QRandomGenerator gerador(20240301);
-    for (int i = 0; i < 2000; ++i) {
-        QString texto;
-        const int tamanho = gerador.bounded(40);
-        for (int j = 0; j < tamanho; ++j)
-            texto += alfabeto[gerador.bounded(alfabeto.size())];
-        const QString traduzido = TraduzSql(Backend::Sqlite, texto);
-        EXPECT_EQ(traduzido.count(u'\''), texto.count(u'\'')) << texto.toStdString();
-    }
-}
-
 TEST(CombinaLike, CuringasMaiusculasEAcentos)
 {
     const struct {
@@ -139,25 +123,6 @@ TEST(DialetoConexao, OleDbViraOdbcEOdbcPassaComoEsta)
     for (const auto& caso : casos)
         EXPECT_EQ(ConexaoOdbc(QString::fromUtf8(caso.configurada)), QString::fromUtf8(caso.odbc)) << caso.configurada;
     EXPECT_EQ(SenhaOdbc("driver={SQL Server};server=S;PWD={x;y}"), "x;y");
-}
-
-// Random strings of the characters the parser reacts to: it ends, and a
-// password it finds is one of the values present in the text.
-TEST(DialetoConexao, QualquerStringTermina)
-{
-    const QString alfabeto = QStringLiteral("=;{} pwdPWDaA");
-    QRandomGenerator gerador(1433);
-    for (int i = 0; i < 2000; ++i) {
-        QString texto;
-        const int tamanho = gerador.bounded(30);
-        for (int j = 0; j < tamanho; ++j)
-            texto += alfabeto[gerador.bounded(alfabeto.size())];
-        const QString senha = SenhaOdbc(texto);
-        const QString semChaves = QString(texto).remove(u'{').remove(u'}');
-        EXPECT_TRUE(senha.isEmpty() || semChaves.contains(QString(senha).remove(u'}'))) << texto.toStdString();
-        LerConexaoFirebird(texto);
-        ConexaoOdbc(QStringLiteral("Provider=x;") + texto);
-    }
 }
 
 // A 1 MB configuration line of pieces without "=" before the first pair:

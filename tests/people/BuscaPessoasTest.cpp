@@ -79,33 +79,6 @@ TEST_P(ComandoPesquisaTest, TextoAoPeDaLetra)
 INSTANTIATE_TEST_SUITE_P(Formas, ComandoPesquisaTest, ::testing::ValuesIn(CasosComando),
                          [](const auto& info) { return std::string(info.param.nome); });
 
-TEST(ComandoPesquisa, AtividadeRefazOComandoEIgnoraDesativados)
-{
-    const QString comando = ComandoPesquisa(Busca("frut", FormaBusca::RamoAtividade, ConteudoBusca::InicialCom, true));
-    EXPECT_EQ(comando, Atividade + QStringLiteral("AND (ATIV.DESC_ATIV like '%frut%') order by nome_conh"));
-}
-
-TEST(MontaGridTest, CabecalhosLargurasEAlinhamentos)
-{
-    FlexGrid grid;
-    grid.SetRows(5);
-    grid.SetTextMatrix(3, 1, QStringLiteral("resto"));
-    MontaGrid(grid);
-    ASSERT_EQ(grid.Rows(), 1);
-    ASSERT_EQ(grid.Cols(), 10);
-    const QStringList titulos = {"IDPESSOA", "CGC/CPF", "Razão Social", "Nome Fantasia", "Fone",
-                                 "DT Desativa", "ID DO PAPEL", "Cod. Externo", "idClie", "idForn"};
-    const int larguras[] = {800, 1700, 3200, 3200, 1200, 900, 0, 1500, 1500, 1500};
-    for (int c = 0; c < 10; ++c) {
-        EXPECT_EQ(grid.TextMatrix(0, c), titulos[c]) << c;
-        EXPECT_EQ(grid.ColWidth(c), larguras[c]) << c;
-        const bool aEsquerda = c >= 1 && c <= 3;
-        EXPECT_EQ(grid.ColAlignment(c) == FlexGrid::flexAlignLeftCenter, aEsquerda) << c;
-    }
-    EXPECT_EQ(grid.Row(), 0);
-    EXPECT_EQ(grid.SelectionMode(), 1);
-}
-
 // Searches on the fixture company: which persons come back, in which order.
 struct CasoBusca {
     const char* nome;
@@ -198,15 +171,6 @@ TEST_P(BuscaNoBanco, TextoDasLinhasPorCategoria)
 
     PesquisaPessoas(grid, Em(CategoriaPessoa::Cliente, Busca("", FormaBusca::Nome, ConteudoBusca::Nenhum, true)));
     EXPECT_EQ(linha(1), "99||HELENA ANTIGA|HELENA||15/03/2024|504||504|");
-}
-
-TEST_P(BuscaNoBanco, ComandoEnviadoEmMaiusculas)
-{
-    FlexGrid grid;
-    PesquisaPessoas(grid, Busca("d'avila", FormaBusca::Nome, ConteudoBusca::InicialCom));
-    ASSERT_EQ(buscasEnviadas.size(), 1);
-    EXPECT_EQ(buscasEnviadas[0],
-              "SELECT * FROM PESS WHERE DATA_DESA IS NULL AND NOME_PESS LIKE 'D''AVILA%' ORDER BY NOME_PESS");
 }
 
 INSTANTIATE_TEST_SUITE_P(Bancos, BuscaNoBanco, ::testing::ValuesIn(BancoDeTeste::disponiveis()),

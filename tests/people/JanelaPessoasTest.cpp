@@ -91,14 +91,6 @@ TEST_P(JanelaPessoas, PrimeiraAberturaParaClientes)
     EXPECT_EQ(flex->headerData(2, Qt::Horizontal, Qt::DisplayRole).toString(), "Razão Social");
 }
 
-TEST_P(JanelaPessoas, SemClienteTodasAsCategorias)
-{
-    Abre();
-    EXPECT_TRUE(Op("opTodos")->isChecked());
-    for (const char* nome : Categorias)
-        EXPECT_TRUE(Op(nome)->isEnabled()) << nome;
-}
-
 TEST_P(JanelaPessoas, EscolhaDevolveONomeEGuardaAPesquisa)
 {
     JanelaChamadora chamadora;
@@ -144,27 +136,6 @@ const CasoMemoria CasosMemoria[] = {
      {1, "opCidade", "opQualquerParte", "", "Sim", "opTodos"}},
 };
 
-TEST_P(JanelaPessoas, PesquisaLembradaSoDoQueSeGuarda)
-{
-    for (const CasoMemoria& caso : CasosMemoria) {
-        SCOPED_TRACE(caso.nome);
-        pesquisaRecordada() = PesquisaRecordada{};
-        Abre();
-        Op(caso.conteudo)->setChecked(true);
-        Desativados()->setChecked(caso.desativados);
-        Pesquisa(caso.texto, caso.forma, caso.categoria);
-        ASSERT_GT(flex->Rows(), 1);
-        Escolhe(1);
-        const PesquisaRecordada& r = pesquisaRecordada();
-        EXPECT_EQ(r.PesqTopRow, caso.esperada.PesqTopRow);
-        EXPECT_EQ(r.PesqForma, caso.esperada.PesqForma);
-        EXPECT_EQ(r.PesqConteudo, caso.esperada.PesqConteudo);
-        EXPECT_EQ(r.PesqTexto, caso.esperada.PesqTexto);
-        EXPECT_EQ(r.PesqDesativados, caso.esperada.PesqDesativados);
-        EXPECT_EQ(r.PesqCategoria, caso.esperada.PesqCategoria);
-    }
-}
-
 TEST_P(JanelaPessoas, ReaberturaRestauraEPesquisa)
 {
     pesquisaRecordada() = PesquisaRecordada{1, "", "", "", "", ""};
@@ -189,79 +160,6 @@ TEST_P(JanelaPessoas, ReaberturaRestauraEPesquisa)
     EXPECT_EQ(Ids(*flex), QStringList({"99"}));
 }
 
-TEST_P(JanelaPessoas, TopRowLimitadoAoGrid)
-{
-    for (int i = 0; i < 40; ++i)
-        banco->executa(QStringLiteral("insert into pess (idpess, nome_pess) values (%1, 'ZECA %2')")
-                           .arg(1000 + i)
-                           .arg(i, 2, 10, QLatin1Char('0')));
-    pesquisaRecordada() = PesquisaRecordada{500, "opNome", "", "", "Não", "opTodos"};
-    Abre();
-    EXPECT_EQ(flex->TopRow(), flex->Rows() - 1);
-
-    pesquisaRecordada().PesqTopRow = 20;
-    Abre();
-    EXPECT_EQ(flex->TopRow(), 20);
-    Mostra();
-    QTest::qWait(50);
-    EXPECT_EQ(Tabela()->rowAt(0), 19) << "the view starts at the remembered row";
-}
-
-TEST_P(JanelaPessoas, CabecalhoNaoEscolhe)
-{
-    JanelaChamadora chamadora;
-    chamadora.lblCliente->setText(QStringLiteral("ANTES"));
-    funcoes().TipoPessoaPesquisa = QStringLiteral("CLIENTE");
-    Abre();
-    Mostra();
-    Pesquisa("", "opNome", "opCliente");
-    ASSERT_EQ(flex->Row(), 0);
-    QHeaderView* cabecalho = Tabela()->horizontalHeader();
-    QTest::mouseDClick(cabecalho->viewport(), Qt::LeftButton, {},
-                       QPoint(cabecalho->sectionViewportPosition(2) + 5, cabecalho->height() / 2));
-    EXPECT_TRUE(janela->isVisible());
-    EXPECT_EQ(chamadora.lblCliente->text(), "ANTES");
-    EXPECT_TRUE(pesquisaRecordada().PesqDesativados.isEmpty());
-}
-
-TEST_P(JanelaPessoas, FornecedorDevolveSoONome)
-{
-    JanelaChamadora chamadora;
-    Abre();
-    Pesquisa("", "opNome", "opFornecedor");
-    ASSERT_EQ(flex->TextMatrix(1, 8), "701");
-    funcoes().TipoPessoaPesquisa = QStringLiteral("CLIENTE");
-    Escolhe(1);
-    EXPECT_EQ(chamadora.lblCliente->text(), "BENTO D'AVILA");
-}
-
-TEST_P(JanelaPessoas, SoDevolveParaFrmPantoroPedindoCliente)
-{
-    JanelaChamadora chamadora;
-    chamadora.lblCliente->setText(QStringLiteral("ANTES"));
-    for (const auto& [tela, tipo] : {std::pair{"frmPantoro", "FORNECEDOR"}, std::pair{"frmOutra", "CLIENTE"}}) {
-        ambiente().NomeTela = QString::fromLatin1(tela);
-        funcoes().TipoPessoaPesquisa = QString::fromLatin1(tipo);
-        Abre();
-        Pesquisa("ana", "opNome");
-        Escolhe(1);
-        EXPECT_FALSE(janela->isVisible()) << tela << tipo;
-        EXPECT_EQ(chamadora.lblCliente->text(), "ANTES") << tela << tipo;
-    }
-}
-
-TEST_P(JanelaPessoas, NomeNuloDevolveVazio)
-{
-    JanelaChamadora chamadora;
-    chamadora.lblCliente->setText(QStringLiteral("ANTES"));
-    funcoes().TipoPessoaPesquisa = QStringLiteral("CLIENTE");
-    Abre();
-    Pesquisa("", "opNome", "opCliente");
-    ASSERT_EQ(flex->TextMatrix(1, 0), "50");
-    Escolhe(1);
-    EXPECT_EQ(chamadora.lblCliente->text(), "");
-}
-
 TEST_P(JanelaPessoas, NadaEncontradoAvisaEFocaOTexto)
 {
     Abre();
@@ -274,114 +172,6 @@ TEST_P(JanelaPessoas, NadaEncontradoAvisaEFocaOTexto)
     EXPECT_EQ(caixa->mensagens[0].titulo, TituloPrograma());
     EXPECT_EQ(QApplication::focusWidget(), Texto());
     EXPECT_EQ(flex->Rows(), 1);
-}
-
-TEST_P(JanelaPessoas, NadaEncontradoNaCargaFocaAoMostrar)
-{
-    pesquisaRecordada() = PesquisaRecordada{1, "opNome", "", "NINGUEM", "Não", "opTodos"};
-    Abre();
-    ASSERT_EQ(caixa->mensagens.size(), 1);
-    Mostra();
-    EXPECT_EQ(QApplication::focusWidget(), Texto());
-}
-
-TEST_P(JanelaPessoas, ErroDoBancoNaoFechaAJanela)
-{
-    Abre();
-    Mostra();
-    Conexao().contador.antesDeConsultar = [](long, const QString& sql) {
-        if (sql.startsWith(QLatin1String("SELECT * FROM PESS")))
-            throw VbError(-2147217900, QStringLiteral("conexão perdida"));
-    };
-    Pesquisa("ana", "opNome");
-    ASSERT_EQ(caixa->mensagens.size(), 1);
-    EXPECT_EQ(caixa->mensagens[0].prompt, "conexão perdida");
-    EXPECT_EQ(caixa->mensagens[0].icone, IconeMensagem::Critico);
-    EXPECT_EQ(caixa->mensagens[0].titulo, TituloRelease());
-    EXPECT_EQ(janela->cursor().shape(), Qt::ArrowCursor);
-    EXPECT_TRUE(janela->isVisible());
-
-    Conexao().contador.antesDeConsultar = nullptr;
-    Botao("cmdPesquisa")->click();
-    EXPECT_EQ(Ids(*flex), QStringList({"12"}));
-}
-
-TEST_P(JanelaPessoas, LimparVoltaATodosComCategoriasDesabilitadas)
-{
-    funcoes().TipoPessoaPesquisa = QStringLiteral("CLIENTE");
-    Abre();
-    Mostra();
-    Op("opInicialCom")->setChecked(true);
-    Pesquisa("ana", "opFantasia", "opCliente");
-    ASSERT_EQ(flex->Rows(), 2);
-    Botao("cmdLimpar")->click();
-    EXPECT_EQ(flex->Rows(), 1);
-    EXPECT_TRUE(Op("opNome")->isChecked());
-    EXPECT_TRUE(Op("opTodos")->isChecked());
-    EXPECT_FALSE(Op("opTodos")->isEnabled());
-    EXPECT_FALSE(Op("opFornecedor")->isEnabled());
-    EXPECT_TRUE(Op("opCliente")->isEnabled());
-    EXPECT_TRUE(Op("opInicialCom")->isChecked()) << "the match mode stays";
-    EXPECT_EQ(Texto()->currentText(), "");
-    EXPECT_EQ(QApplication::focusWidget(), Texto());
-
-    Botao("cmdPesquisa")->click();
-    EXPECT_EQ(Ids(*flex), QStringList({"50", "12", "112", "120", "7", "30"}));
-}
-
-TEST_P(JanelaPessoas, MaiusculasAoSairDoTexto)
-{
-    Abre();
-    Mostra();
-    Texto()->setFocus();
-    QTest::keyClicks(Texto(), QStringLiteral("jose d'avila"));
-    EXPECT_EQ(Texto()->currentText(), "jose d'avila");
-    Botao("cmdLimpar")->setFocus();
-    EXPECT_EQ(Texto()->currentText(), "JOSE D'AVILA");
-
-    Texto()->setFocus();
-    Texto()->setEditText(QStringLiteral("joão"));
-    Botao("cmdLimpar")->setFocus();
-    EXPECT_EQ(Texto()->currentText(), "JOÃO");
-}
-
-TEST_P(JanelaPessoas, EnterPassaAoProximoSemPesquisar)
-{
-    Abre();
-    Mostra();
-    Texto()->setFocus();
-    QTest::keyClicks(Texto(), QStringLiteral("ana"));
-    QTest::keyClick(Texto(), Qt::Key_Return);
-    EXPECT_EQ(QApplication::focusWidget(), Botao("cmdPesquisa"));
-    QTest::keyClick(Botao("cmdPesquisa"), Qt::Key_Enter);
-    EXPECT_EQ(QApplication::focusWidget(), Botao("cmdLimpar"));
-    EXPECT_TRUE(buscasEnviadas.isEmpty());
-    EXPECT_TRUE(janela->isVisible());
-
-    QTest::keyClick(Botao("cmdLimpar"), Qt::Key_A);
-    EXPECT_EQ(QApplication::focusWidget(), Botao("cmdLimpar")) << "other keys pass unchanged";
-}
-
-TEST_P(JanelaPessoas, ListaDeAtividadesSoNoRamoDeAtividade)
-{
-    Abre();
-    Mostra();
-    Texto()->addItem(QStringLiteral("ANTIGO"));
-    Texto()->setEditText(QStringLiteral("fru"));
-    Texto()->showPopup();
-    Texto()->hidePopup();
-    ASSERT_EQ(Texto()->count(), 1);
-    EXPECT_EQ(Texto()->itemText(0), "ANTIGO");
-
-    Op("opRamoAtividade")->setChecked(true);
-    Texto()->setEditText(QStringLiteral(" fru "));
-    Texto()->showPopup();
-    Texto()->hidePopup();
-    QStringList itens;
-    for (int i = 0; i < Texto()->count(); ++i)
-        itens << Texto()->itemText(i);
-    EXPECT_EQ(itens, QStringList({"FRUTAS", "FRUTAS SECAS"}));
-    EXPECT_EQ(Texto()->currentText(), " fru ");
 }
 
 TEST_P(JanelaPessoas, EsquemaDeCoresDaEmpresa)

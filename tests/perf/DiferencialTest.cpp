@@ -27,7 +27,6 @@ struct Execucao {
     ResultadoRelatorio resultado;
     QStringList mensagens;
     QStringList grade;
-    long consultas = 0;
 };
 
 class Diferencial : public ::testing::TestWithParam<Backend> {
@@ -47,13 +46,11 @@ protected:
         Execucao execucao;
         caixa_->mensagens.clear();
         FlexTemp().Clear();
-        const long antes = Conexao().contador.consultas;
         try {
             execucao.resultado = ExecutaRelatorio(filtro, motor);
         } catch (const VbError& erro) {
             execucao.erro = erro.Number();
         }
-        execucao.consultas = Conexao().contador.consultas - antes;
         QFile arquivo(ambiente().PastaRelatorios + QStringLiteral("pantoro.html"));
         if (arquivo.open(QIODevice::ReadOnly))
             execucao.arquivo = arquivo.readAll();
@@ -135,46 +132,6 @@ TEST_P(Diferencial, OsDoisMotoresEscrevemOMesmoArquivo)
     EXPECT_GT(semDados_, 0);
     if (GetParam() == Backend::Sqlite)
         EXPECT_GT(comErro_, 0);
-}
-
-TEST_P(Diferencial, ConsultasDoMotorRapidoNaoCrescemComOsPedidos)
-{
-    // Without corners every value comes from the sets: the number of
-    // queries is the same for 5 and for 60 orders, the per-row run's grows.
-    std::array<std::array<long, 2>, Layouts.size()> rapido{};
-    std::array<std::array<long, 2>, Layouts.size()> fiel{};
-    const std::array<int, 2> tamanhos{5, 60};
-    for (size_t t = 0; t < tamanhos.size(); ++t) {
-        BancoDeTeste banco(GetParam());
-        PerfilEmpresa perfil;
-        perfil.pedidos = tamanhos[t];
-        perfil.cantos = false;
-        for (const QString& comando : ComandosEmpresaAleatoria(7, perfil))
-            banco.executa(comando);
-        for (size_t l = 0; l < Layouts.size(); ++l) {
-            FiltroRelatorio filtro;
-            filtro.layout = Layouts[l];
-            filtro.dtDe = QStringLiteral("01/05/2024");
-            filtro.dtAte = QStringLiteral("10/06/2024");
-            filtro.codiEmpresa = QStringLiteral("001");
-            const Execucao porLinha = executa(filtro, MotorRelatorio::Fiel);
-            const Execucao rapida = executa(filtro, MotorRelatorio::Rapido);
-            ASSERT_EQ(porLinha.erro, 0);
-            ASSERT_EQ(rapida.erro, 0);
-            ASSERT_FALSE(rapida.resultado.semDados);
-            EXPECT_EQ(rapida.arquivo.toStdString(), porLinha.arquivo.toStdString());
-            fiel[l][t] = porLinha.consultas;
-            rapido[l][t] = rapida.consultas;
-        }
-    }
-    for (size_t l = 0; l < Layouts.size(); ++l) {
-        SCOPED_TRACE("layout " + std::to_string(static_cast<int>(Layouts[l])));
-        EXPECT_EQ(rapido[l][0], rapido[l][1]);
-        EXPECT_LE(rapido[l][1], 12);
-        // Product grouping asks one description per product either way.
-        if (Layouts[l] != LayoutRelatorio::AgrupaProd)
-            EXPECT_GT(fiel[l][1], 5 * fiel[l][0] / 2);
-    }
 }
 
 // Vertical delivery runs that overflow, each order one line of subgroup 1

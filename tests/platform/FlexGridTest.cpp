@@ -50,33 +50,6 @@ TEST(FlexGrid, TextMatrixRowColETextoDaCelulaAtual)
     EXPECT_EQ(ErroVb([&] { grid.SetRows(-1); }), 381);
 }
 
-TEST(FlexGrid, ClearEsvaziaEMantemOFormato)
-{
-    FlexGrid grid;
-    grid.SetCols(4);
-    grid.SetTextMatrix(0, 3, QStringLiteral("Nome"));
-    grid.AddItem(QStringLiteral("a\tb"));
-    grid.SetColWidth(3, 1500);
-    grid.Clear();
-    EXPECT_EQ(grid.Rows(), 3);
-    EXPECT_EQ(grid.Cols(), 4);
-    EXPECT_EQ(Linha(grid, 0), QStringList({"", "", "", ""}));
-    EXPECT_EQ(Linha(grid, 2), QStringList({"", "", "", ""}));
-    EXPECT_EQ(grid.ColWidth(3), 1500);
-}
-
-TEST(FlexGrid, ColunasNovasTemLarguraEAlinhamentoPadrao)
-{
-    FlexGrid grid;
-    grid.SetColWidth(0, 500);
-    grid.SetColAlignment(1, FlexGrid::flexAlignLeftCenter);
-    grid.SetCols(4);
-    EXPECT_EQ(grid.ColWidth(0), 500);
-    EXPECT_EQ(grid.ColAlignment(1), FlexGrid::flexAlignLeftCenter);
-    EXPECT_EQ(grid.ColWidth(3), -1);
-    EXPECT_EQ(grid.ColAlignment(3), FlexGrid::flexAlignGeneral);
-}
-
 TEST(FlexGrid, TopRowAvisaAJanela)
 {
     FlexGrid grid;
@@ -96,28 +69,6 @@ TEST(FlexGrid, SemColunasAindaEscolheALinha)
     grid.SetRow(1);
     EXPECT_EQ(grid.Row(), 1);
     EXPECT_EQ(ErroVb([&] { grid.SetRow(2); }), 381);
-}
-
-TEST(FlexGrid, ModeloDaTabelaFicaCoerente)
-{
-    FlexGrid grid;
-    QAbstractItemModelTester tester(&grid, QAbstractItemModelTester::FailureReportingMode::Fatal);
-    grid.SetTextMatrix(0, 0, QStringLiteral("Nome"));
-    grid.SetTextMatrix(1, 0, QStringLiteral("ANA"));
-    EXPECT_EQ(grid.rowCount(), 1);
-    EXPECT_EQ(grid.headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), "Nome");
-    EXPECT_EQ(grid.data(grid.index(0, 0), Qt::DisplayRole).toString(), "ANA");
-    grid.SetRows(0);
-    grid.AddItem(QStringLiteral("Nome\tCidade"));
-    EXPECT_EQ(grid.rowCount(), 0);
-    EXPECT_EQ(grid.headerData(1, Qt::Horizontal, Qt::DisplayRole).toString(), "Cidade");
-    grid.AddItem(QStringLiteral("ANA\tSANTOS"));
-    EXPECT_EQ(grid.rowCount(), 1);
-    EXPECT_EQ(grid.data(grid.index(0, 1), Qt::DisplayRole).toString(), "SANTOS");
-    grid.SetColAlignment(1, FlexGrid::flexAlignLeftCenter);
-    EXPECT_EQ(grid.data(grid.index(0, 1), Qt::TextAlignmentRole).toInt(), int(Qt::AlignLeft | Qt::AlignVCenter));
-    grid.Clear();
-    EXPECT_EQ(grid.rowCount(), 1);
 }
 
 }  // namespace

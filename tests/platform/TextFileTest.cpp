@@ -32,24 +32,6 @@ TEST(AcrescentaLinha, ForaDoCp1252ViraInterrogacaoSemInterromper)
     EXPECT_EQ(Conteudo(c.raiz() + "/r.txt"), QByteArray("a?b?c?d\r\n"));
 }
 
-TEST(AcrescentaLinha, AbreEFechaACadaChamada)
-{
-    DriveCTemporario c;
-    const QString local = c.raiz() + "/r.txt";
-    AcrescentaLinha(QStringLiteral("c:\\r.txt"), QStringLiteral("um"));
-    // A file held open would keep writing to the removed inode.
-    ASSERT_TRUE(QFile::remove(local));
-    AcrescentaLinha(QStringLiteral("c:\\r.txt"), QStringLiteral("dois"));
-    EXPECT_EQ(Conteudo(local), QByteArray("dois\r\n"));
-}
-
-TEST(AcrescentaLinha, PastaInexistenteEErro76)
-{
-    DriveCTemporario c;
-    EXPECT_EQ(ErroVb([] { AcrescentaLinha(QStringLiteral("c:\\nao\\existe.txt"), QStringLiteral("x")); }),
-              vb_error::PathNotFound);
-}
-
 TEST(LerLinhas, FinsDeLinhaECodificacoes)
 {
     const struct {
@@ -84,17 +66,6 @@ TEST(LerLinhas, NoMaximoAsLinhasPedidasEErroSemArquivo)
     EXPECT_EQ(LerLinhas(QStringLiteral("c:\\a.ini"), 2), QStringList({"1", "2"}));
     EXPECT_EQ(LerLinhas(QStringLiteral("c:\\a.ini"), 0), QStringList());
     EXPECT_EQ(ErroVb([] { LerLinhas(QStringLiteral("c:\\b.ini"), 1); }), vb_error::FileNotFound);
-}
-
-TEST(Arquivo, ExisteEApaga)
-{
-    DriveCTemporario c;
-    c.escreve("korva/pantoro.html", "x");
-    EXPECT_TRUE(ArquivoExiste(QStringLiteral("C:\\KORVA\\PANTORO.HTML")));
-    EXPECT_FALSE(ArquivoExiste(QStringLiteral("c:\\korva")));
-    ApagaArquivo(QStringLiteral("c:\\korva\\pantoro.html"));
-    EXPECT_FALSE(ArquivoExiste(QStringLiteral("c:\\korva\\pantoro.html")));
-    EXPECT_EQ(ErroVb([] { ApagaArquivo(QStringLiteral("c:\\korva\\pantoro.html")); }), vb_error::FileNotFound);
 }
 
 TEST(Cp1252, FaixaDe80A9FEIdaEVoltaDeTodoByte)

@@ -35,31 +35,12 @@ TEST(CaminhoLocal, ComponentesSemCaixaBarrasInvertidasENormais)
     }
 }
 
-TEST(CaminhoLocal, BarraFinalDaPastaDeRelatoriosPermiteConcatenar)
-{
-    DriveCTemporario c;
-    QDir(c.raiz()).mkpath(QStringLiteral("Korva/Relatorios"));
-    const QString pastaRelatorios = QStringLiteral("c:\\korva\\relatorios\\");
-    EXPECT_EQ(CaminhoLocal(pastaRelatorios), c.raiz() + "/Korva/Relatorios/");
-    const QString arquivo = pastaRelatorios + "pantoro.html";
-    EXPECT_EQ(CaminhoLocal(arquivo), c.raiz() + "/Korva/Relatorios/pantoro.html");
-    AcrescentaLinha(arquivo, QStringLiteral("<HTML>"));
-    EXPECT_TRUE(QFile::exists(c.raiz() + "/Korva/Relatorios/pantoro.html"));
-}
-
 TEST(CaminhoLocal, RaizDoDriveComBarraFinalECaminhoPosix)
 {
     DriveCTemporario c;
     VariavelDoTeste comBarra("PANTORO_DRIVE_C", (c.raiz() + "/").toLocal8Bit());
     EXPECT_EQ(CaminhoLocal("c:\\korva"), c.raiz() + "/korva");
     EXPECT_EQ(CaminhoLocal("/etc/hosts"), "/etc/hosts");
-}
-
-TEST(CaminhoLocal, SemPantoroDriveCODriveCFicaNosDadosDoAplicativo)
-{
-    VariavelDoTeste semDrive("PANTORO_DRIVE_C", QByteArray());
-    EXPECT_EQ(CaminhoLocal("c:\\korva\\config\\"),
-              QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/c/korva/config/");
 }
 
 TEST(CaminhoLocal, OutroDriveSoQuandoMapeado)

@@ -1,4 +1,4 @@
-#include "PastaMontada.h"
+#include "support/PastaMontada.h"
 
 #include "platform/VbError.h"
 #include "support/BaseRelatorio.h"

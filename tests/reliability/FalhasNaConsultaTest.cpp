@@ -1,4 +1,4 @@
-#include "Falhas.h"
+#include "support/Falhas.h"
 
 #include "people/BuscaPessoas.h"
 #include "support/PessoasDeTeste.h"
@@ -49,33 +49,6 @@ TEST_P(FalhaNoRelatorio, CadaConsultaDeCadaLayout)
                 EXPECT_EQ(arquivoGerado(), esperado);
             });
         EXPECT_GE(consultas, 3);
-    }
-}
-
-// The lookups: one statement each.
-struct Consulta {
-    const char* nome;
-    std::function<Variant()> executa;
-    QString esperado;  // CStr of the value
-};
-
-TEST_P(FalhaNoRelatorio, CadaConsultaAvulsa)
-{
-    const std::vector<Consulta> consultas = {
-        {"IdMarca", [] { QString t = QStringLiteral("PRATA FINA"); return IdMarca(t); }, QStringLiteral("1")},
-        {"IdCliente", [] { QString t = QStringLiteral("QUITANDA D'AVILA"); return IdCliente(t); }, QStringLiteral("2")},
-        {"IdVendedor", [] { QString t = QStringLiteral("ZECA"); return IdVendedor(t); }, QStringLiteral("1")},
-        {"IdTipoCliente", [] { QString t = QStringLiteral("ATACADO"); return IdTipoCliente(t); }, QStringLiteral("2")},
-        {"NomeCliente", [] { QString t = QStringLiteral("1"); return NomeCliente(t); },
-         QStringLiteral("MERCADO SÃO JOÃO")},
-        {"IdProduto", [] { QString t = QStringLiteral("BO01"); return IdProduto(t); }, QStringLiteral("3")},
-    };
-    for (const Consulta& consulta : consultas) {
-        SCOPED_TRACE(consulta.nome);
-        Variant valor;
-        const long total = CadaConsultaFalha([&] { valor = consulta.executa(); }, [] {},
-                                             [&] { EXPECT_EQ(CStr(valor), consulta.esperado); });
-        EXPECT_EQ(total, 1);
     }
 }
 

@@ -1,4 +1,4 @@
-#include "Retransmissor.h"
+#include "support/Retransmissor.h"
 
 #include "platform/Ado.h"
 #include "platform/VbError.h"

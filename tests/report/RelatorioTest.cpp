@@ -96,16 +96,6 @@ TEST_P(Relatorio, EntregaVerticalNaFonte12)
     comparaCom(QStringLiteral("entrega-vertical.html"));
 }
 
-TEST_P(Relatorio, EntregaVerticalRefazOResumoACadaExecucao)
-{
-    FiltroRelatorio filtro = filtroDeMaio(LayoutRelatorio::EntregaVertical);
-    filtro.tamanhoFonte = 12;
-    executa(filtro);
-    const QByteArray primeiro = arquivoGerado();
-    executa(filtro);
-    EXPECT_EQ(arquivoGerado().toStdString(), primeiro.toStdString());
-}
-
 TEST_P(Relatorio, AgrupamentoIgnoraClienteMarcaTipoEVendedor)
 {
     FiltroRelatorio filtro = filtroDeMaio(LayoutRelatorio::AgrupaProd);
@@ -154,14 +144,6 @@ TEST_P(Relatorio, SemDadosDeixaSoOInicioDaPagina)
     }
 }
 
-TEST_P(Relatorio, DuasExecucoesDeixamSoASegunda)
-{
-    defineModelo(QStringLiteral("3"));
-    executa(filtroDeMaio(LayoutRelatorio::Standard));
-    executa(filtroDeMaio(LayoutRelatorio::Detalhado));
-    comparaCom(QStringLiteral("detalhado.html"));
-}
-
 TEST_P(Relatorio, FiltrosDeVendedorTipoEClienteNaConsulta)
 {
     FiltroRelatorio filtro = filtroDeMaio(LayoutRelatorio::Standard);
@@ -201,38 +183,6 @@ TEST_P(Relatorio, ClienteSozinhoFechaAConsulta)
     EXPECT_TRUE(gerado.contains("000044"));
     EXPECT_TRUE(gerado.contains("000048"));
     EXPECT_FALSE(gerado.contains("000042"));
-}
-
-TEST_P(Relatorio, PastaDeRelatoriosInexistenteEErroDeArquivo)
-{
-    ambiente().PastaRelatorios = pastaRelatorios() + QStringLiteral("nao-existe/");
-    try {
-        executa(filtroDeMaio(LayoutRelatorio::Standard));
-        FAIL() << "the run went through";
-    } catch (const VbError& erro) {
-        EXPECT_EQ(erro.Number(), vb_error::PathNotFound);
-    }
-}
-
-TEST_P(Relatorio, ErroDoBancoNoMeioParaAExecucao)
-{
-    // The first item query fails, as a lost connection would make it.
-    long consultas = 0;
-    Conexao().contador.antesDeConsultar = [&consultas](long, const QString& sql) {
-        ++consultas;
-        if (sql.startsWith(QLatin1String("SELECT pedi_veds_deta.*")))
-            throw VbError(adErroNaConsulta, QStringLiteral("conexão perdida"));
-    };
-    try {
-        executa(filtroDeMaio(LayoutRelatorio::Detalhado));
-        ADD_FAILURE() << "the run went through";
-    } catch (const VbError& erro) {
-        EXPECT_EQ(erro.Number(), adErroNaConsulta);
-    }
-    Conexao().contador.antesDeConsultar = nullptr;
-    // Written so far: the page start and the first order's block.
-    EXPECT_EQ(arquivoGerado().count("\r\n"), 2);
-    EXPECT_GT(consultas, 2);
 }
 
 INSTANTIATE_TEST_SUITE_P(BancosEMotores, Relatorio, ::testing::ValuesIn(ParametrosRelatorio()),

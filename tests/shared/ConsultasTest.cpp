@@ -91,13 +91,6 @@ TEST_P(Consultas, PapeisDaPessoaRespeitamMostraDesativados)
     }
 }
 
-TEST_P(Consultas, SemConexaoAbertaOErroChegaAoChamador)
-{
-    Conexao().Close();
-    QString nome = QStringLiteral("BETO");
-    EXPECT_NE(NumeroDoErro([&] { IdVendedor(nome); }), 0);
-}
-
 INSTANTIATE_TEST_SUITE_P(Bancos, Consultas, ::testing::ValuesIn(BancoDeTeste::disponiveis()),
                          BancoDeTeste::nomeDoParametro);
 

@@ -2,16 +2,8 @@
 
 #include "shared/Funcoes.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QGroupBox>
 #include <QGuiApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTableView>
-#include <QWidget>
+#include <QPalette>
 
 namespace {
 
@@ -65,91 +57,5 @@ TEST_P(Cores, CarregaCoresDoEsquemaOuOsPadroes)
 
 INSTANTIATE_TEST_SUITE_P(Bancos, Cores, ::testing::ValuesIn(BancoDeTeste::disponiveis()),
                          BancoDeTeste::nomeDoParametro);
-
-class AplicaCoresTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        funcoes() = VariaveisFuncoes{};
-        quadro = new QGroupBox(QStringLiteral("Filtros"), &janela);
-        rotuloNoQuadro = new QLabel(QStringLiteral("Vendedor"), quadro);
-        comboNoQuadro = new QComboBox(quadro);
-        rotulo = new QLabel(QStringLiteral("Cliente"), &janela);
-        botao = new QPushButton(QStringLiteral("Imprimir"), &janela);
-        texto = new QLineEdit(&janela);
-        data = new QLineEdit(&janela);
-        data->setInputMask(QStringLiteral("99/99/9999"));
-        opcao = new QRadioButton(&janela);
-        marca = new QCheckBox(&janela);
-        combo = new QComboBox(&janela);
-        grade = new QTableView(&janela);
-        intocados = {comboNoQuadro, data, combo, grade};
-        for (QWidget* controle : intocados)
-            paletasAntes.push_back(controle->palette());
-    }
-
-    void confereIntocados()
-    {
-        for (size_t i = 0; i < intocados.size(); ++i)
-            EXPECT_EQ(intocados[i]->palette(), paletasAntes[i]) << intocados[i]->metaObject()->className();
-    }
-
-    QWidget janela;
-    QGroupBox* quadro;
-    QLabel* rotuloNoQuadro;
-    QComboBox* comboNoQuadro;
-    QLabel* rotulo;
-    QPushButton* botao;
-    QLineEdit* texto;
-    QLineEdit* data;
-    QRadioButton* opcao;
-    QCheckBox* marca;
-    QComboBox* combo;
-    QTableView* grade;
-    std::vector<QWidget*> intocados;
-    std::vector<QPalette> paletasAntes;
-};
-
-TEST_F(AplicaCoresTest, PintaCadaTipoDeControleComoDeveEDeixaOsOutros)
-{
-    funcoes().CorFundo1 = QStringLiteral("255");
-    funcoes().CorFrente1 = QStringLiteral("16711680");
-    const QColor fundo(255, 0, 0);
-    const QColor frente(0, 0, 255);
-    const QColor textoDoBotao = botao->palette().color(QPalette::ButtonText);
-
-    AplicaCores(&janela);
-
-    EXPECT_EQ(janela.palette().color(QPalette::Window), fundo);
-    EXPECT_TRUE(janela.autoFillBackground());
-    for (QWidget* comFrente : {static_cast<QWidget*>(quadro), static_cast<QWidget*>(rotulo),
-                               static_cast<QWidget*>(rotuloNoQuadro)}) {
-        SCOPED_TRACE(comFrente->metaObject()->className());
-        EXPECT_EQ(comFrente->palette().color(QPalette::Window), fundo);
-        EXPECT_EQ(comFrente->palette().color(QPalette::WindowText), frente);
-    }
-    EXPECT_EQ(botao->palette().color(QPalette::Button), fundo);
-    EXPECT_EQ(botao->palette().color(QPalette::ButtonText), textoDoBotao);
-    EXPECT_EQ(texto->palette().color(QPalette::Base), fundo);
-    EXPECT_EQ(opcao->palette().color(QPalette::Window), fundo);
-    EXPECT_EQ(marca->palette().color(QPalette::Window), fundo);
-    EXPECT_NE(opcao->palette().color(QPalette::WindowText), frente);
-    confereIntocados();
-}
-
-TEST_F(AplicaCoresTest, CoresDoSistemaPorPadraoENumeroInvalidoNaoPinta)
-{
-    AplicaCores(&janela);
-    EXPECT_EQ(janela.palette().color(QPalette::Window), QGuiApplication::palette().color(QPalette::Button));
-    EXPECT_EQ(rotulo->palette().color(QPalette::WindowText), QGuiApplication::palette().color(QPalette::ButtonText));
-
-    const QColor fundoAntes = rotulo->palette().color(QPalette::Window);
-    funcoes().CorFundo1 = QStringLiteral("AZUL");
-    funcoes().CorFrente1 = QStringLiteral("255");
-    AplicaCores(&janela);
-    EXPECT_EQ(rotulo->palette().color(QPalette::Window), fundoAntes);
-    EXPECT_EQ(rotulo->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-    confereIntocados();
-}
 
 }  // namespace

@@ -60,29 +60,6 @@ TEST_P(Preenchimentos, CombosDaJanela)
     EXPECT_EQ(Itens(*atividades), QStringList());
 }
 
-TEST_P(Preenchimentos, JanelaSemOControleFalhaNomeandoO)
-{
-    QWidget janela;
-    janela.setObjectName(QStringLiteral("frmVazio"));
-    const std::pair<const char*, std::function<void()>> casos[] = {
-        {"cboTipoCli", [&] { CarregaTipoCliente(&janela); }},
-        {"cboVendedor", [&] { CarregaVendedores(&janela, QString()); }},
-        {"cboCod", [&] { CarregaAtividades(&janela, QString()); }},
-        {"FlexTemp", [&] { CarregaFlexTemp(&janela); }},
-        {"cboTipoCli", [] { CarregaTipoCliente(nullptr); }},
-    };
-    for (const auto& [controle, acao] : casos) {
-        SCOPED_TRACE(controle);
-        try {
-            acao();
-            ADD_FAILURE() << "no error";
-        } catch (const VbError& erro) {
-            EXPECT_EQ(erro.Number(), vb_error::ControlNotFound);
-            EXPECT_TRUE(erro.Description().contains(QLatin1String(controle)));
-        }
-    }
-}
-
 TEST_P(Preenchimentos, CarregaClientes)
 {
     QWidget janela;

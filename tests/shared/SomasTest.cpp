@@ -119,13 +119,6 @@ TEST_P(Somas, DiaSemPedidosNaoContaOsPedidos)
     EXPECT_TRUE(enviadas[0].contains(QLatin1String("pedi_veds_deta.QTDE")));
 }
 
-TEST_P(Somas, DiaQueNaoEDataEErroDeTipo)
-{
-    EXPECT_EQ(NumeroDoErro([] { PAVendedorDia(QStringLiteral("ontem"), QString()); }), vb_error::TypeMismatch);
-    EXPECT_EQ(NumeroDoErro([] { QtdePedidosVendedorDia(QStringLiteral("31/02/2024"), QString()); }),
-              vb_error::TypeMismatch);
-}
-
 INSTANTIATE_TEST_SUITE_P(Bancos, Somas, ::testing::ValuesIn(BancoDeTeste::disponiveis()),
                          BancoDeTeste::nomeDoParametro);
 

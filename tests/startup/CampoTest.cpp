@@ -1,4 +1,4 @@
-#include "AmbienteDeTeste.h"
+#include "support/AmbienteDeTeste.h"
 #include "startup/Ambiente.h"
 
 #include <gtest/gtest.h>

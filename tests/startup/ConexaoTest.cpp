@@ -1,4 +1,4 @@
-#include "AmbienteDeTeste.h"
+#include "support/AmbienteDeTeste.h"
 
 #include "platform/Cp1252.h"
 #include "support/BancoDeTeste.h"
@@ -113,50 +113,6 @@ INSTANTIATE_TEST_SUITE_P(
                   IconeMensagem::Critico, "Pantoro"}),
     [](const ::testing::TestParamInfo<CasoFalha>& info) { return std::string(info.param.nome); });
 
-// The Microsoft SQL Server types: the string built and the time-out set. No
-// server answers here, so start-up ends with the provider-failure message.
-struct CasoStringConexao {
-    const char* nome;
-    QByteArray linha;
-    QString stringConexao;
-    int tempoLimite;
-};
-
-class StringDeConexao : public AmbienteDeTeste, public ::testing::WithParamInterface<CasoStringConexao> {};
-
-TEST_P(StringDeConexao, MontaAStringDoTipo)
-{
-    const CasoStringConexao& caso = GetParam();
-    escreveServerIni(*this, caso.linha);
-
-    EXPECT_EQ(inicia(QStringLiteral("1^1^PRD^")), 1);
-
-    EXPECT_EQ(ambiente().StringConexao, caso.stringConexao);
-    ASSERT_TRUE(ambiente().conexao);
-    EXPECT_EQ(ambiente().conexao->ConnectionTimeout, caso.tempoLimite);
-    EXPECT_NE(ambiente().conexao->State(), adStateOpen);
-    ASSERT_EQ(caixa->mensagens.size(), 1);
-    EXPECT_EQ(caixa->mensagens[0].prompt, servidorNaoResponde("127.0.0.1,1", "PRD"));
-    EXPECT_TRUE(ambiente().ArqPaths.isEmpty());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Tipos, StringDeConexao,
-    ::testing::Values(
-        CasoStringConexao{"TipoVazioEMsSql", "127.0.0.1,1^empresa^sa^segredo^^^False^",
-                          "driver={SQL Server};server=127.0.0.1,1;uid=sa;pwd=segredo;database=empresa", 400},
-        CasoStringConexao{"MsSqlSemHifen", "127.0.0.1,1^empresa^sa^segredo^MSSQL^^0^",
-                          "driver={SQL Server};server=127.0.0.1,1;uid=sa;pwd=segredo;database=empresa", 400},
-        CasoStringConexao{"MsSql2005Web", "127.0.0.1,1^empresa^sa^segredo^MS-SQL2005WEB^^1^",
-                          "Provider=SQLNCLI;Server=127.0.0.1,1;Database=empresa;Uid=sa; Pwd=segredo;", 400},
-        CasoStringConexao{"MsSql2008Web", "127.0.0.1,1^empresa^sa^segredo^MS-SQL2008WEB^^True^",
-                          "Provider=SQLNCLI10;Server=127.0.0.1,1;Database=empresa;Uid=sa; Pwd=segredo;", 400},
-        CasoStringConexao{"MsSqlRemotoSemTempoLimite", "127.0.0.1,1^empresa^sa^segredo^MS-SQL-REMOTO^^False",
-                          "Provider=sqloledb;Network Library=DBMSSOCN;Data Source=127.0.0.1,1;Initial "
-                          "Catalog=empresa;User ID=sa; Password=segredo",
-                          Connection().ConnectionTimeout}),
-    [](const ::testing::TestParamInfo<CasoStringConexao>& info) { return std::string(info.param.nome); });
-
 // Configurations that start: which files were read and what came of them.
 struct CasoInicio {
     const char* nome;
@@ -215,18 +171,6 @@ INSTANTIATE_TEST_SUITE_P(
                        EXPECT_EQ(a.PastaRelatorios, "c:\\outra\\rel\\");
                        EXPECT_TRUE(a.AceitaAcentos);
                    }},
-        CasoInicio{"PrimeiraLinhaDoServerAplicVazia",
-                   [](AmbienteDeTeste& t) {
-                       t.escreve("korva/config/server_aplic.ini", "\r\nc:\\^outra\\^\r\n");
-                       t.escreve("outra/config/paths.ini", "^^^^^^^^^c:\\outra\\rel\\^");
-                   },
-                   "1^1^PRD^",
-                   [](const Ambiente& a) {
-                       EXPECT_EQ(a.PrefixoConfig1, "");
-                       EXPECT_EQ(a.PrefixoConfig2, ".");
-                       EXPECT_EQ(a.ArqPaths, "c:\\korva\\config\\paths.ini");
-                       EXPECT_EQ(a.PastaRelatorios, "c:\\korva\\relatorios\\");
-                   }},
         CasoInicio{"PrefixoEmDriveNaoMapeadoUsaOsFixos",
                    [](AmbienteDeTeste& t) { t.escreve("korva/config/server_aplic.ini", "q:\\^korva\\^"); },
                    "1^1^PRD^",
@@ -234,17 +178,7 @@ INSTANTIATE_TEST_SUITE_P(
                        EXPECT_EQ(a.PrefixoConfig1, "q:\\");
                        EXPECT_EQ(a.ArqPaths, "c:\\korva\\config\\paths.ini");
                    }},
-        CasoInicio{"PathsIniAusenteNaoImpede",
-                   [](AmbienteDeTeste& t) { QFile::remove(t.drive.raiz() + "/korva/config/paths.ini"); },
-                   "1^1^PRD^",
-                   [](const Ambiente& a) {
-                       EXPECT_EQ(a.ArqPaths, "c:\\korva\\config\\paths.ini");
-                       EXPECT_EQ(a.PastaRelatorios, "");
-                       EXPECT_EQ(a.PastaDanfe, "");
-                   }},
         CasoInicio{"LinhasCrLf", [](AmbienteDeTeste& t) { escreveServerIni(t, soHistoricoValido("\r\n")); },
-                   "1^1^HIST^", [](const Ambiente& a) { EXPECT_EQ(a.BancoDados, "c:\\korva\\dados\\empresa.db"); }},
-        CasoInicio{"LinhasLf", [](AmbienteDeTeste& t) { escreveServerIni(t, soHistoricoValido("\n")); },
                    "1^1^HIST^", [](const Ambiente& a) { EXPECT_EQ(a.BancoDados, "c:\\korva\\dados\\empresa.db"); }},
         CasoInicio{"Cp1252ComAcentos",
                    [](AmbienteDeTeste& t) {
@@ -267,8 +201,6 @@ INSTANTIATE_TEST_SUITE_P(
                        escreveServerIni(t, "local^" + t.drive.raiz().toUtf8() + "/korva/dados/empresa.db^^^SQLITE^^0^");
                    },
                    "1^1^PRD^", [](const Ambiente& a) { EXPECT_EQ(a.CodiEmpresa, "001"); }},
-        CasoInicio{"DanfeNuloUsaOPadrao", [](AmbienteDeTeste&) {}, "1^1^PRD^",
-                   [](const Ambiente& a) { EXPECT_EQ(a.PastaDanfe, "C:\\Korva\\DANFE\\"); }},
         CasoInicio{"DanfeEmBrancoECodigoComBrancos", [](AmbienteDeTeste&) {}, "1^2^PRD^",
                    [](const Ambiente& a) {
                        EXPECT_EQ(a.CodiEmpresa, "002");
@@ -277,136 +209,6 @@ INSTANTIATE_TEST_SUITE_P(
         CasoInicio{"DanfeDaEmpresa", [](AmbienteDeTeste&) {}, "1^3^PRD^",
                    [](const Ambiente& a) { EXPECT_EQ(a.PastaDanfe, "D:\\NFE\\"); }}),
     [](const ::testing::TestParamInfo<CasoInicio>& info) { return std::string(info.param.nome); });
-
-// After a normal start-up: the routines on the open shared connection.
-class ConexaoAberta : public AmbienteDeTeste {
-protected:
-    void SetUp() override
-    {
-        AmbienteDeTeste::SetUp();
-        ASSERT_EQ(inicia(QStringLiteral("1^1^PRD^")), 0);
-    }
-    // Every statement from now on fails with `numero`; returns the texts sent.
-    std::shared_ptr<QStringList> falhaComErro(long numero)
-    {
-        auto enviados = std::make_shared<QStringList>();
-        Conexao().contador.antesDeConsultar = [enviados, numero](long, const QString& sql) {
-            enviados->append(sql);
-            if (numero != 0)
-                throw VbError(numero, QStringLiteral("falha de teste"));
-        };
-        return enviados;
-    }
-};
-
-TEST_F(ConexaoAberta, ConsultaMaiusculaConverteOTextoTodo)
-{
-    const auto enviados = falhaComErro(0);
-    Recordset maiuscula = AbreConsultaMaiuscula(QStringLiteral("select 'Ação x' as valor"));
-    Recordset simples = AbreConsulta(QStringLiteral("select 'Ação x' as valor"));
-
-    EXPECT_EQ(maiuscula.Fields(QStringLiteral("VALOR")).text(), QString::fromUtf8("AÇÃO X"));
-    EXPECT_EQ(simples.Fields(QStringLiteral("valor")).text(), QString::fromUtf8("Ação x"));
-    EXPECT_EQ(*enviados, (QStringList{QString::fromUtf8("SELECT 'AÇÃO X' AS VALOR"),
-                                      QString::fromUtf8("select 'Ação x' as valor")}));
-}
-
-TEST_F(ConexaoAberta, BuscaUsuarioMontaOSql)
-{
-    const auto enviados = falhaComErro(0);
-    BuscaUsuario(-5);
-    EXPECT_EQ(funcoes().Sql2, QStringLiteral("SELECT * FROM USEN WHERE IDUSEN=-5"));
-    EXPECT_EQ(*enviados, QStringList{QStringLiteral("SELECT * FROM USEN WHERE IDUSEN=-5")});
-    EXPECT_EQ(ambiente().NomeUsuario, QString());
-}
-
-TEST_F(ConexaoAberta, BuscaUsuarioFalhaDoProvedorEncerra)
-{
-    falhaComErro(vb_error::ProviderFailure);
-    try {
-        BuscaUsuario(1);
-        ADD_FAILURE() << "the program should end";
-    } catch (const FimDoPrograma& fim) {
-        EXPECT_EQ(fim.ExitCode(), 1);
-    }
-    ASSERT_EQ(caixa->mensagens.size(), 1);
-    EXPECT_EQ(caixa->mensagens[0].prompt,
-              QString::fromUtf8("Ocorreu uma Falha de Conexão com o Servidor de Banco de Dados (SQLITE).\rTente "
-                                "Novamente, Caso o Problema Persista, Contate o Desenvolvedor!"));
-    EXPECT_EQ(caixa->mensagens[0].icone, IconeMensagem::Critico);
-    EXPECT_EQ(caixa->mensagens[0].titulo, QString::fromUtf8("Falha de Conexão (SQLITE)"));
-    EXPECT_FALSE(ambiente().conexao);
-}
-
-TEST_F(ConexaoAberta, BuscaUsuarioOutroErroSeCala)
-{
-    ambiente().NomeUsuario = QStringLiteral("ANTERIOR");
-    falhaComErro(-2147217900);
-    BuscaUsuario(1);
-    EXPECT_EQ(ambiente().NomeUsuario, QStringLiteral("ANTERIOR"));
-    EXPECT_TRUE(caixa->mensagens.isEmpty());
-}
-
-TEST_F(ConexaoAberta, ConsultasDaEmpresa)
-{
-    EXPECT_EQ(CodigoEmpresa(QStringLiteral(" 2 ")), QStringLiteral("002"));
-    EXPECT_EQ(ambiente().CodiEmpresa, QStringLiteral("002"));
-    EXPECT_EQ(NomeEmpresa(QStringLiteral("3")), QStringLiteral("Tevrano Norte"));
-    EXPECT_EQ(PathDanfeEmpresa(QStringLiteral(" 003 ")), QStringLiteral("D:\\NFE\\"));
-    EXPECT_EQ(PathDanfeEmpresa(QStringLiteral("001")), QString());
-    EXPECT_EQ(PathDanfeEmpresa(QStringLiteral("D'AVILA")), QString());
-    EXPECT_EQ(CodigoEmpresa(QStringLiteral("42")), QString());
-    EXPECT_EQ(ambiente().CodiEmpresa, QString());
-    EXPECT_EQ(NomeEmpresa(QStringLiteral("42")), QString());
-}
-
-struct CasoFechamento {
-    const char* nome;
-    bool abrir;  // the connection is open before (else: an unopened object)
-    QString modo;
-    int saida;  // 0: returns
-    QString prompt;
-};
-
-class Fechamento : public AmbienteDeTeste, public ::testing::WithParamInterface<CasoFechamento> {};
-
-TEST_P(Fechamento, FechaELibera)
-{
-    const CasoFechamento& caso = GetParam();
-    if (caso.abrir)
-        ASSERT_EQ(inicia(QStringLiteral("1^1^PRD^")), 0);
-    else
-        Conexao();
-    ambiente().TipoServidor = QStringLiteral("MS-SQL");
-
-    int saida = 0;
-    try {
-        FechaConexao(caso.modo);
-    } catch (const FimDoPrograma& fim) {
-        saida = fim.ExitCode();
-    }
-
-    EXPECT_EQ(saida, caso.saida);
-    if (caso.prompt.isEmpty()) {
-        EXPECT_TRUE(caixa->mensagens.isEmpty());
-        EXPECT_FALSE(ambiente().conexao);
-    } else {
-        ASSERT_EQ(caixa->mensagens.size(), 1);
-        EXPECT_EQ(caixa->mensagens[0].prompt, caso.prompt);
-        EXPECT_EQ(caixa->mensagens[0].icone, IconeMensagem::Critico);
-        EXPECT_EQ(caixa->mensagens[0].titulo, QString::fromUtf8("Falha Conexão"));
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Modos, Fechamento,
-    ::testing::Values(CasoFechamento{"AbertaContinua", true, "", 0, ""},
-                      CasoFechamento{"AbertaSairEncerra", true, "SAIR", 1, ""},
-                      CasoFechamento{"SairEmMinusculasContinua", true, "sair", 0, ""},
-                      CasoFechamento{"NaoAbertaAvisaEEncerra", false, "", 1,
-                                     QString::fromUtf8("Erro ao fechar banco de dados (MS-SQL)\rTente Novamente. Caso "
-                                                       "o problema persista, contate o Desenvolvedor!")}),
-    [](const ::testing::TestParamInfo<CasoFechamento>& info) { return std::string(info.param.nome); });
 
 }  // namespace
 

@@ -66,34 +66,6 @@ protected:
     std::unique_ptr<frmPantoro> janela;
 };
 
-TEST_F(ExecucaoPelaJanela, AbreORelatorioNoVisualizador)
-{
-    controle<QLineEdit>(janela.get(), "mskDtAte")->setText(QString());
-    QString textoMostrado;
-    QString arquivoMostrado;
-    bool ampulhetaComOVisualizadorAberto = true;
-    const auto espera = aoAbrirModal([&](QWidget* modal) {
-        auto* visualizador = qobject_cast<frmHTML_Generico*>(modal);
-        ASSERT_NE(visualizador, nullptr);
-        ampulhetaComOVisualizadorAberto = QApplication::overrideCursor() != nullptr;
-        arquivoMostrado = controle<QLabel>(visualizador, "lblArqGerado")->text();
-        textoMostrado = textoExibido(controle<QWebEngineView>(visualizador, "WebBrowser1"),
-                                     QStringLiteral("Total Geral"));
-    });
-    imprime();
-
-    EXPECT_EQ(arquivoMostrado, pasta.filePath(QStringLiteral("pantoro.html")));
-    EXPECT_EQ(relatorio().ArquivoHTML, arquivoMostrado);
-    EXPECT_TRUE(textoMostrado.contains(QStringLiteral("000042\t"))) << textoMostrado.toStdString();
-    EXPECT_TRUE(textoMostrado.contains(QStringLiteral("\tJOSÉ AÇAÍ\t"))) << textoMostrado.toStdString();
-    EXPECT_FALSE(ampulhetaComOVisualizadorAberto);
-    // The end date fell back to the start date on the form.
-    EXPECT_EQ(controle<QLineEdit>(janela.get(), "mskDtAte")->displayText(),
-              controle<QLineEdit>(janela.get(), "mskDtDe")->displayText());
-    EXPECT_TRUE(caixa->mensagens.isEmpty());
-    janelaUtilizavel();
-}
-
 // Records, with each message, whether the hourglass was on when it showed.
 class CaixaQueVeAAmpulheta : public CaixaDeMensagem {
 public:
@@ -131,25 +103,6 @@ TEST_F(ExecucaoPelaJanela, SemPedidosAvisaENaoAbreOVisualizador)
     ASSERT_EQ(caixa->mensagens.size(), 1);
     EXPECT_EQ(caixa->mensagens[0].prompt, QStringLiteral("Não há dados para exibir!"));
     EXPECT_FALSE(abriu);
-    janelaUtilizavel();
-}
-
-TEST_F(ExecucaoPelaJanela, ErroNaPastaDeRelatoriosVemNumaMensagem)
-{
-    ambiente().PastaRelatorios = pasta.filePath(QStringLiteral("nao-existe/"));
-    imprime();
-    ASSERT_EQ(caixa->mensagens.size(), 1);
-    EXPECT_EQ(caixa->mensagens[0].icone, IconeMensagem::Critico);
-    EXPECT_EQ(caixa->mensagens[0].titulo, TituloRelease());
-    EXPECT_FALSE(caixa->mensagens[0].prompt.isEmpty());
-    janelaUtilizavel();
-
-    // The same window runs again once the folder exists.
-    ambiente().PastaRelatorios = pasta.path() + u'/';
-    bool abriu = false;
-    const auto espera = aoAbrirModal([&](QWidget* modal) { abriu = qobject_cast<frmHTML_Generico*>(modal) != nullptr; });
-    imprime();
-    EXPECT_TRUE(abriu);
     janelaUtilizavel();
 }
 

@@ -135,15 +135,6 @@ INSTANTIATE_TEST_SUITE_P(
         CasoFonte{"AgrupamentoMantemEscondido", {"opRelPA", "opRelAgrupaProd"}, false}),
     [](const ::testing::TestParamInfo<CasoFonte>& info) { return std::string(info.param.nome); });
 
-TEST_F(FormularioFiltro, ClienteEmMinusculasEAceitoEmMaiusculas)
-{
-    digita("cboCliente", QStringLiteral("maria da silva"));
-    QTest::keyClick(ctl("cboCliente"), Qt::Key_Tab);
-    EXPECT_EQ(ctl<QLabel>("lblCliente")->text(), QStringLiteral("MARIA DA SILVA"));
-    EXPECT_EQ(ctl<QComboBox>("cboCliente")->currentText(), QString());
-    EXPECT_TRUE(caixa->mensagens.isEmpty());
-}
-
 TEST_F(FormularioFiltro, ClienteDesconhecidoAvisaEMantemOFoco)
 {
     clica("cboCliente");
@@ -158,34 +149,6 @@ TEST_F(FormularioFiltro, ClienteDesconhecidoAvisaEMantemOFoco)
     EXPECT_EQ(ctl<QLabel>("lblCliente")->text(), QString());
 }
 
-TEST_F(FormularioFiltro, EntradaEscolhidaNaListaNaoEAceitaComoNome)
-{
-    auto* cliente = ctl<QComboBox>("cboCliente");
-    digita("cboCliente", QStringLiteral("jo"));
-    QTest::keyClick(cliente, Qt::Key_F4);
-    ASSERT_TRUE(cliente->view()->isVisible());
-    ASSERT_EQ(cliente->count(), 1);  // the typed text filters the list
-    EXPECT_TRUE(cliente->itemText(0).startsWith(QStringLiteral("JOAO PEREIRA ")));
-    // Picked with the keyboard: the Enter that closes the list also moves on
-    // to the next control, and leaving the box looks the entry up as a name.
-    QTest::keyClick(cliente->view(), Qt::Key_Down);
-    QTest::keyClick(cliente->view(), Qt::Key_Return);
-    EXPECT_FALSE(cliente->view()->isVisible());
-    EXPECT_EQ(cliente->currentText(), cliente->itemText(0));
-    ASSERT_EQ(caixa->mensagens.size(), 1);
-    EXPECT_EQ(caixa->mensagens[0].prompt, QStringLiteral("Cliente não Cadastrado!"));
-    EXPECT_EQ(QApplication::focusWidget(), cliente);
-    EXPECT_EQ(ctl<QLabel>("lblCliente")->text(), QString());
-}
-
-TEST_F(FormularioFiltro, BotaoDePesquisaAceitaUmNomeConhecido)
-{
-    digita("cboCliente", QStringLiteral("  joao pereira "));
-    clica("cmdPesquisar_Cliente");
-    EXPECT_EQ(ctl<QLabel>("lblCliente")->text(), QStringLiteral("joao pereira"));
-    EXPECT_EQ(ctl<QComboBox>("cboCliente")->currentText(), QString());
-}
-
 TEST_F(FormularioFiltro, BotaoDePesquisaSemNomeAbreAPesquisaDePessoas)
 {
     ctl<QLabel>("lblCliente")->setText(QStringLiteral("JOAO PEREIRA"));
@@ -196,24 +159,6 @@ TEST_F(FormularioFiltro, BotaoDePesquisaSemNomeAbreAPesquisaDePessoas)
     EXPECT_EQ(funcoes().TipoPessoaPesquisa, QStringLiteral("CLIENTE"));
     // Closed without a pick: the customer filter stays as it was.
     EXPECT_EQ(ctl<QLabel>("lblCliente")->text(), QStringLiteral("JOAO PEREIRA"));
-}
-
-TEST_F(FormularioFiltro, MarcaDigitadaFiltraAListaPeloPrefixo)
-{
-    auto* marca = ctl<QComboBox>("cboMarca");
-    digita("cboMarca", QStringLiteral("ab"));
-    QTest::keyClick(marca, Qt::Key_F4);
-    EXPECT_EQ(funcoes().Sql, QStringLiteral("select desc_marc from marc where data_desa is null "
-                                            "and desc_marc like 'ab%' order by marc.desc_marc"));
-    EXPECT_EQ(itens(marca), (QStringList{QStringLiteral("ABACAXI BRASIL"), QStringLiteral("ABC FRUTAS")}));
-    EXPECT_EQ(marca->currentText(), QStringLiteral("ab"));
-    marca->hidePopup();
-
-    // Emptied, the box lists every active brand again.
-    marca->setEditText(QString());
-    QTest::keyClick(marca, Qt::Key_F4);
-    EXPECT_EQ(marca->count(), 3);
-    marca->hidePopup();
 }
 
 TEST_F(FormularioFiltro, DataFinalInvalidaTomaADataInicial)
@@ -238,43 +183,5 @@ TEST_F(FormularioFiltro, DataFinalInvalidaTomaADataInicial)
     EXPECT_EQ(ate->displayText(), QStringLiteral("15/03/2024"));
     EXPECT_EQ(de->displayText(), QStringLiteral("__/__/____"));
 }
-
-TEST_F(FormularioFiltro, FocoNaDataSelecionaOTextoTodo)
-{
-    auto* de = ctl<QLineEdit>("mskDtDe");
-    QTest::mouseClick(de, Qt::LeftButton, {}, QPoint(4, de->height() / 2));
-    QCoreApplication::processEvents();
-    EXPECT_EQ(de->selectedText(), de->text());
-    EXPECT_FALSE(de->selectedText().isEmpty());
-}
-
-// Enter in one of the six boxes, and the control that gets the focus.
-struct CasoEnter {
-    const char* de;
-    const char* para;
-};
-
-class EnterComoTab : public FormularioFiltro, public ::testing::WithParamInterface<CasoEnter> {};
-
-TEST_P(EnterComoTab, PassaAoProximoControle)
-{
-    QWidget* origem = ctl(GetParam().de);
-    origem->setFocus(Qt::OtherFocusReason);
-    ASSERT_EQ(QApplication::focusWidget(), origem);
-    QTest::keyClick(origem, Qt::Key_Return);
-    EXPECT_EQ(QApplication::focusWidget(), ctl(GetParam().para));
-    EXPECT_TRUE(caixa->mensagens.isEmpty());
-}
-
-INSTANTIATE_TEST_SUITE_P(Controles, EnterComoTab,
-                         ::testing::Values(CasoEnter{"cboVendedor", "cboMarca"},
-                                           CasoEnter{"cboMarca", "cboTipoCli"},
-                                           CasoEnter{"cboTipoCli", "cboCliente"},
-                                           CasoEnter{"cboCliente", "cmdPesquisar_Cliente"},
-                                           CasoEnter{"mskDtDe", "mskDtAte"},
-                                           CasoEnter{"mskDtAte", "opRelStandard"}),
-                         [](const ::testing::TestParamInfo<CasoEnter>& info) {
-                             return std::string(info.param.de);
-                         });
 
 }  // namespace
