@@ -1,7 +1,7 @@
 #include "export/Exportacao.h"
 #include "platform/Cp1252.h"
 #include "platform/VbError.h"
-#include "reliability/PastaMontada.h"
+#include "support/PastaMontada.h"
 
 #include <QDir>
 #include <QFile>

@@ -114,9 +114,7 @@ TEST_F(LinhaDeComando, UsoErradoSai2)
 // string, joined with one blank: "-9 1^2^PRD^" is user -91 of company 2.
 TEST_F(LinhaDeComando, PalavrasQueNaoSaoOpcoesFormamALinhaDeChamada)
 {
-    const Saida saida = roda({QStringLiteral("--demo"), demo(), QStringLiteral("--relatorio"),
-                              QStringLiteral("standard"), QStringLiteral("-9"), QStringLiteral("--de=01/05/2024"),
-                              QStringLiteral("1^2^PRD^"), QStringLiteral("--ate"), QStringLiteral("31/05/2024")});
+    const Saida saida = roda(argumentos("standard", {QStringLiteral("-9"), QStringLiteral("1^2^PRD^")}));
     ASSERT_EQ(saida.codigo, 0) << saida.erro.toStdString();
     EXPECT_TRUE(conteudo(relatorios() + QStringLiteral("/pantoro.html")).contains("<TD width=40% ALIGN='CENTER'>002-"));
 }
