@@ -1,5 +1,7 @@
 #include "Medicao.h"
 
+#include "PicoDeMemoria.h"
+
 #include "platform/VbError.h"
 #include "startup/Ambiente.h"
 
@@ -8,25 +10,6 @@
 #include <QFile>
 
 namespace {
-
-// Resets the peak resident set size of the process (Linux 4.0 and later).
-void zeraPico()
-{
-    QFile arquivo(QStringLiteral("/proc/self/clear_refs"));
-    if (arquivo.open(QIODevice::WriteOnly))
-        arquivo.write("5");
-}
-
-double picoMb()
-{
-    QFile arquivo(QStringLiteral("/proc/self/status"));
-    if (!arquivo.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& linha : arquivo.readAll().split('\n'))
-        if (linha.startsWith("VmHWM:"))
-            return linha.mid(6).trimmed().split(' ').value(0).toDouble() / 1024;
-    return 0;
-}
 
 QByteArray resumo(const QString& caminho)
 {
@@ -43,7 +26,7 @@ Medida Mede(const FiltroRelatorio& filtro, MotorRelatorio motor, const QString& 
 {
     Medida medida;
     const ContadorConsultas antes = Conexao().contador;
-    zeraPico();
+    ZeraPicoDeMemoria();
     QElapsedTimer relogio;
     relogio.start();
     try {
@@ -52,7 +35,7 @@ Medida Mede(const FiltroRelatorio& filtro, MotorRelatorio motor, const QString& 
         medida.erro = erro.Number();
     }
     medida.segundos = relogio.nsecsElapsed() / 1e9;
-    medida.picoMb = picoMb();
+    medida.picoMb = PicoDeMemoriaMb();
     medida.consultas = Conexao().contador.consultas - antes.consultas;
     medida.linhas = Conexao().contador.linhas - antes.linhas;
     const QString gerado = ambiente().PastaRelatorios + QStringLiteral("pantoro.html");

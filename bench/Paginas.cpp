@@ -9,6 +9,7 @@
 // browser path is skipped for files above --limite-navegador (default 1000 MB).
 // Prints a Markdown table.
 
+#include "PicoDeMemoria.h"
 #include "app/RelatorioPdf.h"
 #include "paging/RelatorioEmPaginas.h"
 #include "platform/Fontes.h"
@@ -25,24 +26,6 @@
 
 namespace {
 
-void zeraPico()
-{
-    QFile arquivo(QStringLiteral("/proc/self/clear_refs"));
-    if (arquivo.open(QIODevice::WriteOnly))
-        arquivo.write("5");
-}
-
-double picoMb()
-{
-    QFile arquivo(QStringLiteral("/proc/self/status"));
-    if (!arquivo.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& linha : arquivo.readAll().split('\n'))
-        if (linha.startsWith("VmHWM:"))
-            return linha.mid(6).trimmed().split(' ').value(0).toDouble() / 1024;
-    return 0;
-}
-
 int paginasDoPdf(const QString& pdf)
 {
     QProcess info;
@@ -56,7 +39,7 @@ int paginasDoPdf(const QString& pdf)
 
 QString mede(void (*grava)(const QString&, const QString&), const QString& html, const QString& pdf)
 {
-    zeraPico();
+    ZeraPicoDeMemoria();
     QElapsedTimer relogio;
     relogio.start();
     try {
@@ -70,7 +53,7 @@ QString mede(void (*grava)(const QString&, const QString&), const QString& html,
         .arg(paginas)
         .arg(paginas / segundos, 0, 'f', 0)
         .arg(segundos, 0, 'f', 2)
-        .arg(picoMb(), 0, 'f', 0);
+        .arg(PicoDeMemoriaMb(), 0, 'f', 0);
 }
 
 // From opening the file to the first page painted, as the page view does it.
