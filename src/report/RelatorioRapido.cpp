@@ -377,13 +377,14 @@ private:
             return;
         const QVector<int32_t>& produtos = produtosDaGrade();
         const FlexGrid& grid = FlexTemp();
+        QSet<int32_t> somados;  // grid rows of a shared code name the same product
         for (int linha = 1; linha < grid.Rows(); ++linha) {
             for (const ParIncomum& par : *doPedido) {
-                if (par.produto != produtos[linha] || ajustados_.contains({pedido, par.produto}))
+                if (par.produto != produtos[linha] || somados.contains(par.produto))
                     continue;
                 lote_.Descarrega();
                 ajustes_[par.produto] += QtdeProdutoPedido(pedido, grid.TextMatrix(linha, ColunaCodigo)) - par.regular;
-                ajustados_.insert({pedido, par.produto});
+                somados.insert(par.produto);
             }
         }
     }
@@ -406,7 +407,6 @@ private:
     std::array<int16_t, SubGruposEntrega.size()> totais_{};
     std::optional<QVector<int32_t>> produtosDaGrade_;
     std::optional<QHash<int32_t, QVector<ParIncomum>>> pares_;  // by order
-    QSet<QPair<int32_t, int32_t>> ajustados_;                   // (order, product) summed
     QHash<int32_t, double> ajustes_;  // per product: line-by-line sums less the plain ones
 
 };
