@@ -185,6 +185,31 @@ TEST_P(Relatorio, ClienteSozinhoFechaAConsulta)
     EXPECT_FALSE(gerado.contains("000042"));
 }
 
+// Company 003's corners (see support/empresa.sql) through every layout, on
+// both columns of dates a report may take.
+TEST_P(Relatorio, CantosDosDadosEmCadaLayout)
+{
+    defineModelo(QStringLiteral("3"));
+    const std::pair<LayoutRelatorio, const char*> layouts[] = {
+        {LayoutRelatorio::Standard, "standard"}, {LayoutRelatorio::PA, "pa"},
+        {LayoutRelatorio::Detalhado, "detalhado"}, {LayoutRelatorio::Entrega, "entrega"},
+        {LayoutRelatorio::EntregaVertical, "entrega-vertical"}, {LayoutRelatorio::AgrupaProd, "agrupamento"}};
+    for (const auto& [layout, nome] : layouts) {
+        for (const DataRelatorio data : {DataRelatorio::Emissao, DataRelatorio::Entrega}) {
+            SCOPED_TRACE(std::string(nome) + (data == DataRelatorio::Entrega ? " on delivery dates" : ""));
+            FiltroRelatorio filtro = filtroDeMaio(layout);
+            filtro.codiEmpresa = QStringLiteral("003");
+            filtro.nomeEmpresa = QStringLiteral("CANTOS");
+            filtro.dtDe = QStringLiteral("01/06/2024");
+            filtro.dtAte = QStringLiteral("30/06/2024");
+            filtro.data = data;
+            executa(filtro);
+            comparaCom(QStringLiteral("cantos/%1%2.html")
+                           .arg(QLatin1String(nome), data == DataRelatorio::Entrega ? QStringLiteral("-entrega") : QString()));
+        }
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(BancosEMotores, Relatorio, ::testing::ValuesIn(ParametrosRelatorio()),
                          NomeDoParametro);
 
