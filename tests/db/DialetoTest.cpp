@@ -4,6 +4,7 @@
 #include "support/Casos.h"
 #include "support/ImprimeTexto.h"
 
+#include <QElapsedTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -39,6 +40,19 @@ TEST(Dialeto, TextosParaCadaServidor)
         SCOPED_TRACE(caso.onde());
         EXPECT_EQ(Resultado(caso), caso[4]);
     }
+}
+
+// A 1 MB configuration line of pieces without "=" before the first pair:
+// each piece used to search the rest of the line for "=" again (minutes).
+TEST(DialetoConexao, MuitasPecasSemIgualLidasDeUmaVez)
+{
+    QElapsedTimer relogio;
+    relogio.start();
+    const ParesDeConexao pares = LerPares(QString(1 << 20, u';') + QStringLiteral("User ID=x"));
+    EXPECT_LT(relogio.elapsed(), 2000);
+    ASSERT_EQ(pares.size(), 1u);
+    EXPECT_EQ(pares[0].first, "User ID");
+    EXPECT_EQ(pares[0].second, "x");
 }
 
 }  // namespace
