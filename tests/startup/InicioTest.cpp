@@ -6,6 +6,12 @@
 #include <QFile>
 #include <map>
 
+// A failing case names its row.
+void PrintTo(const Caso& caso, std::ostream* os)
+{
+    *os << caso.onde();
+}
+
 namespace {
 
 const QString release = QStringLiteral("ERP KORVA - Tevrano - Release 2014.08.05");
