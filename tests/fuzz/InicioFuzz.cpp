@@ -1,10 +1,8 @@
-// The caret fields and start-up on any launch string and any configuration
-// files. Each function below is the body of the libFuzzer target of its name
-// (CMakeLists.txt defines PANTORO_FUZZ_ALVO). One installation: drive C: in a
-// temporary folder (also the working folder, so relative paths stay inside
-// it), a small company database at c:\korva\dados\empresa.db, no ODBC driver
-// or data source registered (an ODBC string fails at once instead of reaching
-// a server) and a recording message box.
+// The caret fields and start-up on any input; each function below is the body
+// of the libFuzzer target of its name (CMakeLists.txt defines PANTORO_FUZZ_ALVO).
+// Drive C: is a temporary folder (and the working folder) holding a small
+// company database; no ODBC driver or data source exists, so an ODBC string
+// fails at once instead of reaching a server.
 #include "Entrada.h"
 #include "platform/Conversions.h"
 #include "platform/MessageBox.h"
@@ -185,14 +183,13 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
     qputenv("ODBCINI", drive->filePath(QStringLiteral("odbc/odbc.ini")).toLocal8Bit());
     QDir::setCurrent(drive->path());
     InstalaCaixaDeMensagem(caixa);
-    sqlite3* banco = nullptr;
-    Confere(sqlite3_open(drive->filePath(QStringLiteral("korva/dados/empresa.db")).toUtf8().constData(), &banco) ==
-                SQLITE_OK &&
-            sqlite3_exec(banco,
-                         "create table empr (idempr integer, codi_empr text, nome_conh_empr text, PATH_DANFE text);"
+    const QByteArray empresa = drive->filePath(QStringLiteral("korva/dados/empresa.db")).toUtf8();
+    const char* script = "create table empr (idempr integer, codi_empr text, nome_conh_empr text, PATH_DANFE text);"
                          "insert into empr values (1, '001', 'Tevrano Matriz', null);"
-                         "insert into empr values (2, '002', 'Tevrano Filial', 'D:\\NFE\\');",
-                         nullptr, nullptr, nullptr) == SQLITE_OK);
+                         "insert into empr values (2, '002', 'Tevrano Filial', 'D:\\NFE\\');";
+    sqlite3* banco = nullptr;
+    Confere(sqlite3_open(empresa.constData(), &banco) == SQLITE_OK &&
+            sqlite3_exec(banco, script, nullptr, nullptr, nullptr) == SQLITE_OK);
     sqlite3_close(banco);
     return 0;
 }
