@@ -110,43 +110,6 @@ TEST_P(HostilNoRelatorio, FiltroComTextoHostilEhSoUmNomeDesconhecido)
     EXPECT_EQ(Contagens(), antes);
 }
 
-// The lookups the filters go through, by name or code: nothing found is
-// 0 or "", never an error. The lookups by id compare a number column: a
-// server that will not read the text as a number (Firebird, SQL Server)
-// says so in a VbError; one that does (SQLite) finds nothing.
-TEST_P(HostilNoRelatorio, ConsultasComTextoHostilNaoAchamNada)
-{
-    struct Consulta {
-        const char* nome;
-        std::function<Variant(QString&)> executa;
-        bool porId;
-    };
-    const Consulta consultas[] = {
-        {"IdMarca", IdMarca, false},         {"IdVendedor", IdVendedor, false},
-        {"IdTipoCliente", IdTipoCliente, false}, {"IdCliente", IdCliente, false},
-        {"IdProduto", IdProduto, false},     {"DescProduto", DescProduto, false},
-        {"NomeCliente", NomeCliente, true},  {"DescontoPedido", DescontoPedido, true}};
-    const QVector<long> antes = Contagens();
-    for (const TextoHostil& hostil : TextosHostis()) {
-        for (const Consulta& consulta : consultas) {
-            SCOPED_TRACE(std::string(hostil.nome) + " in " + consulta.nome);
-            QString texto = hostil.texto;
-            try {
-                const QString valor = CStr(consulta.executa(texto));
-                EXPECT_TRUE(valor == QLatin1String("0") || valor.isEmpty()) << valor.left(80).toStdString();
-            } catch (const VbError& erro) {
-                EXPECT_TRUE(consulta.porId) << erro.Description().toStdString();
-                EXPECT_NE(GetParam().banco, Backend::Sqlite);
-                EXPECT_EQ(erro.Number(), adErroNaConsulta);
-                EXPECT_TRUE(erro.Description().contains(QLatin1String("conversion error")) ||
-                            erro.Description().contains(QLatin1String("string truncation")))
-                    << erro.Description().toStdString();
-            }
-        }
-    }
-    EXPECT_EQ(Contagens(), antes);
-}
-
 // A date the mask lets through but the calendar does not goes into the
 // statement as typed. What the database makes of it is the database's:
 // SQLite compares it as text, Firebird refuses it with its own message
