@@ -6,6 +6,7 @@
 #include "platform/Ado.h"
 #include "platform/VbError.h"
 #include "support/BaseRelatorio.h"
+#include "support/Casos.h"
 #include "report/Relatorio.h"
 #include "shared/Funcoes.h"
 #include "startup/Ambiente.h"
@@ -18,23 +19,19 @@
 namespace {
 
 struct TextoHostil {
-    const char* nome;
+    std::string nome;
     QString texto;
 };
 
+// reliability/casos/textos-hostis.tsv, and ten thousand characters.
 const std::vector<TextoHostil>& TextosHostis()
 {
-    static const std::vector<TextoHostil> textos = {
-        {"Apostrofo", QStringLiteral("'")},
-        {"DoisApostrofos", QStringLiteral("''")},
-        {"ComandoAposAspas", QStringLiteral("\"; DROP TABLE pess; --")},
-        {"ComandoAposApostrofo", QStringLiteral("'; DROP TABLE pess; --")},
-        {"Porcento", QStringLiteral("%")},
-        {"Sublinhado", QStringLiteral("_")},
-        {"DezMilCaracteres", QString(10000, u'X')},
-        {"Acentos", QStringLiteral("ÁÉÍÓÚ ÂÊÔ ÃÕ Ç àèìòù")},
-        {"EmojiForaDoCp1252", QStringLiteral("BANANA \U0001F34C \U0001F600")},
-    };
+    static const std::vector<TextoHostil> textos = [] {
+        std::vector<TextoHostil> lista{{"DezMilCaracteres", QString(10000, u'X')}};
+        for (const Caso& caso : Casos("reliability/casos/textos-hostis.tsv"))
+            lista.push_back({caso[0].toStdString(), caso[1]});
+        return lista;
+    }();
     return textos;
 }
 
@@ -95,7 +92,7 @@ TEST_P(HostilNoRelatorio, FiltroComTextoHostilEhSoUmNomeDesconhecido)
             filtro.*campo.campo = desconhecido;
             const Execucao referencia = executa(filtro);
             for (const TextoHostil& hostil : TextosHostis()) {
-                SCOPED_TRACE(std::string(hostil.nome) + " in " + campo.nome + " layout " +
+                SCOPED_TRACE(hostil.nome + " in " + campo.nome + " layout " +
                              std::to_string(static_cast<int>(layout)));
                 filtro.*campo.campo = hostil.texto;
                 const Execucao execucao = executa(filtro);
@@ -174,7 +171,7 @@ TEST_P(HostilNaPesquisa, TextoDeBuscaHostil)
     for (FormaBusca forma : {FormaBusca::Nome, FormaBusca::Fantasia}) {
         QStringList todos;
         for (const TextoHostil& hostil : TextosHostis()) {
-            SCOPED_TRACE(std::string(hostil.nome) + " field " + std::to_string(static_cast<int>(forma)));
+            SCOPED_TRACE(hostil.nome + " field " + std::to_string(static_cast<int>(forma)));
             ParametrosBusca parametros;
             parametros.texto = hostil.texto;
             parametros.forma = forma;

@@ -197,6 +197,48 @@ TEST_P(Relatorio, CantosDosDadosEmCadaLayout)
     }
 }
 
+// A vertical delivery that overflows a 16-bit sum (companies 004 and 005 of
+// the fixture) stops with the error and leaves the file as far as it got:
+// the blocks before the failing order's step.
+TEST_P(Relatorio, EntregaVerticalQueEstouraParaNoBlocoQueFalha)
+{
+    for (const char* empresa : {"004", "005"}) {
+        SCOPED_TRACE(empresa);
+        FiltroRelatorio filtro = filtroDeMaio(LayoutRelatorio::EntregaVertical);
+        filtro.codiEmpresa = QLatin1String(empresa);
+        filtro.dtDe = QStringLiteral("01/07/2024");
+        filtro.dtAte = QStringLiteral("31/07/2024");
+        long erro = 0;
+        try {
+            executa(filtro);
+        } catch (const VbError& falha) {
+            erro = falha.Number();
+        }
+        EXPECT_EQ(erro, vb_error::Overflow);
+        comparaCom(QStringLiteral("estouro-%1.html").arg(QLatin1String(empresa)));
+    }
+}
+
+// A day stored without its time: SQLite refuses it (its instants are text,
+// and only the full form compares alike in every query); Firebird keeps it
+// as midnight, and the day's figures count it.
+TEST_P(Relatorio, DiaSemHoraContaComoMeiaNoite)
+{
+    const QString pedido = QStringLiteral("insert into pedi_veds (idpedi_veds, nume_pedi, codi_empr, data_pedi, "
+                                          "idvend, VALO_DECT) values (90, 190, '001', '2024-05-21', 1, 0)");
+    if (GetParam().banco == Backend::Sqlite) {
+        EXPECT_THROW(banco->executa(pedido), std::runtime_error);
+        return;
+    }
+    banco->executa(pedido);
+    banco->executa(QStringLiteral("insert into pedi_veds_deta (idpedi_veds_deta, idpedi_veds, idprod, QTDE) "
+                                  "values (90, 90, 1, 3)"));
+    FiltroRelatorio filtro = filtroDeMaio(LayoutRelatorio::PA);
+    filtro.vendedor = QStringLiteral("ZECA");
+    executa(filtro);
+    EXPECT_TRUE(arquivoGerado().contains("21/05/2024</TD> <TD width=15% ALIGN='RIGHT'>1</TD>"));
+}
+
 INSTANTIATE_TEST_SUITE_P(BancosEMotores, Relatorio, ::testing::ValuesIn(ParametrosRelatorio()),
                          NomeDoParametro);
 

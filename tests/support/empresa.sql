@@ -75,3 +75,24 @@ insert into pedi_veds_deta (idpedi_veds_deta, idpedi_veds, idprod, QTDE, VALO_UN
 insert into pedi_veds_deta (idpedi_veds_deta, idpedi_veds, idprod, QTDE, VALO_UNIT, VALO_DECT, VALO_LIQU, VALO_TOTA, status_prod, data_desa) values (47, 22, 10, 6, 10, 0, 10, 60, 'Verde', '2024-06-04 00:00:00');
 insert into pedi_veds_deta (idpedi_veds_deta, idpedi_veds, idprod, QTDE, VALO_UNIT, VALO_DECT, VALO_LIQU, VALO_TOTA, status_prod) values (48, 23, 3, 1.25, 20, 0.25, 19.75, 24.69, 'MADURA');
 insert into pedi_veds_deta (idpedi_veds_deta, idpedi_veds, idprod, QTDE, VALO_UNIT, VALO_DECT, VALO_LIQU, VALO_TOTA, status_prod) values (49, 24, 5, 3.5, 10, 0, 10, 35, 'Verde');
+-- Companies 004 and 005, in July 2024: vertical deliveries that overflow a
+-- 16-bit sum, each order one line of sub-group 1. In 004 the totals pass
+-- 32767 at the fourth order; in 005 the product sum of the second order does
+-- (its deactivated line counts there, not in the sub-group's total).
+insert into empr (idempr, codi_empr, nome_conh_empr) values (4, '004', 'ESTOURO DOS TOTAIS');
+insert into empr (idempr, codi_empr, nome_conh_empr) values (5, '005', 'ESTOURO DO PRODUTO');
+insert into pedi_veds (idpedi_veds, nume_pedi, codi_empr, data_pedi, idclie, VALO_DECT) values (60, 101, '004', '2024-07-01 00:00:00', 1, 0);
+insert into pedi_veds (idpedi_veds, nume_pedi, codi_empr, data_pedi, idclie, VALO_DECT) values (61, 102, '004', '2024-07-02 00:00:00', 1, 0);
+insert into pedi_veds (idpedi_veds, nume_pedi, codi_empr, data_pedi, idclie, VALO_DECT) values (62, 103, '004', '2024-07-03 00:00:00', 1, 0);
+insert into pedi_veds (idpedi_veds, nume_pedi, codi_empr, data_pedi, idclie, VALO_DECT) values (63, 104, '004', '2024-07-04 00:00:00', 1, 0);
+insert into pedi_veds (idpedi_veds, nume_pedi, codi_empr, data_pedi, idclie, VALO_DECT) values (64, 201, '005', '2024-07-01 00:00:00', 1, 0);
+insert into pedi_veds (idpedi_veds, nume_pedi, codi_empr, data_pedi, idclie, VALO_DECT) values (65, 202, '005', '2024-07-02 00:00:00', 1, 0);
+insert into pedi_veds (idpedi_veds, nume_pedi, codi_empr, data_pedi, idclie, VALO_DECT) values (66, 203, '005', '2024-07-03 00:00:00', 1, 0);
+insert into pedi_veds_deta (idpedi_veds_deta, idpedi_veds, idprod, QTDE, VALO_UNIT, VALO_DECT, VALO_LIQU, VALO_TOTA, status_prod) values (60, 60, 1, 5, 1, 0, 1, 5, 'Verde');
+insert into pedi_veds_deta (idpedi_veds_deta, idpedi_veds, idprod, QTDE, VALO_UNIT, VALO_DECT, VALO_LIQU, VALO_TOTA, status_prod) values (61, 61, 1, 6, 1, 0, 1, 6, 'Verde');
+insert into pedi_veds_deta (idpedi_veds_deta, idpedi_veds, idprod, QTDE, VALO_UNIT, VALO_DECT, VALO_LIQU, VALO_TOTA, status_prod) values (62, 62, 1, 20000, 1, 0, 1, 20000, 'Verde');
+insert into pedi_veds_deta (idpedi_veds_deta, idpedi_veds, idprod, QTDE, VALO_UNIT, VALO_DECT, VALO_LIQU, VALO_TOTA, status_prod) values (63, 63, 1, 20000, 1, 0, 1, 20000, 'Verde');
+insert into pedi_veds_deta (idpedi_veds_deta, idpedi_veds, idprod, QTDE, VALO_UNIT, VALO_DECT, VALO_LIQU, VALO_TOTA, status_prod) values (64, 64, 1, 5, 1, 0, 1, 5, 'Verde');
+insert into pedi_veds_deta (idpedi_veds_deta, idpedi_veds, idprod, QTDE, VALO_UNIT, VALO_DECT, VALO_LIQU, VALO_TOTA, status_prod) values (65, 65, 1, 20000, 1, 0, 1, 20000, 'Verde');
+insert into pedi_veds_deta (idpedi_veds_deta, idpedi_veds, idprod, QTDE, VALO_UNIT, VALO_DECT, VALO_LIQU, VALO_TOTA, status_prod, data_desa) values (66, 65, 1, 20000, 1, 0, 1, 20000, 'Verde', '2024-07-01 00:00:00');
+insert into pedi_veds_deta (idpedi_veds_deta, idpedi_veds, idprod, QTDE, VALO_UNIT, VALO_DECT, VALO_LIQU, VALO_TOTA, status_prod) values (67, 66, 1, 7, 1, 0, 1, 7, 'Verde');
