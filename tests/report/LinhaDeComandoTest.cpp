@@ -147,15 +147,6 @@ TEST_F(LinhaDeComando, PalavrasQueNaoSaoOpcoesFormamALinhaDeChamada)
     EXPECT_TRUE(conteudo(relatorios() + QStringLiteral("/pantoro.html")).contains("<TD width=40% ALIGN='CENTER'>002-"));
 }
 
-TEST_F(LinhaDeComando, PdfDoRelatorio)
-{
-    const QString pdf = pasta->path() + QStringLiteral("/agrupamento.pdf");
-    const Saida saida = roda(argumentos("agrupamento", {QStringLiteral("--pdf"), pdf}));
-    ASSERT_EQ(saida.codigo, 0) << saida.erro.toStdString();
-    EXPECT_EQ(saida.saida.split(QLatin1Char('\n'), Qt::SkipEmptyParts).size(), 2);
-    EXPECT_TRUE(conteudo(pdf).startsWith("%PDF"));
-}
-
 // The Firebird server stops halfway through the bytes a whole run sends
 // (a relay cut in the middle): exit 4 with the client's text, no password;
 // once the server is back the same command writes the report.
