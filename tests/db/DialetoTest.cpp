@@ -4,7 +4,6 @@
 #include "support/Casos.h"
 #include "support/ImprimeTexto.h"
 
-#include <QElapsedTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -42,14 +41,12 @@ TEST(Dialeto, TextosParaCadaServidor)
     }
 }
 
-// A 1 MB configuration line of pieces without "=" before the first pair:
-// each piece used to search the rest of the line for "=" again (minutes).
+// A 4 MB configuration line of pieces without "=" before the first pair:
+// each piece used to search the rest of the line for "=" again, minutes for
+// 1 MB, which at 4 MB outlasts CTest's limit by far.
 TEST(DialetoConexao, MuitasPecasSemIgualLidasDeUmaVez)
 {
-    QElapsedTimer relogio;
-    relogio.start();
-    const ParesDeConexao pares = LerPares(QString(1 << 20, u';') + QStringLiteral("User ID=x"));
-    EXPECT_LT(relogio.elapsed(), 2000);
+    const ParesDeConexao pares = LerPares(QString(1 << 22, u';') + QStringLiteral("User ID=x"));
     ASSERT_EQ(pares.size(), 1u);
     EXPECT_EQ(pares[0].first, "User ID");
     EXPECT_EQ(pares[0].second, "x");
