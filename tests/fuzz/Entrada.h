@@ -9,7 +9,6 @@
 // about that size, so long texts are reached without a large max_len.
 constexpr qsizetype kUmMega = 1 << 20;
 constexpr qsizetype k64K = 1 << 16;
-constexpr qsizetype k4K = 1 << 12;
 constexpr qsizetype kCaminhoMaisLongo = 32767;  // the longest path Windows takes
 
 inline QByteArray Entrada(const uint8_t* data, size_t size, qsizetype longo)

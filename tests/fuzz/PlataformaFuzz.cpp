@@ -3,7 +3,6 @@
 // Drive C: is a temporary folder; LIKE runs on an in-memory SQLite.
 #include "Entrada.h"
 #include "platform/Conversions.h"
-#include "platform/Cp1252.h"
 #include "platform/DialetoConexao.h"
 #include "platform/DialetoSql.h"
 #include "platform/Format.h"
@@ -76,16 +75,6 @@ void fuzz_data(const uint8_t* data, size_t size)
     } catch (const VbError& erro) {
         Confere(erro.Number() == vb_error::Overflow);
     }
-}
-
-// Every byte survives CP1252 there and back; decoding a configuration text
-// never yields more characters than bytes. Bytes map one by one: 4 KB do.
-void fuzz_cp1252(const uint8_t* data, size_t size)
-{
-    const QByteArray bytes = Entrada(data, size, k4K);
-    Confere(ParaCp1252(DeCp1252(bytes)) == bytes);
-    Confere(DecodificaTextoConfig(bytes).size() <= bytes.size());
-    ParaCp1252(QString::fromUtf8(bytes));
 }
 
 // SQL Server gets the text unchanged; SQLite and Firebird the same text, as

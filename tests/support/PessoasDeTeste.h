@@ -7,17 +7,8 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-// A small company of persons in every role, on the backend under test, with
-// the module variables clean and message boxes recorded.
-//
-//   id   name             trade name           roles              notes
-//   7    DORA PROSPECTO   DORA MODAS           none (prospect)    fax 2177778888, RJ
-//   12   ANA DA SILVA     ANA FRUTAS           customer 501       CPF 12345678901, SP, FRUTAS and FRUTAS SECAS
-//   30   EDUARDO VENDAS   EDU                  salesperson 801
-//   50   (null)           SEM NOME             customer 503
-//   99   HELENA ANTIGA    HELENA               customer 504       deactivated 15/03/2024, FRUTAS
-//   112  BENTO D'AVILA    D'AVILA HORTIFRUTI   supplier 701       tel 2 1955556666, SP
-//   120  CARLOS PEREIRA   CARLOS TRANSPORTES   carrier 901        FRUTAS
+// The persons of support/pessoas.sql, in every role, on the backend under
+// test, with the module variables clean and message boxes recorded.
 class PessoasDeTeste : public ::testing::TestWithParam<Backend> {
 protected:
     void SetUp() override;

@@ -1,4 +1,12 @@
--- The persons of PessoasDeTeste.h, in every role.
+-- Persons in every role:
+--   id   name             trade name           roles              notes
+--   7    DORA PROSPECTO   DORA MODAS           none (prospect)    fax 2177778888, RJ
+--   12   ANA DA SILVA     ANA FRUTAS           customer 501       CPF 12345678901, SP, FRUTAS and FRUTAS SECAS
+--   30   EDUARDO VENDAS   EDU                  salesperson 801
+--   50   (null)           SEM NOME             customer 503
+--   99   HELENA ANTIGA    HELENA               customer 504       deactivated 15/03/2024, FRUTAS
+--   112  BENTO D'AVILA    D'AVILA HORTIFRUTI   supplier 701       tel 2 1955556666, SP
+--   120  CARLOS PEREIRA   CARLOS TRANSPORTES   carrier 901        FRUTAS
 insert into pess (idpess, nome_pess, nome_conh, cpf0_cnpj, cida_coml_pess, uf00_coml_pess,
                   tele_0001_pess, fax0_0001_pess, pess_codi_exte)
   values (7, 'DORA PROSPECTO', 'DORA MODAS', '98765432100', 'RIO DE JANEIRO', 'RJ',
