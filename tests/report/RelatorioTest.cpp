@@ -1,4 +1,5 @@
 #include "support/BaseRelatorio.h"
+#include "support/Casos.h"
 
 #include "platform/Cp1252.h"
 #include "platform/Conversions.h"
@@ -9,6 +10,7 @@
 
 #include <QDir>
 #include <QStringList>
+#include <map>
 
 namespace {
 
@@ -18,6 +20,15 @@ const QString AvisoMarca = QStringLiteral(
 const QString AvisoPA = QStringLiteral(
     "O Relatório de PA somente pode ser processado com a opção da Data do Pedido (Data de Vendas).\r"
     "O sistema está ajustado o parametro automaticamente");
+
+LayoutRelatorio LayoutDe(const QString& nome)
+{
+    for (const auto& [texto, layout] : NomesDosLayouts)
+        if (nome == QLatin1String(texto))
+            return layout;
+    ADD_FAILURE() << "no layout " << nome.toStdString();
+    return LayoutRelatorio::Standard;
+}
 
 class Relatorio : public BaseRelatorio {
 protected:
@@ -39,84 +50,52 @@ protected:
     QVector<bool> ampulheta;
 };
 
-TEST_P(Relatorio, StandardComMarcaRestringeOsItensMasNaoODescontoDoCabecalho)
+// report/casos/relatorios.tsv: a filter, the golden file it writes, and the
+// notice shown before the run (the brand's or the PA's), if any.
+TEST_P(Relatorio, CadaFiltroEscreveSeuArquivo)
 {
-    FiltroRelatorio filtro = filtroDeMaio(LayoutRelatorio::Standard);
-    filtro.marca = QStringLiteral("PRATA FINA");
-    const ResultadoRelatorio resultado = executa(filtro);
+    const std::map<QString, DataRelatorio> datas = {{"emissao", DataRelatorio::Emissao},
+                                                    {"entrega", DataRelatorio::Entrega}};
+    const std::map<QString, QString> avisos = {{"", QString()}, {"marca", AvisoMarca}, {"pa", AvisoPA}};
+    for (const Caso& caso : Casos("report/casos/relatorios.tsv")) {
+        SCOPED_TRACE(caso.onde());
+        caixa->mensagens.clear();
+        ampulheta.clear();
+        defineModelo(caso[12]);
+        FiltroRelatorio filtro = filtroDeMaio(LayoutDe(caso[1]));
+        if (!caso[2].isEmpty()) {
+            filtro.codiEmpresa = caso[2];
+            filtro.nomeEmpresa = caso[3];
+            filtro.dtDe = caso[4];
+            filtro.dtAte = caso[5];
+        }
+        filtro.data = datas.at(caso[6]);
+        filtro.marca = caso[7];
+        filtro.vendedor = caso[8];
+        filtro.cliente = caso[9];
+        filtro.tipoCliente = caso[10];
+        filtro.tamanhoFonte = caso.inteiro(11);
+        const ResultadoRelatorio resultado = executa(filtro);
 
-    comparaCom(QStringLiteral("standard.html"));
-    ASSERT_EQ(caixa->mensagens.size(), 1);
-    EXPECT_EQ(caixa->mensagens[0].prompt, AvisoMarca);
-    EXPECT_EQ(caixa->mensagens[0].titulo, filtro.tituloJanela);
-    EXPECT_EQ(caixa->mensagens[0].icone, IconeMensagem::Informacao);
-    EXPECT_EQ(resultado.arquivo, pastaRelatorios() + QStringLiteral("pantoro.html"));
-    EXPECT_EQ(relatorio().ArquivoHTML, resultado.arquivo);
-    EXPECT_FALSE(resultado.semDados);
-    EXPECT_EQ(ampulheta, (QVector<bool>{true, false}));
+        comparaCom(caso[0]);
+        EXPECT_EQ(resultado.arquivo, pastaRelatorios() + QStringLiteral("pantoro.html"));
+        EXPECT_EQ(relatorio().ArquivoHTML, resultado.arquivo);
+        EXPECT_EQ(ampulheta, (QVector<bool>{true, false}));
+        EXPECT_EQ(resultado.dataEmissaoForcada, filtro.layout == LayoutRelatorio::PA);
+        const QString aviso = avisos.at(caso[13]);
+        ASSERT_EQ(caixa->mensagens.size(), aviso.isEmpty() ? 0 : 1);
+        if (!aviso.isEmpty()) {
+            EXPECT_EQ(caixa->mensagens[0].prompt, aviso);
+            EXPECT_EQ(caixa->mensagens[0].titulo, filtro.tituloJanela);
+            EXPECT_EQ(caixa->mensagens[0].icone, IconeMensagem::Informacao);
+        }
+    }
 }
-
-TEST_P(Relatorio, PAComVendedorForcaADataDeEmissao)
-{
-    FiltroRelatorio filtro = filtroDeMaio(LayoutRelatorio::PA);
-    filtro.vendedor = QStringLiteral("ZECA");
-    filtro.data = DataRelatorio::Entrega;
-    const ResultadoRelatorio resultado = executa(filtro);
-
-    comparaCom(QStringLiteral("pa.html"));
-    EXPECT_TRUE(resultado.dataEmissaoForcada);
-    ASSERT_EQ(caixa->mensagens.size(), 1);
-    EXPECT_EQ(caixa->mensagens[0].prompt, AvisoPA);
-    EXPECT_EQ(caixa->mensagens[0].titulo, filtro.tituloJanela);
-}
-
-TEST_P(Relatorio, DetalhadoComModelo3MostraOStatus)
-{
-    defineModelo(QStringLiteral("3"));
-    executa(filtroDeMaio(LayoutRelatorio::Detalhado));
-    comparaCom(QStringLiteral("detalhado.html"));
-    EXPECT_TRUE(caixa->mensagens.isEmpty());
-}
-
-TEST_P(Relatorio, EntregaHorizontalSemModeloNaFonte14)
-{
-    FiltroRelatorio filtro = filtroDeMaio(LayoutRelatorio::Entrega);
-    filtro.tamanhoFonte = 14;
-    executa(filtro);
-    comparaCom(QStringLiteral("entrega.html"));
-}
-
-TEST_P(Relatorio, EntregaVerticalNaFonte12)
-{
-    defineModelo(QStringLiteral("03"));
-    FiltroRelatorio filtro = filtroDeMaio(LayoutRelatorio::EntregaVertical);
-    filtro.tamanhoFonte = 12;
-    executa(filtro);
-    comparaCom(QStringLiteral("entrega-vertical.html"));
-}
-
-TEST_P(Relatorio, AgrupamentoIgnoraClienteMarcaTipoEVendedor)
-{
-    FiltroRelatorio filtro = filtroDeMaio(LayoutRelatorio::AgrupaProd);
-    filtro.cliente = QStringLiteral("QUITANDA D'AVILA");
-    filtro.marca = QStringLiteral("PRATA FINA");
-    filtro.tipoCliente = QStringLiteral("ATACADO");
-    filtro.vendedor = QStringLiteral("ZECA");
-    executa(filtro);
-    comparaCom(QStringLiteral("agrupamento.html"));
-    ASSERT_EQ(caixa->mensagens.size(), 1);
-    EXPECT_EQ(caixa->mensagens[0].prompt, AvisoMarca);
-}
-
-const std::pair<LayoutRelatorio, const char*> Layouts[] = {
-    {LayoutRelatorio::Standard, "standard"}, {LayoutRelatorio::PA, "pa"},
-    {LayoutRelatorio::Detalhado, "detalhado"}, {LayoutRelatorio::Entrega, "entrega"},
-    {LayoutRelatorio::EntregaVertical, "entrega-vertical"}, {LayoutRelatorio::AgrupaProd, "agrupamento"}};
 
 // Without data the file keeps the page's start, and nothing is shown.
 TEST_P(Relatorio, SemDadosDeixaSoOInicioDaPagina)
 {
-    for (const auto& [layout, nome] : Layouts) {
+    for (const auto& [nome, layout] : NomesDosLayouts) {
         SCOPED_TRACE(nome);
         caixa->mensagens.clear();
         ampulheta.clear();
@@ -174,27 +153,6 @@ TEST_P(Relatorio, ClienteSozinhoFechaAConsulta)
     EXPECT_TRUE(gerado.contains("000044"));
     EXPECT_TRUE(gerado.contains("000048"));
     EXPECT_FALSE(gerado.contains("000042"));
-}
-
-// Company 003's corners (see support/empresa.sql) through every layout, on
-// both columns of dates a report may take.
-TEST_P(Relatorio, CantosDosDadosEmCadaLayout)
-{
-    defineModelo(QStringLiteral("3"));
-    for (const auto& [layout, nome] : Layouts) {
-        for (const DataRelatorio data : {DataRelatorio::Emissao, DataRelatorio::Entrega}) {
-            SCOPED_TRACE(std::string(nome) + (data == DataRelatorio::Entrega ? " on delivery dates" : ""));
-            FiltroRelatorio filtro = filtroDeMaio(layout);
-            filtro.codiEmpresa = QStringLiteral("003");
-            filtro.nomeEmpresa = QStringLiteral("CANTOS");
-            filtro.dtDe = QStringLiteral("01/06/2024");
-            filtro.dtAte = QStringLiteral("30/06/2024");
-            filtro.data = data;
-            executa(filtro);
-            comparaCom(QStringLiteral("cantos/%1%2.html")
-                           .arg(QLatin1String(nome), data == DataRelatorio::Entrega ? QStringLiteral("-entrega") : QString()));
-        }
-    }
 }
 
 // A vertical delivery that overflows a 16-bit sum (companies 004 and 005 of

@@ -40,9 +40,11 @@ FiltroRelatorio BaseRelatorio::filtroDeMaio(LayoutRelatorio layout)
 
 void BaseRelatorio::defineModelo(const QString& valor)
 {
-    banco->executa(QStringLiteral("insert into empr_cnfg (idempr_cnfg, idempr, nome_para, valo_para) "
-                                  "values (1, 1, 'MODELO_PEDI_VEDS', '%1')")
-                       .arg(valor));
+    banco->executa(QStringLiteral("delete from empr_cnfg"));
+    if (!valor.isEmpty())
+        banco->executa(QStringLiteral("insert into empr_cnfg (idempr_cnfg, idempr, nome_para, valo_para) "
+                                      "values (1, 1, 'MODELO_PEDI_VEDS', '%1')")
+                           .arg(valor));
 }
 
 QByteArray BaseRelatorio::arquivoGerado() const
