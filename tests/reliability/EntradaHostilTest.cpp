@@ -33,17 +33,11 @@ const std::vector<TextoHostil>& TextosHostis()
     return textos;
 }
 
-long Linhas(const QString& tabela)
-{
-    Recordset rs = AbreConsulta(QStringLiteral("select count(*) as n from ") + tabela);
-    return CLng(rs.Fields(QStringLiteral("n")));
-}
-
 // The tables the texts could aim at, row counts before and after.
 QVector<long> Contagens()
 {
-    return {Linhas(QStringLiteral("pess")), Linhas(QStringLiteral("marc")), Linhas(QStringLiteral("vend")),
-            Linhas(QStringLiteral("tipo_clie")), Linhas(QStringLiteral("pedi_veds"))};
+    return {BaseRelatorio::linhas("pess"), BaseRelatorio::linhas("marc"), BaseRelatorio::linhas("vend"),
+            BaseRelatorio::linhas("tipo_clie"), BaseRelatorio::linhas("pedi_veds")};
 }
 
 struct CampoDoFiltro {
@@ -111,32 +105,16 @@ TEST_P(HostilNoRelatorio, FiltroComTextoHostilEhSoUmNomeDesconhecido)
 // ("conversion error", or "value exceeds the range for valid timestamps").
 // An invalid end date falls back to the start date. Never a crash, and the
 // next run is whole.
-struct DataHostil {
-    const char* nome;
-    const char* de;
-    const char* ate;
-    const char* noSqlite;    // "vazio" (no data), "arquivo" or "erro"
-    const char* noFirebird;
-};
-
-const DataHostil DatasHostis[] = {
-    {"TrintaEUmDeFevereiro", "31/02/2026", "31/02/2026", "vazio", "erro"},
-    {"Zeros", "00/00/0000", "00/00/0000", "vazio", "erro"},
-    {"MascaraVazia", "__/__/____", "__/__/____", "vazio", "erro"},
-    {"ZerosAteMaio", "00/00/0000", "31/05/2024", "arquivo", "erro"},
-    {"FimInvalidoVoltaAoInicio", "02/05/2024", "31/02/2026", "arquivo", "arquivo"},
-};
-
 TEST_P(HostilNoRelatorio, DatasInvalidas)
 {
     const FiltroRelatorio valido = filtroDeMaio(LayoutRelatorio::Standard);
     ExecutaRelatorio(valido, GetParam().motor);
     const QByteArray esperado = arquivoGerado();
-    for (const DataHostil& data : DatasHostis) {
-        SCOPED_TRACE(data.nome);
+    for (const Caso& data : Casos("reliability/casos/datas-hostis.tsv")) {
+        SCOPED_TRACE(data.onde());
         FiltroRelatorio filtro = valido;
-        filtro.dtDe = QString::fromLatin1(data.de);
-        filtro.dtAte = QString::fromLatin1(data.ate);
+        filtro.dtDe = data[0];
+        filtro.dtAte = data[1];
         QString resultado;
         try {
             const ResultadoRelatorio execucao = ExecutaRelatorio(filtro, GetParam().motor);
@@ -149,7 +127,7 @@ TEST_P(HostilNoRelatorio, DatasInvalidas)
                         erro.Description().contains(QLatin1String("range for valid timestamps")))
                 << erro.Description().toStdString();
         }
-        EXPECT_EQ(resultado, QLatin1String(GetParam().banco == Backend::Sqlite ? data.noSqlite : data.noFirebird));
+        EXPECT_EQ(resultado, data[GetParam().banco == Backend::Sqlite ? 2 : 3]);
         const ResultadoRelatorio depois = ExecutaRelatorio(valido, GetParam().motor);
         EXPECT_FALSE(depois.arquivo.isEmpty());
         EXPECT_EQ(arquivoGerado(), esperado);

@@ -66,21 +66,13 @@ protected:
         ASSERT_EQ(gfix.exitCode(), 0) << gfix.readAll().toStdString();
     }
 
-    static long Linhas(const char* tabela)
-    {
-        Recordset rs = AbreConsulta(QStringLiteral("select count(*) as n from ") + QLatin1String(tabela));
-        return CLng(rs.Fields(QStringLiteral("n")));
-    }
-
 private:
     std::unique_ptr<Connection> fixture_;
 };
 
 TEST_P(SomenteLeitura, ProgramaLeTudoMasNaoEscreve)
 {
-    for (LayoutRelatorio layout : {LayoutRelatorio::Standard, LayoutRelatorio::PA, LayoutRelatorio::Detalhado,
-                                   LayoutRelatorio::Entrega, LayoutRelatorio::EntregaVertical,
-                                   LayoutRelatorio::AgrupaProd})
+    for (const auto& [nome, layout] : NomesDosLayouts)
         EXPECT_FALSE(ExecutaRelatorio(filtroDeMaio(layout), GetParam().motor).arquivo.isEmpty());
     QString marca = QStringLiteral("PRATA FINA");
     EXPECT_EQ(CStr(IdMarca(marca)), QStringLiteral("1"));
@@ -94,8 +86,8 @@ TEST_P(SomenteLeitura, ProgramaLeTudoMasNaoEscreve)
     busca.texto = QStringLiteral("A");
     EXPECT_TRUE(PesquisaPessoas(grid, busca));
 
-    const long pessoas = Linhas("pess");
-    const long pedidos = Linhas("pedi_veds");
+    const long pessoas = linhas("pess");
+    const long pedidos = linhas("pedi_veds");
     for (const char* escrita : Escritas) {
         SCOPED_TRACE(escrita);
         try {
@@ -108,8 +100,8 @@ TEST_P(SomenteLeitura, ProgramaLeTudoMasNaoEscreve)
                 << erro.Description().toStdString();
         }
     }
-    EXPECT_EQ(Linhas("pess"), pessoas);
-    EXPECT_EQ(Linhas("pedi_veds"), pedidos);
+    EXPECT_EQ(linhas("pess"), pessoas);
+    EXPECT_EQ(linhas("pedi_veds"), pedidos);
 }
 
 INSTANTIATE_TEST_SUITE_P(Bancos, SomenteLeitura, ::testing::ValuesIn(ParametrosRelatorio()), NomeDoParametro);

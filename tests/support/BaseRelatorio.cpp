@@ -2,6 +2,7 @@
 
 #include "Casos.h"
 
+#include "platform/Conversions.h"
 #include "report/Relatorio.h"
 #include "shared/Funcoes.h"
 #include "startup/Ambiente.h"
@@ -51,6 +52,12 @@ QByteArray BaseRelatorio::arquivoGerado() const
 {
     QFile arquivo(pastaRelatorios() + QStringLiteral("pantoro.html"));
     return arquivo.open(QIODevice::ReadOnly) ? arquivo.readAll() : QByteArray();
+}
+
+long BaseRelatorio::linhas(const char* tabela)
+{
+    Recordset rs = AbreConsulta(QStringLiteral("select count(*) as n from ") + QLatin1String(tabela));
+    return CLng(rs.Fields(QStringLiteral("n")));
 }
 
 QString BaseRelatorio::pastaRelatorios() const

@@ -25,6 +25,10 @@ std::string NomeDoParametro(const ::testing::TestParamInfo<ParametroRelatorio>& 
 // June) loaded into a fresh database of the backend under test, a report
 // folder of its own and a message box that keeps what it is shown.
 class BaseRelatorio : public ::testing::TestWithParam<ParametroRelatorio> {
+public:
+    // How many rows the table has now.
+    static long linhas(const char* tabela);
+
 protected:
     void SetUp() override;
     void TearDown() override;
