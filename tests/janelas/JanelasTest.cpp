@@ -172,23 +172,15 @@ TEST_F(Janelas, ErroNaExecucaoDeixaNoFiltroAsMudancasJaFeitas)
     EXPECT_TRUE(ctl<QRadioButton>(filtro.get(), "opDtEmissaoPedido")->isChecked());
 }
 
-struct CasoDeTraducao {
-    const char* locale;
-    bool traduz;
-};
-
-class TraducoesDoQt : public ::testing::TestWithParam<CasoDeTraducao> {};
-
-TEST_P(TraducoesDoQt, BotoesDoQtNoIdiomaDoUsuario)
+// Qt's own buttons in the user's language when it is Portuguese.
+TEST(TraducoesDoQt, BotoesDoQtNoIdiomaDoUsuario)
 {
-    EXPECT_EQ(CarregaTraducoesDoQt(*QCoreApplication::instance(), QLocale(QLatin1String(GetParam().locale))),
-              GetParam().traduz);
-    if (GetParam().traduz)
-        EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancelar"));
+    for (const auto& [locale, traduz] : {std::pair{"en_US", false}, {"pt_BR", true}, {"pt_PT", true}}) {
+        SCOPED_TRACE(locale);
+        EXPECT_EQ(CarregaTraducoesDoQt(*QCoreApplication::instance(), QLocale(QLatin1String(locale))), traduz);
+        if (traduz)
+            EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancelar"));
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Locales, TraducoesDoQt,
-                         ::testing::Values(CasoDeTraducao{"en_US", false}, CasoDeTraducao{"pt_BR", true},
-                                           CasoDeTraducao{"pt_PT", true}));
 
 }  // namespace

@@ -30,14 +30,6 @@ void Utilizavel(const QWidget& janela)
     EXPECT_TRUE(janela.isVisible());
 }
 
-std::vector<ParametroRelatorio> ParametrosDaJanela()
-{
-    std::vector<ParametroRelatorio> parametros;
-    for (Backend banco : BancoDeTeste::disponiveis())
-        parametros.push_back({banco, MotorRelatorio::Rapido});
-    return parametros;
-}
-
 class FiltroComFalha : public BaseRelatorio {};
 
 TEST_P(FiltroComFalha, CadaConsultaDoImprimir)
@@ -76,7 +68,7 @@ TEST_P(FiltroComFalha, CadaConsultaDoImprimir)
     ambiente().CodiAmbiente.clear();
 }
 
-INSTANTIATE_TEST_SUITE_P(Bancos, FiltroComFalha, ::testing::ValuesIn(ParametrosDaJanela()), NomeDoParametro);
+INSTANTIATE_TEST_SUITE_P(Bancos, FiltroComFalha, ::testing::ValuesIn(ParametrosRelatorio()), NomeDoParametro);
 
 class PesquisaComFalha : public PessoasDeTeste {};
 
