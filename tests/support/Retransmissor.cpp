@@ -45,13 +45,6 @@ Retransmissor::~Retransmissor()
     ::close(escuta_);
 }
 
-void Retransmissor::corta()
-{
-    cortar_ = true;
-    while (!cortado_)
-        std::this_thread::yield();
-}
-
 void Retransmissor::roda()
 {
     std::vector<Par> pares;
@@ -66,7 +59,7 @@ void Retransmissor::roda()
     };
     char bloco[65536];
     while (!parar_) {
-        if (cortar_ || (limite_ >= 0 && bytes_ >= limite_)) {
+        if (limite_ >= 0 && bytes_ >= limite_) {
             fechaTudo();
             cortado_ = true;
         }

@@ -16,8 +16,6 @@ public:
     Retransmissor& operator=(const Retransmissor&) = delete;
 
     uint16_t porta() const { return porta_; }
-    // Cuts now; returns once every connection is closed.
-    void corta();
     // Cuts as soon as the clients have sent `bytes` bytes in all (a point in
     // the middle of a run, found from a whole run's count).
     void cortaApos(int64_t bytes) { limite_ = bytes; }
@@ -29,7 +27,6 @@ private:
     uint16_t portaDoServidor_;
     uint16_t porta_ = 0;
     int escuta_ = -1;
-    std::atomic<bool> cortar_{false};
     std::atomic<bool> cortado_{false};
     std::atomic<bool> parar_{false};
     std::atomic<int64_t> limite_{-1};
