@@ -7,7 +7,6 @@
 #include "startup/Ambiente.h"
 #include "startup/InstalacaoDemo.h"
 
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>

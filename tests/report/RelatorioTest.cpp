@@ -1,14 +1,12 @@
 #include "support/BaseRelatorio.h"
 #include "support/Casos.h"
 
-#include "platform/Cp1252.h"
 #include "platform/Conversions.h"
 #include "platform/VbError.h"
 #include "report/Relatorio.h"
 #include "shared/Funcoes.h"
 #include "startup/Ambiente.h"
 
-#include <QDir>
 #include <QStringList>
 #include <map>
 

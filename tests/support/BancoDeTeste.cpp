@@ -3,7 +3,6 @@
 #include "platform/VbError.h"
 #include "startup/Ambiente.h"
 
-#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QUuid>

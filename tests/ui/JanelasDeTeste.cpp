@@ -1,13 +1,11 @@
 #include "JanelasDeTeste.h"
 
 #include <QAbstractButton>
-#include <QComboBox>
 #include <QDeadlineTimer>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPainter>
 #include <QScreen>
 #include <QStyle>
