@@ -137,18 +137,6 @@ TEST_F(FormularioFiltro, ClienteDesconhecidoAvisaEMantemOFoco)
     EXPECT_EQ(ctl<QLabel>("lblCliente")->text(), QString());
 }
 
-TEST_F(FormularioFiltro, BotaoDePesquisaSemNomeAbreAPesquisaDePessoas)
-{
-    ctl<QLabel>("lblCliente")->setText(QStringLiteral("JOAO PEREIRA"));
-    QString aberta;
-    const auto espera = aoAbrirModal([&](QWidget* modal) { aberta = modal->objectName(); });
-    clica("cmdPesquisar_Cliente");
-    EXPECT_EQ(aberta, QStringLiteral("frmBROWSE_PESSOAS"));
-    EXPECT_EQ(funcoes().TipoPessoaPesquisa, QStringLiteral("CLIENTE"));
-    // Closed without a pick: the customer filter stays as it was.
-    EXPECT_EQ(ctl<QLabel>("lblCliente")->text(), QStringLiteral("JOAO PEREIRA"));
-}
-
 TEST_F(FormularioFiltro, DataFinalInvalidaTomaADataInicial)
 {
     auto* de = ctl<QLineEdit>("mskDtDe");
