@@ -6,7 +6,6 @@
 #include "platform/Clock.h"
 #include "report/Relatorio.h"
 #include "report/frmPantoro.h"
-#include "shared/Funcoes.h"
 #include "startup/Ambiente.h"
 
 #include <QComboBox>
