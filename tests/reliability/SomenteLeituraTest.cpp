@@ -1,17 +1,11 @@
-#include "people/BuscaPessoas.h"
 #include "platform/Ado.h"
-#include "platform/Conversions.h"
-#include "platform/FlexGrid.h"
 #include "platform/VbError.h"
 #include "support/BaseRelatorio.h"
 #include "report/Relatorio.h"
-#include "shared/Funcoes.h"
 #include "startup/Ambiente.h"
 
-#include <QComboBox>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QWidget>
 
 // The program only reads the company database. Its connection opens the
 // embedded database read-only, so not even a statement built to write can
@@ -74,17 +68,6 @@ TEST_P(SomenteLeitura, ProgramaLeTudoMasNaoEscreve)
 {
     for (const auto& [nome, layout] : NomesDosLayouts)
         EXPECT_FALSE(ExecutaRelatorio(filtroDeMaio(layout), GetParam().motor).arquivo.isEmpty());
-    QString marca = QStringLiteral("PRATA FINA");
-    EXPECT_EQ(CStr(IdMarca(marca)), QStringLiteral("1"));
-    QWidget janela;
-    auto* vendedores = new QComboBox(&janela);
-    vendedores->setObjectName(QStringLiteral("cboVendedor"));
-    CarregaVendedores(&janela, QString());
-    EXPECT_GT(vendedores->count(), 1);
-    FlexGrid grid;
-    ParametrosBusca busca;
-    busca.texto = QStringLiteral("A");
-    EXPECT_TRUE(PesquisaPessoas(grid, busca));
 
     const long pessoas = linhas("pess");
     const long pedidos = linhas("pedi_veds");
