@@ -135,24 +135,6 @@ TEST_P(Relatorio, FiltrosDeVendedorTipoEClienteNaConsulta)
     EXPECT_TRUE(resultado.semDados);
 }
 
-TEST_P(Relatorio, ClienteSozinhoFechaAConsulta)
-{
-    FiltroRelatorio filtro = filtroDeMaio(LayoutRelatorio::Standard);
-    filtro.cliente = QStringLiteral("SUPER BOM PRECO");
-    QStringList enviadas;
-    Conexao().contador.antesDeConsultar = [&enviadas](long, const QString& sql) { enviadas << sql; };
-    executa(filtro);
-    Conexao().contador.antesDeConsultar = nullptr;
-
-    // Sent upper-cased, the customer id included.
-    const QString fim = QStringLiteral("CODI_EMPR = '001'  AND PEDI_VEDS.IDCLIE = '3' ORDER BY IDPEDI_VEDS");
-    EXPECT_EQ(enviadas.filter(fim).size(), 1) << enviadas.join(QLatin1Char('\n')).toStdString();
-    const QByteArray gerado = arquivoGerado();
-    EXPECT_TRUE(gerado.contains("000044"));
-    EXPECT_TRUE(gerado.contains("000048"));
-    EXPECT_FALSE(gerado.contains("000042"));
-}
-
 // A vertical delivery that overflows a 16-bit sum (companies 004 and 005 of
 // the fixture) stops with the error and leaves the file as far as it got:
 // the blocks before the failing order's step.
