@@ -91,12 +91,6 @@ protected:
     int porta = 0;
 };
 
-QByteArray Conteudo(const QString& caminho)
-{
-    QFile arquivo(caminho);
-    return arquivo.open(QIODevice::ReadOnly) ? arquivo.readAll() : QByteArray();
-}
-
 TEST_F(EnvioPelaLinhaDeComando, ServidorRecebeRemetenteDestinatariosAssuntoEPdf)
 {
     const Saida saida = envia("gerente@tevrano.com.br, vendas@tevrano.com.br", porta);

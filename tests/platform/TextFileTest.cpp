@@ -4,16 +4,9 @@
 #include "support/Casos.h"
 #include "support/PastaTemporaria.h"
 
-#include <QFile>
 #include <gtest/gtest.h>
 
 namespace {
-
-QByteArray Conteudo(const QString& caminho)
-{
-    QFile file(caminho);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
 
 // One line per call, CP1252 with CRLF; what CP1252 lacks becomes "?".
 TEST(AcrescentaLinha, Cp1252ComCrLf)

@@ -3,11 +3,10 @@
 #include "support/BancoDeTeste.h"
 #include "support/Casos.h"
 #include "support/ExecucaoDoPrograma.h"
+#include "support/PastaTemporaria.h"
 #include "support/Retransmissor.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -21,20 +20,6 @@ const QString Titulo = QStringLiteral("ERP KORVA - Tevrano - Release 2014.08.05"
 Saida roda(const QStringList& argumentos, const QProcessEnvironment& ambiente = QProcessEnvironment::systemEnvironment())
 {
     return RodaPrograma(QStringLiteral(PANTORO_EXECUTAVEL), argumentos, ambiente);
-}
-
-QByteArray conteudo(const QString& caminho)
-{
-    QFile arquivo(caminho);
-    return arquivo.open(QIODevice::ReadOnly) ? arquivo.readAll() : QByteArray();
-}
-
-void escreve(const QString& caminho, const QByteArray& bytes)
-{
-    QDir().mkpath(QFileInfo(caminho).absolutePath());
-    QFile arquivo(caminho);
-    ASSERT_TRUE(arquivo.open(QIODevice::WriteOnly));
-    arquivo.write(bytes);
 }
 
 class LinhaDeComando : public ::testing::Test {
@@ -68,10 +53,10 @@ TEST_F(LinhaDeComando, CadaLayoutSai0EOsDoisMotoresEscrevemOsMesmosBytes)
         const Saida rapida = roda(comando);
         ASSERT_EQ(rapida.codigo, 0) << rapida.erro.toStdString();
         EXPECT_EQ(rapida.saida.trimmed(), QDir::cleanPath(arquivo));
-        const QByteArray rapido = conteudo(arquivo);
+        const QByteArray rapido = Conteudo(arquivo);
         EXPECT_TRUE(rapido.startsWith("<HTML><HEAD>") && rapido.contains("<TD width=40% ALIGN='CENTER'>001-"));
         ASSERT_EQ(roda(comando + QStringList{QStringLiteral("--fiel")}).codigo, 0);
-        EXPECT_TRUE(conteudo(arquivo) == rapido);
+        EXPECT_TRUE(Conteudo(arquivo) == rapido);
     }
 }
 
@@ -82,7 +67,7 @@ TEST_F(LinhaDeComando, CadaFimTemSeuCodigoESuaMensagem)
 {
     QTemporaryDir driveVazio;
     QTemporaryDir outra;
-    escreve(outra.path() + QStringLiteral("/demo/c/korva/config/paths.ini"), "^^^^^^^^^c:\\korva\\sumiu\\^^^\r\n");
+    EscreveArquivo(outra.path() + QStringLiteral("/demo/c/korva/config/paths.ini"), "^^^^^^^^^c:\\korva\\sumiu\\^^^\r\n");
     QStringList semPasta = argumentos("pa", {});
     semPasta[1] = outra.path() + QStringLiteral("/demo");
     const QString usage = QStringLiteral("usage:");
@@ -127,7 +112,7 @@ TEST_F(LinhaDeComando, PalavrasQueNaoSaoOpcoesFormamALinhaDeChamada)
 {
     const Saida saida = roda(argumentos("standard", {QStringLiteral("-9"), QStringLiteral("1^2^PRD^")}));
     ASSERT_EQ(saida.codigo, 0) << saida.erro.toStdString();
-    EXPECT_TRUE(conteudo(relatorios() + QStringLiteral("/pantoro.html")).contains("<TD width=40% ALIGN='CENTER'>002-"));
+    EXPECT_TRUE(Conteudo(relatorios() + QStringLiteral("/pantoro.html")).contains("<TD width=40% ALIGN='CENTER'>002-"));
 }
 
 // The Firebird server stops halfway through the bytes a whole run sends
@@ -145,14 +130,14 @@ TEST(ServidorQueCaiNaLinhaDeComando, Sai4ComOTextoDoServidor)
     QTemporaryDir drive;
     const QString config = drive.path() + QStringLiteral("/korva/config/");
     ASSERT_TRUE(QDir().mkpath(drive.path() + QStringLiteral("/korva/relatorios")));
-    escreve(config + "server_aplic.ini", "c:\\^korva\\^\r\n");
-    escreve(config + "paths.ini", "^^^^^^^^^c:\\korva\\relatorios\\^^^\r\n");
+    EscreveArquivo(config + "server_aplic.ini", "c:\\^korva\\^\r\n");
+    EscreveArquivo(config + "paths.ini", "^^^^^^^^^c:\\korva\\relatorios\\^^^\r\n");
     QProcessEnvironment ambienteDoProcesso = QProcessEnvironment::systemEnvironment();
     ambienteDoProcesso.insert(QStringLiteral("PANTORO_DRIVE_C"), drive.path());
     const auto rodaPor = [&](const Retransmissor& relay) {
         QString conexao = banco.stringDeConexao();
         conexao.replace(QStringLiteral("127.0.0.1:"), QStringLiteral("127.0.0.1/%1:").arg(relay.porta()));
-        escreve(config + "server.ini", "fb^^^^FIREBIRD^" + conexao.toUtf8() + "^False^\r\n");
+        EscreveArquivo(config + "server.ini", "fb^^^^FIREBIRD^" + conexao.toUtf8() + "^False^\r\n");
         return roda({QStringLiteral("--relatorio"), QStringLiteral("detalhado"), QStringLiteral("--de"),
                      QStringLiteral("01/05/2024"), QStringLiteral("--ate"), QStringLiteral("31/05/2024"),
                      QStringLiteral("1^1^PRD^")},

@@ -21,10 +21,19 @@ DriveCTemporario::~DriveCTemporario()
 
 void DriveCTemporario::escreve(const QString& caminhoRelativo, const QByteArray& bytes) const
 {
-    const QString caminho = pasta_.path() + u'/' + caminhoRelativo;
+    EscreveArquivo(pasta_.path() + u'/' + caminhoRelativo, bytes);
+}
+
+QByteArray Conteudo(const QString& caminho)
+{
+    QFile arquivo(caminho);
+    return arquivo.open(QIODevice::ReadOnly) ? arquivo.readAll() : QByteArray();
+}
+
+void EscreveArquivo(const QString& caminho, const QByteArray& bytes)
+{
     QDir().mkpath(QFileInfo(caminho).absolutePath());
     QFile file(caminho);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         throw std::runtime_error("cannot write " + caminho.toStdString());
-    file.write(bytes);
 }

@@ -3,6 +3,11 @@
 #include <QString>
 #include <QTemporaryDir>
 
+// The bytes of a file, empty when it cannot be read.
+QByteArray Conteudo(const QString& caminho);
+// Writes `bytes` to the file, creating its folders; throws when it cannot.
+void EscreveArquivo(const QString& caminho, const QByteArray& bytes);
+
 // A temporary folder standing for drive C: for the life of the object
 // (PANTORO_DRIVE_C points at it; the previous value comes back after).
 class DriveCTemporario {
