@@ -1,9 +1,13 @@
 #pragma once
 
 #include <QFont>
+#include <QRawFont>
 #include <QString>
 #include <QStringView>
+#include <QVector>
 #include <array>
+
+class QPainter;
 
 // The face, size and weight of a report row, with its measures in CSS
 // pixels (1/96 inch), the unit the page layout works in. Measures are those
@@ -16,18 +20,28 @@ public:
 
     // The font to draw with: in points, so that any device sizes it.
     const QFont& Fonte() const { return fonte_; }
+    double TamanhoPt() const { return fonte_.pointSizeF(); }
     double AlturaDaLinha() const { return alturaLinha_; }
     double Ascendente() const { return ascendente_; }
 
     double Largura(QStringView texto) const;
     // The widest word: what a cell needs at the least.
     double MaiorPalavra(QStringView texto) const;
-    // Height of `texto` wrapped into `largura`, in lines (1 when it fits).
-    int Linhas(const QString& texto, double largura) const;
+    // `texto` in lines no wider than `largura`, broken at blanks only, as a
+    // browser wraps a cell; a word wider than `largura` has a line of its own.
+    QVector<QStringView> Quebra(QStringView texto, double largura) const;
+
+    // `texto` with its baseline's left end at `origem` (device pixels), `k`
+    // device pixels to the CSS pixel, each glyph where Largura() puts it: as
+    // wide as measured on any device, and without the painter's shaping.
+    void Desenha(QPainter& pintor, QPointF origem, QStringView texto, double k) const;
 
 private:
     QFont fonte_;
     double alturaLinha_ = 0;
     double ascendente_ = 0;
     std::array<float, 256> larguras_{};
+    std::array<quint32, 256> glifos_{};  // 0: drawn through the painter's own shaping
+    mutable QRawFont bruta_;             // at the size of the last device drawn on
+    mutable double kDaBruta_ = 0;
 };

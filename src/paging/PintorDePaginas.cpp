@@ -2,7 +2,6 @@
 
 #include <QPaintDevice>
 #include <QPainter>
-#include <QTextLayout>
 
 namespace {
 
@@ -41,7 +40,7 @@ public:
         p_.setFont(fonte.Fonte());
         const double y =
             alturaUtil - Paginacao::AlturaDoRodape + (Paginacao::AlturaDoRodape - fonte.AlturaDaLinha()) / 2 + fonte.Ascendente();
-        p_.drawText(QPointF((largura - fonte.Largura(texto)) / 2 * k_, y * k_), texto);
+        fonte.Desenha(p_, QPointF((largura - fonte.Largura(texto)) / 2 * k_, y * k_), texto, k_);
     }
 
 private:
@@ -119,40 +118,29 @@ private:
                 continue;
             const auto& coluna = colunas[i];
             const double espaco = coluna.largura - 2 * margem;
-            const double largura = fonte.Largura(texto);
-            if (guardada.quebraTexto && largura > espaco) {
-                pintaQuebrado(texto, fonte, coluna, item.y + margem);
+            double y = item.y + margem + fonte.Ascendente();
+            if (!guardada.quebraTexto || fonte.Largura(texto) <= espaco) {
+                pintaLinha(texto, fonte, coluna, y);
                 continue;
             }
-            double x = coluna.x + margem;
-            if (coluna.alinhamento == AlinhamentoCelula::Direita)
-                x = coluna.x + coluna.largura - margem - largura;
-            else if (coluna.alinhamento == AlinhamentoCelula::Centro)
-                x = coluna.x + (coluna.largura - largura) / 2;
-            p_.drawText(QPointF(x * k_, (item.y + margem + fonte.Ascendente()) * k_), texto);
+            for (const QStringView parte : fonte.Quebra(texto, espaco)) {
+                pintaLinha(parte, fonte, coluna, y);
+                y += fonte.AlturaDaLinha();
+            }
         }
     }
 
-    void pintaQuebrado(const QString& texto, const FonteDePagina& fonte, const DocumentoDeRelatorio::Coluna& coluna,
-                       double topo)
+    // One line of a cell's text at baseline `y`, placed by the cell's alignment.
+    void pintaLinha(QStringView texto, const FonteDePagina& fonte, const DocumentoDeRelatorio::Coluna& coluna, double y)
     {
-        QTextLayout disposicao(texto, fonte.Fonte(), p_.device());
-        QTextOption opcao;
-        opcao.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-        opcao.setAlignment(coluna.alinhamento == AlinhamentoCelula::Direita  ? Qt::AlignRight
-                           : coluna.alinhamento == AlinhamentoCelula::Centro ? Qt::AlignHCenter
-                                                                              : Qt::AlignLeft);
-        disposicao.setTextOption(opcao);
-        const double largura = (coluna.largura - 2 * DocumentoDeRelatorio::Margem) * k_;
-        disposicao.beginLayout();
-        double y = 0;
-        for (QTextLine linha = disposicao.createLine(); linha.isValid(); linha = disposicao.createLine()) {
-            linha.setLineWidth(largura);
-            linha.setPosition(QPointF(0, y));
-            y += fonte.AlturaDaLinha() * k_;
-        }
-        disposicao.endLayout();
-        disposicao.draw(&p_, QPointF((coluna.x + DocumentoDeRelatorio::Margem) * k_, topo * k_));
+        const double margem = DocumentoDeRelatorio::Margem;
+        const double largura = fonte.Largura(texto);
+        double x = coluna.x + margem;
+        if (coluna.alinhamento == AlinhamentoCelula::Direita)
+            x = coluna.x + coluna.largura - margem - largura;
+        else if (coluna.alinhamento == AlinhamentoCelula::Centro)
+            x = coluna.x + (coluna.largura - largura) / 2;
+        fonte.Desenha(p_, QPointF(x * k_, y * k_), texto, k_);
     }
 
     QPainter& p_;
