@@ -110,33 +110,41 @@ QVector<QStringView> FonteDePagina::Quebra(QStringView texto, double largura) co
     return linhas;
 }
 
-void FonteDePagina::Desenha(QPainter& pintor, QPointF origem, QStringView texto, double k) const
+bool FonteDePagina::Junta(Glifos& glifos, QPointF origem, QStringView texto, double k) const
 {
-    // On a printer or a PDF (hundreds of dots per inch) whole dots are
-    // invisible, and keep the numbers of the PDF's glyph positions short.
-    const bool pontosInteiros = k >= 4;
-    QVector<quint32> glifos;
-    QVector<QPointF> posicoes;
-    glifos.reserve(texto.size());
-    posicoes.reserve(texto.size());
-    double x = 0;
+    for (const QChar c : texto)
+        if (c.unicode() >= 256 || glifos_[c.unicode()] == 0)
+            return false;
+    const double y = EmPontos(origem.y(), k);
+    double x = origem.x();
     for (const QChar c : texto) {
-        const char16_t letra = c.unicode();
-        if (letra >= 256 || glifos_[letra] == 0) {
-            pintor.drawText(origem, texto.toString());
-            return;
-        }
-        glifos << glifos_[letra];
-        posicoes << QPointF(pontosInteiros ? std::round(x) : x, 0);
-        x += larguras_[letra] * k;
+        glifos.indices << glifos_[c.unicode()];
+        glifos.posicoes << QPointF(EmPontos(x, k), y);
+        x += larguras_[c.unicode()];
     }
+    return true;
+}
+
+void FonteDePagina::Desenha(QPainter& pintor, const Glifos& glifos, double k) const
+{
+    if (glifos.indices.isEmpty())
+        return;
     if (kDaBruta_ != k) {
         bruta_.setPixelSize(TamanhoPt() * 96 / 72 * k);
         kDaBruta_ = k;
     }
     QGlyphRun corrida;
     corrida.setRawFont(bruta_);
-    corrida.setGlyphIndexes(glifos);
-    corrida.setPositions(posicoes);
-    pintor.drawGlyphRun(origem, corrida);
+    corrida.setGlyphIndexes(glifos.indices);
+    corrida.setPositions(glifos.posicoes);
+    pintor.drawGlyphRun(QPointF(0, 0), corrida);
+}
+
+void FonteDePagina::Desenha(QPainter& pintor, QPointF origem, QStringView texto, double k) const
+{
+    Glifos glifos;
+    if (Junta(glifos, origem, texto, k))
+        Desenha(pintor, glifos, k);
+    else
+        pintor.drawText(origem * k, texto.toString());
 }

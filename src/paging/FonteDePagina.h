@@ -6,8 +6,17 @@
 #include <QStringView>
 #include <QVector>
 #include <array>
+#include <cmath>
 
 class QPainter;
+
+// CSS pixels to the dots of a device of `k` dots to the pixel. On a printer
+// or a PDF (hundreds of dots per inch) whole dots are invisible, and keep
+// the numbers the PDF writes short.
+inline double EmPontos(double pixels, double k)
+{
+    return k >= 4 ? std::round(pixels * k) : pixels * k;
+}
 
 // The face, size and weight of a report row, with its measures in CSS
 // pixels (1/96 inch), the unit the page layout works in. Measures are those
@@ -31,9 +40,19 @@ public:
     // browser wraps a cell; a word wider than `largura` has a line of its own.
     QVector<QStringView> Quebra(QStringView texto, double largura) const;
 
-    // `texto` with its baseline's left end at `origem` (device pixels), `k`
-    // device pixels to the CSS pixel, each glyph where Largura() puts it: as
-    // wide as measured on any device, and without the painter's shaping.
+    // Glyphs of this font from several texts, drawn at once: a PDF writes
+    // the drawing's state once for all of them.
+    struct Glifos {
+        QVector<quint32> indices;
+        QVector<QPointF> posicoes;
+    };
+    // Adds `texto` with its baseline's left end at `origem` (CSS pixels) on
+    // a device of `k` dots to the CSS pixel, each glyph where Largura() puts
+    // it: as wide as measured on any device, and without the painter's
+    // shaping. False, adding nothing, when a character has no glyph here.
+    bool Junta(Glifos& glifos, QPointF origem, QStringView texto, double k) const;
+    void Desenha(QPainter& pintor, const Glifos& glifos, double k) const;
+    // One text: its glyphs, else through the painter's font.
     void Desenha(QPainter& pintor, QPointF origem, QStringView texto, double k) const;
 
 private:

@@ -40,7 +40,16 @@ public:
         p_.setFont(fonte.Fonte());
         const double y =
             alturaUtil - Paginacao::AlturaDoRodape + (Paginacao::AlturaDoRodape - fonte.AlturaDaLinha()) / 2 + fonte.Ascendente();
-        fonte.Desenha(p_, QPointF((largura - fonte.Largura(texto)) / 2 * k_, y * k_), texto, k_);
+        fonte.Desenha(p_, QPointF((largura - fonte.Largura(texto)) / 2, y), texto, k_);
+    }
+
+    // Draws the rows' glyphs gathered so far: they go in runs of rows of one
+    // font, in reading order.
+    void DesenhaGlifos()
+    {
+        if (fonteDosGlifos_)
+            fonteDosGlifos_->Desenha(p_, glifos_, k_);
+        glifos_ = FonteDePagina::Glifos();
     }
 
 private:
@@ -48,6 +57,8 @@ private:
     {
         return doc_.LinhaNo(static_cast<int>(item.linha));
     }
+
+    double pontos(double pixels) const { return EmPontos(pixels, k_); }
 
     bool continua(const Item& anterior, const Item& item) const
     {
@@ -69,31 +80,31 @@ private:
         caneta.setWidthF(EspessuraDaGrade * k_);
         p_.setPen(caneta);
         // One line across the row above every row and below the last.
-        double esquerda = tabela.x * k_;
-        double direita = (tabela.x + tabela.largura) * k_;
+        double esquerda = pontos(tabela.x);
+        double direita = pontos(tabela.x + tabela.largura);
         for (const Item* item = trecho.inicio; item < trecho.fim; ++item) {
             const auto& colunas = doc_.ColunasDe(linha(*item));
             if (!colunas.isEmpty()) {
-                esquerda = colunas.first().x * k_;
-                direita = (colunas.last().x + colunas.last().largura) * k_;
+                esquerda = pontos(colunas.first().x);
+                direita = pontos(colunas.last().x + colunas.last().largura);
             }
-            p_.drawLine(QPointF(esquerda, item->y * k_), QPointF(direita, item->y * k_));
+            p_.drawLine(QPointF(esquerda, pontos(item->y)), QPointF(direita, pontos(item->y)));
         }
         const Item& ultimo = *(trecho.fim - 1);
-        const double base = (ultimo.y + linha(ultimo).altura) * k_;
+        const double base = pontos(ultimo.y + linha(ultimo).altura);
         p_.drawLine(QPointF(esquerda, base), QPointF(direita, base));
         // One line down every column boundary while the rows keep their columns.
         for (const Item* inicio = trecho.inicio; inicio < trecho.fim;) {
             const Item* fim = inicio + 1;
             while (fim < trecho.fim && linha(*fim).colunas == linha(*inicio).colunas)
                 ++fim;
-            const double topo = inicio->y * k_;
-            const double baixo = ((fim - 1)->y + linha(*(fim - 1)).altura) * k_;
+            const double topo = pontos(inicio->y);
+            const double baixo = pontos((fim - 1)->y + linha(*(fim - 1)).altura);
             const auto& colunas = doc_.ColunasDe(linha(*inicio));
             for (const auto& coluna : colunas)
-                p_.drawLine(QPointF(coluna.x * k_, topo), QPointF(coluna.x * k_, baixo));
+                p_.drawLine(QPointF(pontos(coluna.x), topo), QPointF(pontos(coluna.x), baixo));
             if (!colunas.isEmpty()) {
-                const double x = (colunas.last().x + colunas.last().largura) * k_;
+                const double x = pontos(colunas.last().x + colunas.last().largura);
                 p_.drawLine(QPointF(x, topo), QPointF(x, baixo));
             }
             inicio = fim;
@@ -140,13 +151,20 @@ private:
             x = coluna.x + coluna.largura - margem - largura;
         else if (coluna.alinhamento == AlinhamentoCelula::Centro)
             x = coluna.x + (coluna.largura - largura) / 2;
-        fonte.Desenha(p_, QPointF(x * k_, y * k_), texto, k_);
+        if (&fonte != fonteDosGlifos_) {
+            DesenhaGlifos();
+            fonteDosGlifos_ = &fonte;
+        }
+        if (!fonte.Junta(glifos_, QPointF(x, y), texto, k_))
+            fonte.Desenha(p_, QPointF(x, y), texto, k_);
     }
 
     QPainter& p_;
     const DocumentoDeRelatorio& doc_;
     const double k_;
     const FonteDePagina* fonteAtual_ = nullptr;
+    const FonteDePagina* fonteDosGlifos_ = nullptr;
+    FonteDePagina::Glifos glifos_;
 };
 
 }  // namespace
@@ -170,5 +188,6 @@ void PintaPagina(QPainter& pintor, const DocumentoDeRelatorio& documento, const 
     }
     pinta.pintaItens(moldura);
     pinta.pintaItens(paginacao.PaginaNo(pagina));
+    pinta.DesenhaGlifos();
     pinta.pintaRodape(TextoDoRodape(pagina + 1, total), paginacao.AlturaUtil(), documento.LarguraUtil());
 }
