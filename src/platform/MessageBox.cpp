@@ -1,5 +1,7 @@
 #include "MessageBox.h"
 
+#include "Posicionamento.h"
+
 #include <QApplication>
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -18,6 +20,35 @@ std::shared_ptr<CaixaDeMensagem>& caixaAtual()
     return caixa;
 }
 
+// A box sizes itself to its text whenever it lays itself out; a spacer in
+// its layout keeps it as wide as its title, up to Qt's own limit of the
+// screen less 480 pixels, and past that the box is widened after Qt.
+class CaixaComTitulo : public QMessageBox {
+public:
+    CaixaComTitulo(Icon icone, const QString& titulo, const QString& texto, QWidget* pai)
+        : QMessageBox(icone, titulo, texto, QMessageBox::Ok, pai)
+    {
+        if (auto* grade = qobject_cast<QGridLayout*>(layout()))
+            grade->addItem(new QSpacerItem(LarguraParaOTitulo(titulo, this), 0, QSizePolicy::Minimum,
+                                           QSizePolicy::Minimum),
+                           grade->rowCount(), 0, 1, grade->columnCount());
+    }
+
+protected:
+    bool event(QEvent* evento) override
+    {
+        const bool tratado = QMessageBox::event(evento);
+        if (evento->type() == QEvent::Show || evento->type() == QEvent::LayoutRequest) {
+            const int largura = LarguraParaOTitulo(windowTitle(), this);
+            if (width() < largura) {
+                setFixedWidth(largura);
+                CentralizaNaTela(this);
+            }
+        }
+        return tratado;
+    }
+};
+
 }  // namespace
 
 int LarguraParaOTitulo(const QString& titulo, const QWidget* janela)
@@ -26,8 +57,7 @@ int LarguraParaOTitulo(const QString& titulo, const QWidget* janela)
     // The title bar also holds the window's icon and its buttons.
     int largura = metricas.horizontalAdvance(titulo) + 6 * metricas.height();
     if (const QScreen* tela = janela ? janela->screen() : QGuiApplication::primaryScreen())
-        // A box never grows past the screen less 480 pixels (Qt's own limit).
-        largura = qMin(largura, qMax(0, tela->availableGeometry().width() - 480));
+        largura = qMin(largura, tela->availableGeometry().width() - 2 * metricas.height());
     return largura;
 }
 
@@ -71,14 +101,8 @@ void CaixaQt::Mostrar(const Mensagem& mensagem)
     case IconeMensagem::Nenhum:
         break;
     }
-    QMessageBox box(icone, mensagem.titulo, TextoExibido(mensagem.prompt), QMessageBox::Ok,
-                    QApplication::activeWindow());
+    CaixaComTitulo box(icone, mensagem.titulo, TextoExibido(mensagem.prompt), QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
-    // A box sizes itself to its text: a spacer keeps it wide enough for its title.
-    if (auto* grade = qobject_cast<QGridLayout*>(box.layout()))
-        grade->addItem(new QSpacerItem(LarguraParaOTitulo(mensagem.titulo, &box), 0, QSizePolicy::Minimum,
-                                       QSizePolicy::Minimum),
-                       grade->rowCount(), 0, 1, grade->columnCount());
     box.exec();
 }
 

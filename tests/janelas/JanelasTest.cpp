@@ -81,6 +81,11 @@ TEST_F(Janelas, CabemNaTelaComLegendasEColunasInteiras)
         SCOPED_TRACE(tela->name().toStdString());
         mostraFiltro(tela);
         EXPECT_EQ(junta(problemasNaTela(filtro.get())), "");
+        const auto caixaAberta = aoAbrirModal([&](QWidget* box) {
+            EXPECT_GE(box->width(), LarguraParaOTitulo(filtro->windowTitle(), box));
+            EXPECT_EQ(junta(problemasNaTela(box)), "");
+        });
+        CaixaQt().Mostrar({QStringLiteral("Cliente não Cadastrado!"), IconeMensagem::Informacao, filtro->windowTitle()});
 
         funcoes().TipoPessoaPesquisa = QStringLiteral("CLIENTE");
         frmBROWSE_PESSOAS pesquisa(filtro.get());

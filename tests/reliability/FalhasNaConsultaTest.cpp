@@ -1,8 +1,5 @@
 #include "support/Falhas.h"
 
-#include "people/BuscaPessoas.h"
-#include "support/PessoasDeTeste.h"
-#include "platform/FlexGrid.h"
 #include "support/BaseRelatorio.h"
 #include "report/Relatorio.h"
 #include "platform/Conversions.h"
@@ -11,7 +8,7 @@
 #include <QComboBox>
 #include <QWidget>
 
-// Every statement of a report run, a lookup, a filler and a person search,
+// Every statement of a report run, a lookup and a filler,
 // made to fail one at a time: the failure reaches the caller as the
 // server's error, the run shows nothing, and the next run is whole.
 namespace {
@@ -85,27 +82,5 @@ TEST_P(FalhaNoRelatorio, CadaConsultaDosPreenchimentos)
 }
 
 INSTANTIATE_TEST_SUITE_P(Bancos, FalhaNoRelatorio, ::testing::ValuesIn(ParametrosRelatorio()), NomeDoParametro);
-
-class FalhaNaPesquisa : public PessoasDeTeste {};
-
-// The customer category looks up every person's customer record: one
-// statement for the search and one per person listed.
-TEST_P(FalhaNaPesquisa, CadaConsultaDaPesquisaDeClientes)
-{
-    ParametrosBusca parametros;
-    parametros.texto = QStringLiteral("A");
-    parametros.categoria = CategoriaPessoa::Cliente;
-    FlexGrid grid;
-    PesquisaPessoas(grid, parametros);
-    const QStringList esperado = Ids(grid);
-    ASSERT_FALSE(esperado.isEmpty());
-    const long total = CadaConsultaFalha([&] { PesquisaPessoas(grid, parametros); }, [] {},
-                                         [&] { EXPECT_EQ(Ids(grid), esperado); });
-    EXPECT_GE(total, 3);
-    EXPECT_TRUE(caixa->mensagens.isEmpty());
-}
-
-INSTANTIATE_TEST_SUITE_P(Bancos, FalhaNaPesquisa, ::testing::ValuesIn(BancoDeTeste::disponiveis()),
-                         BancoDeTeste::nomeDoParametro);
 
 }  // namespace

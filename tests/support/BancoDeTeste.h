@@ -11,26 +11,10 @@
 
 // A fresh, empty company database (every table of db/schema-*.sql) for one
 // test, opened as the program's shared connection: Conexao() and
-// ambiente().conexao use it until the object goes away.
-//
-//   class Busca : public ::testing::TestWithParam<Backend> {};
-//
-//   TEST_P(Busca, AchaClienteComAcento)
-//   {
-//       BancoDeTeste banco(GetParam());
-//       banco.executa("insert into pess (idpess, nome_pess, data_incl) "
-//                     "values (1, 'JOÃO', '2024-05-01 10:00:00')");
-//       Recordset rs = AbreConsulta("select idpess from pess where nome_pess = 'João'");
-//       EXPECT_FALSE(rs.Eof());
-//   }
-//
-//   INSTANTIATE_TEST_SUITE_P(Bancos, Busca, ::testing::ValuesIn(BancoDeTeste::disponiveis()),
-//                            BancoDeTeste::nomeDoParametro);
-//
-// SQLite is always there; Firebird when scripts/firebird.sh has exported
-// PANTORO_FIREBIRD_HOST, _USER, _PASSWORD and _DIR. Dates in fixture SQL are ISO
-// literals 'YYYY-MM-DD HH:MM:SS' (both backends take them). executa() is not
-// counted in Conexao().contador and does not call its hook.
+// ambiente().conexao use it until the object goes away. SQLite is always
+// there; Firebird when scripts/firebird.sh has exported PANTORO_FIREBIRD_HOST,
+// _USER, _PASSWORD and _DIR. Fixture dates are 'YYYY-MM-DD HH:MM:SS'.
+// executa() is not counted in Conexao().contador and does not call its hook.
 class BancoDeTeste {
 public:
     explicit BancoDeTeste(Backend backend = Backend::Sqlite);

@@ -1,6 +1,7 @@
 #include "Falhas.h"
 
 #include "platform/Ado.h"
+#include "platform/MessageBox.h"
 #include "platform/VbError.h"
 #include "startup/Ambiente.h"
 
@@ -54,6 +55,34 @@ long CadaConsultaFalha(const std::function<void()>& acao, const std::function<vo
         depoisDaFalha();
         acao();
         confere();
+    }
+    return total;
+}
+
+long CadaConsultaNaJanela(const std::function<void()>& acao, CaixaGravadora& caixa,
+                          const std::function<void()>& depoisDaFalha, const std::function<void()>& confere)
+{
+    const long total = ConsultasDe(acao);
+    EXPECT_GT(total, 0);
+    EXPECT_TRUE(caixa.mensagens.isEmpty());
+    for (long n = 1; n <= total; ++n) {
+        SCOPED_TRACE("statement " + std::to_string(n) + " of " + std::to_string(total));
+        caixa.mensagens.clear();
+        {
+            FalhaNaConsulta falha(n);
+            acao();
+        }
+        EXPECT_EQ(caixa.mensagens.size(), 1);
+        if (caixa.mensagens.isEmpty())
+            continue;
+        EXPECT_EQ(caixa.mensagens[0].prompt, FalhaNaConsulta::Texto(n));
+        EXPECT_EQ(caixa.mensagens[0].titulo, TituloRelease());
+        EXPECT_EQ(caixa.mensagens[0].icone, IconeMensagem::Critico);
+        caixa.mensagens.clear();
+        depoisDaFalha();
+        acao();
+        confere();
+        EXPECT_TRUE(caixa.mensagens.isEmpty());
     }
     return total;
 }

@@ -14,7 +14,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -25,8 +24,8 @@ namespace {
 // The program on the demo installation, as a user sees it: the filter form,
 // the person search with results, each kind of message box, then the viewer
 // on each of the six layouts over the last three months. Every picture is
-// checked as a user would look at it: on the screen, captions and grid
-// columns whole, and Tahoma with its accents and its bold.
+// checked as a user would look at it: on the screen and captions whole
+// (the grid columns and the Tahoma samples are janelas_tests', on three screens).
 // The pictures go to PANTORO_CAPTURAS (scripts/screenshots.sh sets it), else
 // to a temporary folder that the test removes.
 class CapturaDeTelas : public JanelasDeTeste {
@@ -93,10 +92,6 @@ TEST_F(CapturaDeTelas, FiltroEOsSeisRelatoriosDaDemo)
     const auto pesquisaAberta = aoAbrirModal([&](QWidget* pesquisa) {
         QTest::mouseClick(controle<QPushButton>(pesquisa, "cmdPesquisa"), Qt::LeftButton);
         salva(pesquisa, QStringLiteral("pesquisa-pessoas"));
-        const QHash<int, QString> maiores = {{1, QStringLiteral("00.000.000/0000-00")},
-                                             {4, QStringLiteral("(00) 00000-0000")},
-                                             {5, QStringLiteral("00/00/0000")}};
-        EXPECT_EQ(colunasCortadas(controle<QTableView>(pesquisa, "Flex"), maiores).join(u'\n').toStdString(), "");
     });
     QTest::mouseClick(controle<QToolButton>(janela.get(), "cmdPesquisar_Cliente"), Qt::LeftButton);
 
@@ -120,11 +115,6 @@ TEST_F(CapturaDeTelas, FiltroEOsSeisRelatoriosDaDemo)
         });
         CaixaQt().Mostrar(mensagem);
     }
-
-    QWebEngineView amostra;
-    EXPECT_EQ(falhasDaTahoma(&amostra, {8, 10, 11, 12, 14}).join(u'\n').toStdString(), "");
-    salva(&amostra, QStringLiteral("tahoma"));
-    amostra.close();
 
     const Layout layouts[] = {
         {"opRelStandard", "relatorio-standard"},

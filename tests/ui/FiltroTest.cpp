@@ -1,7 +1,10 @@
 #include "JanelasDeTeste.h"
 
+#include "support/Casos.h"
+
 #include "support/BancoDeTeste.h"
 #include "platform/Clock.h"
+#include "report/Relatorio.h"
 #include "report/frmPantoro.h"
 #include "shared/Funcoes.h"
 #include "startup/Ambiente.h"
@@ -11,43 +14,40 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
 namespace {
 
-// The filter form on a small company: two customers, salespeople and
-// customer types with one deactivated each, brands sharing the prefix AB.
+// The filter form on the small company of ui/filtro.sql.
 class FormularioFiltro : public JanelasDeTeste {
 protected:
     void SetUp() override
     {
         JanelasDeTeste::SetUp();
+        banco.executaScript(DadosDeTeste("ui/filtro.sql"));
         banco.executaScript(QStringLiteral(
-            "insert into pess (idpess, nome_pess, nome_conh, cpf0_cnpj) values (1, 'MARIA DA SILVA', 'MARIA', '11122233344');"
-            "insert into pess (idpess, nome_pess, nome_conh, cpf0_cnpj) values (2, 'JOAO PEREIRA', 'JOAO', '55566677788');"
-            "insert into clie (idclie, idpess) values (10, 1);"
-            "insert into clie (idclie, idpess) values (20, 2);"
-            "insert into pess (idpess, nome_pess, nome_conh) values (3, 'ANA SOUZA', 'ANA');"
-            "insert into pess (idpess, nome_pess, nome_conh) values (4, 'BRUNO LIMA', 'BRUNO');"
-            "insert into vend (idvend, idpess) values (1, 3);"
-            "insert into vend (idvend, idpess, data_desa) values (2, 4, '2020-01-01 00:00:00');"
-            "insert into tipo_clie (idtipo_clie, desc_tipo_clie) values (1, 'VAREJO');"
-            "insert into tipo_clie (idtipo_clie, desc_tipo_clie) values (2, 'ATACADO');"
-            "insert into tipo_clie (idtipo_clie, desc_tipo_clie, data_desa) values (3, 'ANTIGO', '2020-01-01 00:00:00');"
-            "insert into marc (idmarc, desc_marc) values (1, 'ABC FRUTAS');"
-            "insert into marc (idmarc, desc_marc) values (2, 'ABACAXI BRASIL');"
-            "insert into marc (idmarc, desc_marc) values (3, 'BANANA NANICA');"
-            "insert into marc (idmarc, desc_marc, data_desa) values (4, 'ABRIL', '2020-01-01 00:00:00')"));
+            "insert into pedi_veds (idpedi_veds, nume_pedi, codi_empr, data_pedi, idclie, valo_dect) "
+            "values (1, 42, '001', '%1 10:00:00', 10, 0);"
+            "insert into pedi_veds_deta (idpedi_veds_deta, idpedi_veds, idprod, qtde, valo_unit, valo_dect, valo_tota) "
+            "values (1, 1, 1, 3, 10, 0, 30)").arg(Hoje().toString(QStringLiteral("yyyy-MM-dd"))));
+        ambiente().PastaRelatorios = pasta.path() + u'/';
+        ambiente().CodiAmbiente = QStringLiteral("PRD");
         janela = std::make_unique<frmPantoro>();
         janela->PreparaFiltros();
+        ctl<QLabel>("lblCodiEmpresa")->setText(QStringLiteral("001"));
         mostraAtiva(janela.get());
     }
 
     void TearDown() override
     {
         janela.reset();
+        ambiente().PastaRelatorios.clear();
+        ambiente().CodiAmbiente.clear();
+        relatorio() = VariaveisRelatorio{};
         JanelasDeTeste::TearDown();
     }
 
@@ -79,7 +79,18 @@ protected:
         QCoreApplication::processEvents();
     }
 
+    void imprime() const { QTest::mouseClick(ctl<QPushButton>("cmdImprimir"), Qt::LeftButton); }
+
+    // After a run: the hourglass is gone and the form takes input again.
+    void janelaUtilizavel() const
+    {
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+        EXPECT_TRUE(janela->isEnabled());
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    }
+
     BancoDeTeste banco;
+    QTemporaryDir pasta;
     std::unique_ptr<frmPantoro> janela;
 };
 
@@ -92,7 +103,6 @@ TEST_F(FormularioFiltro, CarregaComOsPadroesDaJanela)
     EXPECT_TRUE(ctl<QRadioButton>("opRelStandard")->isChecked());
     EXPECT_TRUE(ctl<QRadioButton>("opTF10")->isChecked());
     EXPECT_FALSE(ctl("frameTamanhoFonte")->isVisible());
-    EXPECT_EQ(ambiente().NomeTela, QStringLiteral("frmPantoro"));
     EXPECT_EQ(itens(ctl<QComboBox>("cboVendedor")), QStringList{QStringLiteral("ANA")});
     EXPECT_EQ(itens(ctl<QComboBox>("cboTipoCli")), (QStringList{QStringLiteral("ATACADO"), QStringLiteral("VAREJO")}));
     // Filled, the two lists still start with an empty box: no filter.
@@ -100,9 +110,6 @@ TEST_F(FormularioFiltro, CarregaComOsPadroesDaJanela)
     EXPECT_EQ(ctl<QComboBox>("cboTipoCli")->currentText(), QString());
     EXPECT_EQ(ctl<QComboBox>("cboMarca")->count(), 0);
     EXPECT_EQ(ctl<QComboBox>("cboCliente")->count(), 0);
-    EXPECT_EQ(ctl<QLabel>("lblTituloJanela")->text(), QStringLiteral("Relatório de Pedidos"));
-    EXPECT_EQ(ctl<QLineEdit>("mskDtDe")->inputMask(), QStringLiteral("99/99/9999;_"));
-    EXPECT_TRUE(ctl<QToolButton>("cmdPesquisar_Cliente")->text().isEmpty());
     EXPECT_TRUE(caixa->mensagens.isEmpty());
 }
 
@@ -182,6 +189,46 @@ TEST_F(FormularioFiltro, DataFinalInvalidaTomaADataInicial)
     clica("cboVendedor");
     EXPECT_EQ(ate->displayText(), QStringLiteral("15/03/2024"));
     EXPECT_EQ(de->displayText(), QStringLiteral("__/__/____"));
+}
+
+// Records, with each message, whether the hourglass was on when it showed.
+class CaixaQueVeAAmpulheta : public CaixaDeMensagem {
+public:
+    void Mostrar(const Mensagem& mensagem) override
+    {
+        const QCursor* cursor = QApplication::overrideCursor();
+        mensagens.append({mensagem, cursor && cursor->shape() == Qt::WaitCursor});
+    }
+    QVector<QPair<Mensagem, bool>> mensagens;
+};
+
+TEST_F(FormularioFiltro, PAVoltaAOpcaoParaDataDeEmissaoComAAmpulhetaLigada)
+{
+    auto caixaDaAmpulheta = std::make_shared<CaixaQueVeAAmpulheta>();
+    InstalaCaixaDeMensagem(caixaDaAmpulheta);
+    clica("opRelPA");
+    clica("opDtEntregaPedido");
+    const auto espera = aoAbrirModal([](QWidget*) {});
+    imprime();
+    ASSERT_EQ(caixaDaAmpulheta->mensagens.size(), 1);
+    const auto& [mensagem, ampulhetaLigada] = caixaDaAmpulheta->mensagens[0];
+    EXPECT_TRUE(mensagem.prompt.startsWith(QStringLiteral("O Relatório de PA somente")));
+    EXPECT_EQ(mensagem.titulo, janela->windowTitle());
+    EXPECT_TRUE(ampulhetaLigada);
+    EXPECT_TRUE(ctl<QRadioButton>("opDtEmissaoPedido")->isChecked());
+    janelaUtilizavel();
+}
+
+TEST_F(FormularioFiltro, SemPedidosAvisaENaoAbreOVisualizador)
+{
+    ctl<QLabel>("lblCodiEmpresa")->setText(QStringLiteral("999"));
+    bool abriu = false;
+    const auto espera = aoAbrirModal([&](QWidget*) { abriu = true; });
+    imprime();
+    ASSERT_EQ(caixa->mensagens.size(), 1);
+    EXPECT_EQ(caixa->mensagens[0].prompt, QStringLiteral("Não há dados para exibir!"));
+    EXPECT_FALSE(abriu);
+    janelaUtilizavel();
 }
 
 }  // namespace

@@ -141,7 +141,7 @@ std::unique_ptr<QTimer> JanelasDeTeste::aoAbrirModal(std::function<void(QWidget*
 QString JanelasDeTeste::textoExibido(QWebEngineView* navegador, const QString& trecho)
 {
     QString texto;
-    QDeadlineTimer prazo(20000);
+    QDeadlineTimer prazo(60000);
     // One request at a time: the page answers "" until its file has loaded.
     while (!texto.contains(trecho) && !prazo.hasExpired()) {
         bool respondeu = false;

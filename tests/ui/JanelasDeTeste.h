@@ -48,7 +48,7 @@ protected:
     // Watches while the returned timer lives.
     [[nodiscard]] static std::unique_ptr<QTimer> aoAbrirModal(std::function<void(QWidget*)> acao);
 
-    // The text the browser shows once it contains `trecho` (waits up to 20 s
+    // The text the browser shows once it contains `trecho` (waits up to 60 s
     // for the file to load); the last text seen otherwise.
     static QString textoExibido(QWebEngineView* navegador, const QString& trecho);
 
