@@ -1,5 +1,5 @@
 // Every way of failing to open gives the provider failure with a readable
-// text that never shows the password.
+// text that never shows the password, even where the driver's text holds it.
 #include "platform/Ado.h"
 #include "platform/VbError.h"
 #include "support/BancoDeTeste.h"
@@ -19,23 +19,27 @@ struct Falha {
     const char* trechoEsperado;  // part of the driver's or our text
 };
 
-void esperaFalhaDoProvedor(const Falha& falha)
+void esperaFalhasDoProvedor(std::initializer_list<Falha> falhas)
 {
-    SCOPED_TRACE(falha.nome);
-    Connection conexao;
-    try {
-        conexao.Open(falha.backend, falha.conexao, "", "", adOptionUnspecified);
-        ADD_FAILURE() << "opened: " << falha.conexao.toStdString();
-    } catch (const VbError& erro) {
-        EXPECT_EQ(erro.Number(), vb_error::ProviderFailure);
-        EXPECT_TRUE(erro.Description().contains(QString::fromUtf8(falha.trechoEsperado), Qt::CaseInsensitive))
-            << erro.Description().toStdString();
-        EXPECT_FALSE(erro.Description().contains(senha)) << erro.Description().toStdString();
+    for (const Falha& falha : falhas) {
+        SCOPED_TRACE(falha.nome);
+        Connection conexao;
+        try {
+            conexao.Open(falha.backend, falha.conexao, "", senha, adOptionUnspecified);
+            ADD_FAILURE() << "opened: " << falha.conexao.toStdString();
+        } catch (const VbError& erro) {
+            const std::string texto = erro.Description().toStdString();
+            EXPECT_EQ(erro.Number(), vb_error::ProviderFailure);
+            EXPECT_TRUE(erro.Description().contains(QString::fromUtf8(falha.trechoEsperado), Qt::CaseInsensitive))
+                << texto;
+            EXPECT_FALSE(erro.Description().contains(senha)) << texto;
+        }
+        EXPECT_EQ(conexao.State(), adStateClosed);
     }
-    EXPECT_EQ(conexao.State(), adStateClosed);
 }
 
-TEST(ConexaoSqlite, ArquivoAusenteInvalidoOuNaoInformado)
+// No server needs to run for these: nothing listens on port 3099.
+TEST(Conexao, ArquivosETextosRuinsEServidorInalcancavel)
 {
     QTemporaryDir pasta;
     const QString lixo = pasta.filePath("lixo.db");
@@ -43,65 +47,55 @@ TEST(ConexaoSqlite, ArquivoAusenteInvalidoOuNaoInformado)
     ASSERT_TRUE(arquivo.open(QIODevice::WriteOnly));
     arquivo.write(QByteArray(4096, 'x'));
     arquivo.close();
-    const Falha falhas[] = {
-        {"Ausente", Backend::Sqlite, pasta.filePath("ausente.db"), "não encontrado"},
+    esperaFalhasDoProvedor({
+        {"AusenteComASenhaNoNome", Backend::Sqlite, pasta.filePath(senha + ".db"), "***.db"},
         {"NaoEBanco", Backend::Sqlite, lixo, "not a database"},
         {"Pasta", Backend::Sqlite, pasta.path(), "não encontrado"},
         {"Vazio", Backend::Sqlite, "  ", "não foi informado"},
-    };
-    for (const Falha& falha : falhas)
-        esperaFalhaDoProvedor(falha);
-}
-
-// No server needs to run for these: nothing listens on port 3099.
-TEST(ConexaoFirebird, TextosRuinsEServidorInalcancavel)
-{
-    const Falha falhas[] = {
         {"ServidorParado", Backend::Firebird,
          "Data Source=127.0.0.1/3099:/tmp/empresa.fdb;User ID=SYSDBA;Password=" + senha, "127.0.0.1"},
         {"SemBanco", Backend::Firebird, "User ID=SYSDBA;Password=" + senha, "Data Source"},
         {"TextoSemPares", Backend::Firebird, "isto nao e uma string de conexao", "Data Source"},
-        {"Vazio", Backend::Firebird, "", "Data Source"},
-    };
-    for (const Falha& falha : falhas)
-        esperaFalhaDoProvedor(falha);
+        {"FirebirdVazio", Backend::Firebird, "", "Data Source"},
+    });
 }
 
-TEST(ConexaoFirebird, SenhaErradaEArquivoAusenteNoServidor)
+class ServidorFirebird : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (qEnvironmentVariable("PANTORO_FIREBIRD_HOST").isEmpty())
+            GTEST_SKIP() << "no Firebird test server (scripts/firebird.sh start)";
+    }
+};
+
+TEST_F(ServidorFirebird, SenhaErradaEArquivoAusenteNoServidor)
 {
-    const QString host = qEnvironmentVariable("PANTORO_FIREBIRD_HOST");
-    if (host.isEmpty())
-        GTEST_SKIP() << "no Firebird test server (scripts/firebird.sh start)";
     BancoDeTeste banco(Backend::Firebird);
     const QString usuario = qEnvironmentVariable("PANTORO_FIREBIRD_USER");
-    const QString pasta = qEnvironmentVariable("PANTORO_FIREBIRD_DIR");
     const QString arquivo = banco.stringDeConexao().section(u';', 0, 0).section(u'=', 1);
-    const Falha falhas[] = {
+    esperaFalhasDoProvedor({
         {"SenhaErrada", Backend::Firebird,
          QStringLiteral("Data Source=%1;User ID=%2;Password=%3").arg(arquivo, usuario, senha), "password"},
         {"ArquivoAusente", Backend::Firebird,
          QStringLiteral("Data Source=%1:%2/nao-existe.fdb;User ID=%3;Password=%4")
-             .arg(host, pasta, usuario, qEnvironmentVariable("PANTORO_FIREBIRD_PASSWORD")),
+             .arg(qEnvironmentVariable("PANTORO_FIREBIRD_HOST"), qEnvironmentVariable("PANTORO_FIREBIRD_DIR"),
+                  usuario, qEnvironmentVariable("PANTORO_FIREBIRD_PASSWORD")),
          "nao-existe.fdb"},
-    };
-    for (const Falha& falha : falhas)
-        esperaFalhaDoProvedor(falha);
+    });
 }
 
-TEST(ConexaoFirebird, AbreComParesEmOutraGrafiaELeAcentos)
+TEST_F(ServidorFirebird, AbreComParesEmOutraGrafiaELeAcentos)
 {
-    if (qEnvironmentVariable("PANTORO_FIREBIRD_HOST").isEmpty())
-        GTEST_SKIP() << "no Firebird test server (scripts/firebird.sh start)";
     BancoDeTeste banco(Backend::Firebird);
     banco.executa("insert into marc (idmarc, desc_marc) values (1, 'Ação Çedilha')");
     const QString original = banco.stringDeConexao();
-    const QString outraGrafia = QStringLiteral("Provider=ignorado; DBNAME = %1 ;UID=%2;PWD=%3;Dialect=3")
-                                    .arg(original.section(u';', 0, 0).section(u'=', 1),
-                                         original.section(u';', 1, 1).section(u'=', 1),
-                                         original.section(u';', 2, 2).section(u'=', 1));
+    const auto valor = [&](int n) { return original.section(u';', n, n).section(u'=', 1); };
     Connection conexao;
-    conexao.Open(Backend::Firebird, outraGrafia, "", "", adOptionUnspecified);
-    const Connection::Resultado resultado = conexao.Executa("select desc_marc from marc where desc_marc = 'AÇÃO ÇEDILHA'");
+    conexao.Open(Backend::Firebird,
+                 QStringLiteral("Provider=ignorado; DBNAME = %1 ;UID=%2;PWD=%3;Dialect=3").arg(valor(0), valor(1), valor(2)),
+                 "", "", adOptionUnspecified);
+    const auto resultado = conexao.Executa("select desc_marc from marc where desc_marc = 'AÇÃO ÇEDILHA'");
     ASSERT_EQ(resultado.linhas.size(), 1);
     EXPECT_EQ(resultado.linhas[0][0], Variant("Ação Çedilha"));
 }

@@ -1,9 +1,7 @@
 #include "platform/VbError.h"
-#include "platform/WindowsPath.h"
 #include "startup/InstalacaoDemo.h"
 #include "support/PastaTemporaria.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -17,50 +15,20 @@
 // demo database run in the command-line suite.)
 namespace {
 
-QByteArray conteudoDe(const QString& caminho)
+QByteArray Conteudo(const QString& caminho)
 {
     QFile arquivo(caminho);
     return arquivo.open(QIODevice::ReadOnly) ? arquivo.readAll() : QByteArray("<ausente>");
 }
 
-class InstalacaoDemoTest : public ::testing::Test {
-protected:
-    QString demo() const { return drive.raiz() + QStringLiteral("/demo"); }
-    QString korva() const { return demo() + QStringLiteral("/c/korva"); }
-    QStringList dados() const { return QDir(korva() + QStringLiteral("/dados")).entryList(QDir::Files | QDir::Hidden); }
-    QByteArray resumoDoBanco() const
-    {
-        return QCryptographicHash::hash(conteudoDe(korva() + "/dados/demo.db"), QCryptographicHash::Sha1);
-    }
-
+// The file size limit is reached while the database is written: no database
+// and no partial file. The next run writes all of it, and a run after that
+// creates only what is missing.
+TEST(InstalacaoDemo, InterrompidaNaoDeixaBancoPelaMetadeERefeitaGuardaOQueJaExiste)
+{
     DriveCTemporario drive;
-};
-
-TEST_F(InstalacaoDemoTest, CriaOQueFaltaEGuardaOQueJaExiste)
-{
-    PreparaInstalacaoDemo(demo());
-    EXPECT_EQ(conteudoDe(korva() + "/config/server_aplic.ini"), QByteArray("c:\\^korva\\^\r\n"));
-    const QByteArray linha = "local^c:\\korva\\dados\\demo.db^^^SQLITE^^False^\r\n";
-    EXPECT_EQ(conteudoDe(korva() + "/config/server.ini"), linha + linha + linha);
-    EXPECT_EQ(conteudoDe(korva() + "/config/paths.ini").split('^').value(9), QByteArray("c:\\korva\\relatorios\\"));
-    EXPECT_TRUE(QFileInfo(korva() + "/relatorios").isDir());
-    EXPECT_EQ(dados(), QStringList{"demo.db"});
-    EXPECT_EQ(CaminhoLocal("c:\\korva\\dados\\demo.db"), korva() + "/dados/demo.db");
-
-    const QByteArray editado = "servidor^c:\\outro\\banco.db^^^SQLITE^^True^\r\n";
-    drive.escreve(QStringLiteral("demo/c/korva/config/server.ini"), editado);
-    QFile::remove(korva() + "/config/paths.ini");
-    const QByteArray banco = resumoDoBanco();
-    PreparaInstalacaoDemo(demo());
-    EXPECT_EQ(conteudoDe(korva() + "/config/server.ini"), editado);
-    EXPECT_TRUE(conteudoDe(korva() + "/config/paths.ini").contains("c:\\korva\\relatorios\\"));
-    EXPECT_EQ(resumoDoBanco(), banco);
-}
-
-// The file size limit reached while the database is written: no database and
-// no partial file; the next run writes the whole database.
-TEST_F(InstalacaoDemoTest, BancoInterrompidoNaoFicaPelaMetade)
-{
+    const QString demo = drive.raiz() + "/demo", korva = demo + "/c/korva";
+    const auto dados = [&korva] { return QDir(korva + "/dados").entryList(QDir::Files | QDir::Hidden); };
     rlimit anterior{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &anterior), 0);
     rlimit pequeno = anterior;
@@ -69,7 +37,7 @@ TEST_F(InstalacaoDemoTest, BancoInterrompidoNaoFicaPelaMetade)
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &pequeno), 0);
     long erro = 0;
     try {
-        PreparaInstalacaoDemo(demo());
+        PreparaInstalacaoDemo(demo);
     } catch (const VbError& e) {
         erro = e.Number();
     }
@@ -78,8 +46,20 @@ TEST_F(InstalacaoDemoTest, BancoInterrompidoNaoFicaPelaMetade)
     EXPECT_EQ(erro, vb_error::PathFileAccess);
     EXPECT_TRUE(dados().isEmpty()) << dados().join(' ').toStdString();
 
-    PreparaInstalacaoDemo(demo());
-    EXPECT_GT(QFileInfo(korva() + "/dados/demo.db").size(), 4 * pequeno.rlim_cur);
+    PreparaInstalacaoDemo(demo);
+    EXPECT_EQ(dados(), QStringList{"demo.db"});
+    EXPECT_GT(QFileInfo(korva + "/dados/demo.db").size(), 4 * pequeno.rlim_cur);
+    const QByteArray linha = "local^c:\\korva\\dados\\demo.db^^^SQLITE^^False^\r\n";
+    EXPECT_EQ(Conteudo(korva + "/config/server.ini"), linha + linha + linha);
+
+    const QByteArray editado = "servidor^c:\\outro\\banco.db^^^SQLITE^^True^\r\n";
+    drive.escreve("demo/c/korva/config/server.ini", editado);
+    QFile::remove(korva + "/config/paths.ini");
+    const QByteArray banco = Conteudo(korva + "/dados/demo.db");
+    PreparaInstalacaoDemo(demo);
+    EXPECT_EQ(Conteudo(korva + "/config/server.ini"), editado);
+    EXPECT_EQ(Conteudo(korva + "/config/paths.ini").split('^').value(9), QByteArray("c:\\korva\\relatorios\\"));
+    EXPECT_TRUE(Conteudo(korva + "/dados/demo.db") == banco) << "the database is kept";
 }
 
 }  // namespace

@@ -1,11 +1,9 @@
-#include "people/BuscaPessoas.h"
-#include "support/PessoasDeTeste.h"
 #include "platform/Conversions.h"
 #include "platform/Cp1252.h"
-#include "platform/FlexGrid.h"
 #include "platform/Ado.h"
 #include "platform/VbError.h"
 #include "support/BaseRelatorio.h"
+#include "support/Casos.h"
 #include "report/Relatorio.h"
 #include "shared/Funcoes.h"
 #include "startup/Ambiente.h"
@@ -13,28 +11,25 @@
 #include <QFile>
 #include <functional>
 
-// Text a user can type into a filter or a search box, however hostile:
-// it is only ever a value, never a piece of the statement.
+// Text a user can type into a filter, however hostile: it is only ever a
+// value, never a piece of the statement (the search box's are rows of
+// people/casos/buscas.tsv).
 namespace {
 
 struct TextoHostil {
-    const char* nome;
+    std::string nome;
     QString texto;
 };
 
+// reliability/casos/textos-hostis.tsv, and ten thousand characters.
 const std::vector<TextoHostil>& TextosHostis()
 {
-    static const std::vector<TextoHostil> textos = {
-        {"Apostrofo", QStringLiteral("'")},
-        {"DoisApostrofos", QStringLiteral("''")},
-        {"ComandoAposAspas", QStringLiteral("\"; DROP TABLE pess; --")},
-        {"ComandoAposApostrofo", QStringLiteral("'; DROP TABLE pess; --")},
-        {"Porcento", QStringLiteral("%")},
-        {"Sublinhado", QStringLiteral("_")},
-        {"DezMilCaracteres", QString(10000, u'X')},
-        {"Acentos", QStringLiteral("ÁÉÍÓÚ ÂÊÔ ÃÕ Ç àèìòù")},
-        {"EmojiForaDoCp1252", QStringLiteral("BANANA \U0001F34C \U0001F600")},
-    };
+    static const std::vector<TextoHostil> textos = [] {
+        std::vector<TextoHostil> lista{{"DezMilCaracteres", QString(10000, u'X')}};
+        for (const Caso& caso : Casos("reliability/casos/textos-hostis.tsv"))
+            lista.push_back({caso[0].toStdString(), caso[1]});
+        return lista;
+    }();
     return textos;
 }
 
@@ -95,7 +90,7 @@ TEST_P(HostilNoRelatorio, FiltroComTextoHostilEhSoUmNomeDesconhecido)
             filtro.*campo.campo = desconhecido;
             const Execucao referencia = executa(filtro);
             for (const TextoHostil& hostil : TextosHostis()) {
-                SCOPED_TRACE(std::string(hostil.nome) + " in " + campo.nome + " layout " +
+                SCOPED_TRACE(hostil.nome + " in " + campo.nome + " layout " +
                              std::to_string(static_cast<int>(layout)));
                 filtro.*campo.campo = hostil.texto;
                 const Execucao execucao = executa(filtro);
@@ -104,43 +99,6 @@ TEST_P(HostilNoRelatorio, FiltroComTextoHostilEhSoUmNomeDesconhecido)
                 QByteArray esperado = referencia.arquivo;
                 esperado.replace(ParaCp1252(desconhecido), ParaCp1252(hostil.texto));
                 EXPECT_TRUE(execucao.arquivo == esperado);
-            }
-        }
-    }
-    EXPECT_EQ(Contagens(), antes);
-}
-
-// The lookups the filters go through, by name or code: nothing found is
-// 0 or "", never an error. The lookups by id compare a number column: a
-// server that will not read the text as a number (Firebird, SQL Server)
-// says so in a VbError; one that does (SQLite) finds nothing.
-TEST_P(HostilNoRelatorio, ConsultasComTextoHostilNaoAchamNada)
-{
-    struct Consulta {
-        const char* nome;
-        std::function<Variant(QString&)> executa;
-        bool porId;
-    };
-    const Consulta consultas[] = {
-        {"IdMarca", IdMarca, false},         {"IdVendedor", IdVendedor, false},
-        {"IdTipoCliente", IdTipoCliente, false}, {"IdCliente", IdCliente, false},
-        {"IdProduto", IdProduto, false},     {"DescProduto", DescProduto, false},
-        {"NomeCliente", NomeCliente, true},  {"DescontoPedido", DescontoPedido, true}};
-    const QVector<long> antes = Contagens();
-    for (const TextoHostil& hostil : TextosHostis()) {
-        for (const Consulta& consulta : consultas) {
-            SCOPED_TRACE(std::string(hostil.nome) + " in " + consulta.nome);
-            QString texto = hostil.texto;
-            try {
-                const QString valor = CStr(consulta.executa(texto));
-                EXPECT_TRUE(valor == QLatin1String("0") || valor.isEmpty()) << valor.left(80).toStdString();
-            } catch (const VbError& erro) {
-                EXPECT_TRUE(consulta.porId) << erro.Description().toStdString();
-                EXPECT_NE(GetParam().banco, Backend::Sqlite);
-                EXPECT_EQ(erro.Number(), adErroNaConsulta);
-                EXPECT_TRUE(erro.Description().contains(QLatin1String("conversion error")) ||
-                            erro.Description().contains(QLatin1String("string truncation")))
-                    << erro.Description().toStdString();
             }
         }
     }
@@ -199,44 +157,5 @@ TEST_P(HostilNoRelatorio, DatasInvalidas)
 }
 
 INSTANTIATE_TEST_SUITE_P(Bancos, HostilNoRelatorio, ::testing::ValuesIn(ParametrosRelatorio()), NomeDoParametro);
-
-class HostilNaPesquisa : public PessoasDeTeste {};
-
-// "%" and "_" stay wildcards of the search: they find everyone with a
-// value in the field. An apostrophe finds the one person whose name has
-// one; every other text finds nobody and breaks nothing.
-TEST_P(HostilNaPesquisa, TextoDeBuscaHostil)
-{
-    const QVector<long> antes = {Linhas(QStringLiteral("pess")), Linhas(QStringLiteral("clie"))};
-    for (FormaBusca forma : {FormaBusca::Nome, FormaBusca::Fantasia}) {
-        QStringList todos;
-        for (const TextoHostil& hostil : TextosHostis()) {
-            SCOPED_TRACE(std::string(hostil.nome) + " field " + std::to_string(static_cast<int>(forma)));
-            ParametrosBusca parametros;
-            parametros.texto = hostil.texto;
-            parametros.forma = forma;
-            FlexGrid grid;
-            const bool achou = PesquisaPessoas(grid, parametros);
-            const QString texto = hostil.texto;
-            if (texto == QLatin1String("'")) {
-                EXPECT_EQ(Ids(grid), QStringList{QStringLiteral("112")});
-            } else if (texto == QLatin1String("%") || texto == QLatin1String("_")) {
-                EXPECT_TRUE(achou);
-                EXPECT_GE(Ids(grid).size(), 5);
-                if (todos.isEmpty())
-                    todos = Ids(grid);
-                EXPECT_EQ(Ids(grid), todos);
-            } else {
-                EXPECT_FALSE(achou);
-                EXPECT_TRUE(Ids(grid).isEmpty());
-            }
-        }
-    }
-    EXPECT_EQ((QVector<long>{Linhas(QStringLiteral("pess")), Linhas(QStringLiteral("clie"))}), antes);
-    EXPECT_TRUE(caixa->mensagens.isEmpty());
-}
-
-INSTANTIATE_TEST_SUITE_P(Bancos, HostilNaPesquisa, ::testing::ValuesIn(BancoDeTeste::disponiveis()),
-                         BancoDeTeste::nomeDoParametro);
 
 }  // namespace

@@ -26,9 +26,6 @@ const char* const Escritas[] = {
     "update pess set nome_pess = 'ALTERADO'",
     "delete from pedi_veds",
     "drop table pess",
-    "create table intrusa (id integer)",
-    "alter table pess add extra integer",
-    "create index intruso on pess (nome_conh)",
 };
 
 class SomenteLeitura : public BaseRelatorio {

@@ -1,5 +1,6 @@
 #include "startup/Ambiente.h"
 #include "support/BancoDeTeste.h"
+#include "support/Casos.h"
 #include "support/ExecucaoDoPrograma.h"
 #include "support/Retransmissor.h"
 
@@ -91,19 +92,48 @@ TEST_F(LinhaDeComando, OsDoisMotoresEscrevemOsMesmosBytes)
     }
 }
 
-TEST_F(LinhaDeComando, UsoErradoSai2)
+// Every way a run ends besides a report: the exit code, the message on
+// stderr, nothing on stdout. Start-up runs on an empty drive C; the missing
+// report folder is the one a second installation's paths.ini names.
+TEST_F(LinhaDeComando, CadaFimTemSeuCodigoESuaMensagem)
 {
-    const QList<QStringList> casos{
-        {QStringLiteral("--relatorio"), QStringLiteral("lista")},
-        {QStringLiteral("--relatorio"), QStringLiteral("pa"), QStringLiteral("--fonte"), QStringLiteral("9")},
-        {QStringLiteral("--relatorio"), QStringLiteral("pa"), QStringLiteral("--data"), QStringLiteral("ontem")},
-        {QStringLiteral("--de"), QStringLiteral("01/05/2024")},
-        {QStringLiteral("--fiel")},
-        {QStringLiteral("--relatorio"), QStringLiteral("pa"), QStringLiteral("--de")}};
-    for (const QStringList& argumentos : casos) {
-        const Saida saida = roda(argumentos);
-        EXPECT_EQ(saida.codigo, 2) << argumentos.join(QLatin1Char(' ')).toStdString();
-        EXPECT_TRUE(saida.erro.contains(QLatin1String("usage:"))) << saida.erro.toStdString();
+    QTemporaryDir driveVazio;
+    QTemporaryDir outra;
+    escreve(outra.path() + QStringLiteral("/demo/c/korva/config/paths.ini"), "^^^^^^^^^c:\\korva\\sumiu\\^^^\r\n");
+    QStringList semPasta = argumentos("pa", {});
+    semPasta[1] = outra.path() + QStringLiteral("/demo");
+    const QString usage = QStringLiteral("usage:");
+    const QString semDados = Titulo + QStringLiteral(": Não há dados para exibir!");
+    const struct {
+        QStringList argumentos;
+        bool semConfiguracao;
+        int codigo;
+        QString erro;
+    } casos[] = {
+        {{QStringLiteral("--relatorio"), QStringLiteral("lista")}, false, 2, usage},
+        {{QStringLiteral("--relatorio"), QStringLiteral("pa"), QStringLiteral("--fonte"), QStringLiteral("9")}, false, 2, usage},
+        {{QStringLiteral("--relatorio"), QStringLiteral("pa"), QStringLiteral("--data"), QStringLiteral("ontem")}, false, 2, usage},
+        {{QStringLiteral("--de"), QStringLiteral("01/05/2024")}, false, 2, usage},
+        {{QStringLiteral("--fiel")}, false, 2, usage},
+        {{QStringLiteral("--relatorio"), QStringLiteral("pa"), QStringLiteral("--de")}, false, 2, usage},
+        // A period without orders, and a launch string of 100,000 carets (no user, no company).
+        {argumentos("detalhado", {}, "01/01/2020", "02/01/2020"), false, 3, semDados},
+        {argumentos("standard", {QString(100000, u'^')}), false, 3, semDados},
+        // No launch string and no marker file; a drive C without configuration.
+        {{QStringLiteral("--relatorio"), QStringLiteral("standard")}, true, 1,
+         QStringLiteral("Chamada Ilegal para esta rotina!")},
+        {{QStringLiteral("--relatorio"), QStringLiteral("standard"), QStringLiteral("1^1^PRD^")}, true, 1,
+         QStringLiteral("Falta do Arquivo Server_Aplic")},
+        {semPasta, false, 4, Titulo + QStringLiteral(": Path not found: c:\\korva\\sumiu\\pantoro.html")},
+    };
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.argumentos.join(u' ').left(120).toStdString());
+        QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+        if (caso.semConfiguracao)
+            ambiente.insert(QStringLiteral("PANTORO_DRIVE_C"), driveVazio.path());
+        const Saida saida = roda(caso.argumentos, ambiente);
+        EXPECT_EQ(saida.codigo, caso.codigo) << saida.erro.left(300).toStdString();
+        EXPECT_TRUE(saida.erro.contains(caso.erro)) << saida.erro.left(300).toStdString();
         EXPECT_TRUE(saida.saida.isEmpty());
     }
 }
@@ -117,69 +147,6 @@ TEST_F(LinhaDeComando, PalavrasQueNaoSaoOpcoesFormamALinhaDeChamada)
     EXPECT_TRUE(conteudo(relatorios() + QStringLiteral("/pantoro.html")).contains("<TD width=40% ALIGN='CENTER'>002-"));
 }
 
-// Exit 3 with the message: a period without orders, and a launch string of
-// 100,000 carets (no user, no company).
-TEST_F(LinhaDeComando, SemDadosSai3ComAMensagem)
-{
-    struct Caso {
-        QStringList argumentos;
-        int codigo;
-    };
-    const Caso casos[] = {{argumentos("detalhado", {}, "01/01/2020", "02/01/2020"), 3},
-                          {argumentos("standard", {QString(100000, u'^')}), 3}};
-    for (const Caso& caso : casos) {
-        SCOPED_TRACE(caso.argumentos.value(5).toStdString());
-        const Saida saida = roda(caso.argumentos);
-        EXPECT_EQ(saida.codigo, caso.codigo) << saida.erro.left(300).toStdString();
-        EXPECT_EQ(saida.saida.isEmpty(), caso.codigo != 0);
-        if (caso.codigo == 3)
-            EXPECT_TRUE(saida.erro.contains(Titulo + QStringLiteral(": Não há dados para exibir!")))
-                << saida.erro.left(300).toStdString();
-    }
-}
-
-// Start-up ends with exit 1: no launch string and no marker file; a drive C
-// without any configuration.
-TEST_F(LinhaDeComando, InicioSemConfiguracaoSai1)
-{
-    QTemporaryDir driveC;
-    QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
-    ambiente.insert(QStringLiteral("PANTORO_DRIVE_C"), driveC.path());
-    const Saida vazia = roda({QStringLiteral("--relatorio"), QStringLiteral("standard")}, ambiente);
-    EXPECT_EQ(vazia.codigo, 1);
-    EXPECT_TRUE(vazia.erro.contains(QStringLiteral("Chamada Ilegal para esta rotina!"))) << vazia.erro.toStdString();
-    const Saida semConfig =
-        roda({QStringLiteral("--relatorio"), QStringLiteral("standard"), QStringLiteral("1^1^PRD^")}, ambiente);
-    EXPECT_EQ(semConfig.codigo, 1);
-    EXPECT_TRUE(semConfig.erro.contains(QStringLiteral("Falta do Arquivo Server_Aplic"))) << semConfig.erro.toStdString();
-    EXPECT_TRUE(semConfig.saida.isEmpty());
-}
-
-// A report folder that takes no file (here missing, named by paths.ini):
-// exit 4 with the file system's error.
-TEST_F(LinhaDeComando, PastaDeRelatoriosQueNaoRecebeSai4)
-{
-    QTemporaryDir outra;
-    escreve(outra.path() + QStringLiteral("/demo/c/korva/config/paths.ini"), "^^^^^^^^^c:\\korva\\sumiu\\^^^\r\n");
-    QStringList semPasta = argumentos("pa", {});
-    semPasta[1] = outra.path() + QStringLiteral("/demo");
-    const Saida ausente = roda(semPasta);
-    EXPECT_EQ(ausente.codigo, 4);
-    EXPECT_TRUE(ausente.erro.contains(Titulo + QStringLiteral(": Path not found: c:\\korva\\sumiu\\pantoro.html")))
-        << ausente.erro.toStdString();
-    EXPECT_TRUE(ausente.saida.isEmpty());
-
-}
-
-TEST_F(LinhaDeComando, PdfDoRelatorio)
-{
-    const QString pdf = pasta->path() + QStringLiteral("/agrupamento.pdf");
-    const Saida saida = roda(argumentos("agrupamento", {QStringLiteral("--pdf"), pdf}));
-    ASSERT_EQ(saida.codigo, 0) << saida.erro.toStdString();
-    EXPECT_EQ(saida.saida.split(QLatin1Char('\n'), Qt::SkipEmptyParts).size(), 2);
-    EXPECT_TRUE(conteudo(pdf).startsWith("%PDF"));
-}
-
 // The Firebird server stops halfway through the bytes a whole run sends
 // (a relay cut in the middle): exit 4 with the client's text, no password;
 // once the server is back the same command writes the report.
@@ -188,19 +155,8 @@ TEST(ServidorQueCaiNaLinhaDeComando, Sai4ComOTextoDoServidor)
     if (!BancoDeTeste::disponiveis().contains(Backend::Firebird))
         GTEST_SKIP() << "no Firebird server (scripts/firebird.sh start)";
     BancoDeTeste banco(Backend::Firebird);
-    banco.executaScript(QStringLiteral(
-        "insert into empr (idempr, codi_empr, nome_conh_empr) values (1, '001', 'MATRIZ');"
-        "insert into usen (IDUSEN, usen) values (1, 'MARIA');"
-        "insert into pess (idpess, nome_pess, nome_conh) values (1, 'MERCADO SAO JOAO', 'SAO JOAO');"
-        "insert into clie (idclie, idpess) values (1, 1);"
-        "insert into prod (idprod, codi_prod, desc_prod, idmarc) values (1, 'BN01', 'BANANA NANICA CX', 1);"));
-    for (int i = 1; i <= 30; ++i)
-        banco.executaScript(QStringLiteral("insert into pedi_veds (idpedi_veds, nume_pedi, codi_empr, data_pedi, "
-                                           "idclie, valo_dect) values (%1, %1, '001', '2024-05-%2 00:00:00', 1, 0);"
-                                           "insert into pedi_veds_deta (idpedi_veds_deta, idpedi_veds, idprod, qtde, "
-                                           "valo_unit, valo_dect, valo_tota) values (%1, %1, 1, 2, 10, 0, 20)")
-                                .arg(i)
-                                .arg(1 + i % 28, 2, 10, QLatin1Char('0')));
+    banco.executaScript(DadosDeTeste("support/empresa.sql"));
+    banco.executa(QStringLiteral("insert into usen (IDUSEN, usen) values (1, 'MARIA')"));
     ambiente().conexao.reset();
 
     QTemporaryDir drive;

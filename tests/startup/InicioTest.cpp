@@ -1,91 +1,115 @@
 #include "support/AmbienteDeTeste.h"
-
+#include "support/BancoDeTeste.h"
+#include "support/Casos.h"
 #include "startup/Ambiente.h"
 
-#include <optional>
+#include <QFile>
+#include <map>
+
+// A failing case names its row.
+void PrintTo(const Caso& caso, std::ostream* os)
+{
+    *os << caso.onde();
+}
 
 namespace {
 
 const QString release = QStringLiteral("ERP KORVA - Tevrano - Release 2014.08.05");
-const Mensagem chamadaIlegal{QStringLiteral("Chamada Ilegal para esta rotina!"), IconeMensagem::Nenhum,
-                             QStringLiteral("Pantoro")};
-const Mensagem semLinhaDeConfig{
-    QString::fromUtf8("Conteúdo do Arquivo NÃO Encontrado!\rContate o seu Desenvolvedor para posicionar a falha "
-                      "de Conexão!"),
-    IconeMensagem::Nenhum, QString::fromUtf8("Falha de Conexão com o Servidor")};
 
-Mensagem idForaDaFaixa(const char* qual, const char* numero)
+QString Texto(const QString& texto) { return texto; }
+QString Texto(int numero) { return QString::number(numero); }
+QString Texto(bool valor) { return valor ? QStringLiteral("True") : QStringLiteral("False"); }
+
+// What start-up left that a case may check, by the names the case table uses.
+std::map<QString, QString> Observado(const Ambiente& a, const QList<Mensagem>& mensagens)
 {
-    return {QString::fromUtf8("Chamada inválida: o código %1 (%2) está fora do intervalo de -32768 a 32767.")
-                .arg(QString::fromUtf8(qual), QString::fromLatin1(numero)),
-            IconeMensagem::Critico, QStringLiteral("Pantoro")};
-}
-
-struct CasoChamada {
-    const char* nome;
-    QString argumento;
-    bool marcador;
-    std::optional<Mensagem> mensagem;  // the one message that ends start-up
-    int16_t idUsuario;
-    int16_t idEmpresa;
-    QString codiAmbiente;
-    QString parametros;  // ParametrosChamada afterwards
-    QString titulo;      // when start-up goes through
-};
-
-class Chamada : public AmbienteDeTeste, public ::testing::WithParamInterface<CasoChamada> {};
-
-TEST_P(Chamada, LeAChamadaETitulaAJanela)
-{
-    const CasoChamada& caso = GetParam();
-    if (caso.marcador)
-        escreve(QStringLiteral("korva/config/ZAKTORP.txt"), "qualquer coisa");
-
-    const int saida = inicia(caso.argumento);
-
-    const Ambiente& a = ambiente();
-    if (caso.mensagem) {
-        EXPECT_EQ(saida, 1);
-        ASSERT_EQ(caixa->mensagens.size(), 1);
-        EXPECT_EQ(caixa->mensagens[0].prompt, caso.mensagem->prompt);
-        EXPECT_EQ(caixa->mensagens[0].icone, caso.mensagem->icone);
-        EXPECT_EQ(caixa->mensagens[0].titulo, caso.mensagem->titulo);
-    } else {
-        EXPECT_EQ(saida, 0);
-        EXPECT_TRUE(caixa->mensagens.isEmpty());
-        EXPECT_EQ(TituloJanela(), caso.titulo);
-        EXPECT_EQ(a.NomeTela, QStringLiteral("frmPantoro"));
+    static const char* const icones[] = {"Nenhum", "Critico", "Exclamacao", "Informacao"};
+    std::map<QString, QString> visto = {
+        {"ParametrosChamada", a.ParametrosChamada}, {"IdUsuario", Texto(a.IdUsuario)},
+        {"IdEmpresa", Texto(a.IdEmpresa)},          {"CodiAmbiente", a.CodiAmbiente},
+        {"NomeTela", a.NomeTela},                   {"Titulo", TituloJanela()},
+        {"PrefixoConfig1", a.PrefixoConfig1},       {"PrefixoConfig2", a.PrefixoConfig2},
+        {"ArqPaths", a.ArqPaths},                   {"PastaRelatorios", a.PastaRelatorios},
+        {"TipoServidor", a.TipoServidor},           {"AceitaAcentos", Texto(a.AceitaAcentos)},
+        {"BancoDados", a.BancoDados},               {"ServidorBD", a.ServidorBD},
+        {"CodiEmpresa", a.CodiEmpresa},             {"PastaDanfe", a.PastaDanfe},
+    };
+    if (!mensagens.isEmpty()) {
+        visto["prompt"] = mensagens[0].prompt;
+        visto["icone"] = QString::fromLatin1(icones[static_cast<int>(mensagens[0].icone)]);
+        visto["tituloMensagem"] = mensagens[0].titulo;
     }
-    EXPECT_EQ(a.IdUsuario, caso.idUsuario);
-    EXPECT_EQ(a.IdEmpresa, caso.idEmpresa);
-    EXPECT_EQ(a.CodiAmbiente, caso.codiAmbiente);
-    EXPECT_EQ(a.ParametrosChamada, caso.parametros);
+    return visto;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Casos, Chamada,
-    ::testing::Values(
-        CasoChamada{"MarcadorIgnoraALinhaDeComando", "7^2^DEV^", true, std::nullopt, 1, 1, "PRD", "1^1^PRD^",
-                    release + " (PRD)(001/MARIA)"},
-        CasoChamada{"SemMarcadorValeALinhaDeComando", "7^3^DEV^", false, std::nullopt, 7, 3, "DEV", "7^3^DEV^",
-                    release + " (DEV)(003/)"},
-        CasoChamada{"ChamadaEmBranco", "   ", false, chamadaIlegal, 0, 0, "", "   ", ""},
-        CasoChamada{"SemCaretFinal", "5^2^HIST", false, std::nullopt, 5, 2, "HIST", "5^2^HIST^",
-                    release + " (HIST)(002/JOSE)"},
-        CasoChamada{"SemAmbiente", "5^2", false, semLinhaDeConfig, 5, 2, ".", "5^2^", ""},
-        CasoChamada{"UsuarioNaoNumerico", "abc^2^PRD^", false, std::nullopt, 0, 2, "PRD", "abc^2^PRD^",
-                    release + " (PRD)(002/)"},
-        CasoChamada{"UsuarioComBrancoEResto", " 12x^1^PRD^", false, std::nullopt, 12, 1, "PRD", " 12x^1^PRD^",
-                    release + " (PRD)(001/PEDRO)"},
-        CasoChamada{"MeioArredondaParaPar", "2.5^1^PRD^", false, std::nullopt, 2, 1, "PRD", "2.5^1^PRD^",
-                    release + " (PRD)(001/)"},
-        CasoChamada{"AmbienteVazioUsaALinhaDeProducao", "5^2^^", false, std::nullopt, 5, 2, "", "5^2^^",
-                    release + " ()(002/JOSE)"},
-        CasoChamada{"AmbienteEmMinusculas", "1^1^prd^", false, semLinhaDeConfig, 1, 1, "prd", "1^1^prd^", ""},
-        CasoChamada{"UsuarioForaDaFaixa", "70000^1^PRD^", false, idForaDaFaixa("do usuário", "70000"), 0, 0, "",
-                    "70000^1^PRD^", ""},
-        CasoChamada{"EmpresaForaDaFaixa", "1^-40000^PRD^", false, idForaDaFaixa("da empresa", "-40000"), 1, 0, "",
-                    "1^-40000^PRD^", ""}),
-    [](const ::testing::TestParamInfo<CasoChamada>& info) { return std::string(info.param.nome); });
+class Inicio : public AmbienteDeTeste, public ::testing::WithParamInterface<Caso> {};
+
+TEST_P(Inicio, ChamadaEConfiguracao)
+{
+    const Caso& caso = GetParam();
+    std::map<QString, QString> esperado;
+    for (size_t i = 1; i + 1 < caso.campos.size(); i += 2) {
+        const QString chave = caso[i];
+        if (chave.startsWith(u'>'))
+            escreve(chave.mid(1), caso.bytes(i + 1));
+        else if (chave.startsWith(u'-'))
+            QFile::remove(drive.raiz() + u'/' + chave.mid(1));
+        else if (chave.startsWith(u'*'))
+            criaBanco(chave.mid(1));
+        else
+            esperado[chave] = caso[i + 1];
+    }
+    const bool termina = esperado.count("prompt") || esperado.count("prompt~");
+
+    EXPECT_EQ(inicia(caso[0]), termina ? 1 : 0);
+
+    ASSERT_EQ(caixa->mensagens.size(), termina ? 1 : 0)
+        << (caixa->mensagens.isEmpty() ? std::string() : caixa->mensagens[0].prompt.toStdString());
+    if (termina)
+        EXPECT_FALSE(caixa->mensagens[0].prompt.contains(QStringLiteral("segredo")));
+    else
+        EXPECT_EQ(Conexao().State(), adStateOpen);
+    const std::map<QString, QString> visto = Observado(ambiente(), caixa->mensagens);
+    for (const auto& [chave, valor] : esperado) {
+        const bool trecho = chave.endsWith(u'~');
+        const auto achado = visto.find(trecho ? chave.chopped(1) : chave);
+        ASSERT_NE(achado, visto.end()) << chave.toStdString();
+        if (trecho)
+            EXPECT_TRUE(achado->second.contains(valor)) << chave.toStdString() << ": " << achado->second.toStdString();
+        else
+            EXPECT_EQ(achado->second, valor) << chave.toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Casos, Inicio, ::testing::ValuesIn(Casos("startup/casos/inicio.tsv")),
+                         [](const ::testing::TestParamInfo<Caso>& info) {
+                             return "linha" + std::to_string(info.param.linha);
+                         });
 
 }  // namespace
+
+// The same start-up on every database server the tests can reach: the
+// embedded file named (by its POSIX path) in field 2, Firebird through field 6.
+class InicioPorServidor : public AmbienteDeTeste, public ::testing::WithParamInterface<Backend> {};
+
+TEST_P(InicioPorServidor, ConectaEAchaEmpresaEUsuario)
+{
+    BancoDeTeste banco(GetParam());
+    insereEmpresasEUsuarios(banco);
+    ambiente().conexao.reset();
+    const QByteArray conexao = banco.stringDeConexao().toUtf8();
+    escreve(QStringLiteral("korva/config/server.ini"), GetParam() == Backend::Firebird
+                                                           ? "fb^^^^FIREBIRD^" + conexao + "^False^\r\n"
+                                                           : "local^" + conexao + "^^^SQLITE^^False^\r\n");
+
+    ASSERT_EQ(inicia(QStringLiteral("5^2^PRD^")), 0);
+
+    EXPECT_EQ(Conexao().backend(), GetParam());
+    EXPECT_EQ(Conexao().ConnectionTimeout, 400);
+    EXPECT_EQ(TituloJanela(), release + QStringLiteral(" (PRD)(002/JOSE)"));
+    EXPECT_EQ(PathDanfeEmpresa(QStringLiteral("003")), QStringLiteral("D:\\NFE\\"));
+    EXPECT_TRUE(ambiente().StringConexao.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Servidores, InicioPorServidor, ::testing::ValuesIn(BancoDeTeste::disponiveis()),
+                         BancoDeTeste::nomeDoParametro);

@@ -173,15 +173,7 @@ QVector<Backend> BancoDeTeste::disponiveis()
 
 std::string BancoDeTeste::nome(Backend backend)
 {
-    switch (backend) {
-    case Backend::Sqlite:
-        return "Sqlite";
-    case Backend::Firebird:
-        return "Firebird";
-    case Backend::Odbc:
-        return "Odbc";
-    }
-    return "Desconhecido";
+    return backend == Backend::Sqlite ? "Sqlite" : backend == Backend::Firebird ? "Firebird" : "Odbc";
 }
 
 std::string BancoDeTeste::nomeDoParametro(const ::testing::TestParamInfo<Backend>& info)

@@ -19,7 +19,6 @@ struct Caso {
     QString operator[](size_t i) const { return QString::fromUtf8(bytes(i)); }
     QByteArray bytes(size_t i) const { return i < campos.size() ? campos[i] : QByteArray(); }
     int inteiro(size_t i) const { return (*this)[i].toInt(); }
-    double real(size_t i) const { return (*this)[i].toDouble(); }
     // "D:2.5" Double, "I:42" Integer, "L:7" Long, "B:1" Boolean, "N" Null,
     // "E" Empty, "T:2024-05-02 10:00:00" Date, "S:text" or any other text a String.
     Variant variant(size_t i) const;

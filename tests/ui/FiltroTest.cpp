@@ -113,34 +113,18 @@ TEST_F(FormularioFiltro, CarregaComOsPadroesDaJanela)
     EXPECT_TRUE(caixa->mensagens.isEmpty());
 }
 
-// Layout options clicked in order, and whether the font-size group shows after them.
-struct CasoFonte {
-    const char* nome;
-    std::vector<const char*> cliques;
-    bool visivel;
-};
-
-class GrupoTamanhoFonte : public FormularioFiltro, public ::testing::WithParamInterface<CasoFonte> {};
-
-TEST_P(GrupoTamanhoFonte, SegueOLayoutEscolhido)
+// ui/casos/tamanho-fonte.tsv: layout options clicked in order, and whether
+// the font-size group shows after them.
+TEST_F(FormularioFiltro, GrupoDoTamanhoDaFonteSegueOLayout)
 {
-    for (const char* opcao : GetParam().cliques)
-        clica(opcao);
-    EXPECT_EQ(ctl("frameTamanhoFonte")->isVisible(), GetParam().visivel);
+    for (const Caso& caso : Casos("ui/casos/tamanho-fonte.tsv")) {
+        SCOPED_TRACE(caso.onde());
+        clica("opRelStandard");
+        for (const QString& opcao : caso[0].split(u' '))
+            clica(opcao.toLatin1().constData());
+        EXPECT_EQ(ctl("frameTamanhoFonte")->isVisible(), caso[1] == QLatin1String("mostra"));
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Layouts, GrupoTamanhoFonte,
-    ::testing::Values(
-        CasoFonte{"EntregaHorizontalMostra", {"opRelDetaSemVal"}, true},
-        CasoFonte{"DetalhadoEscondeDeNovo", {"opRelDetaSemVal", "opRelDeta"}, false},
-        CasoFonte{"PAEsconde", {"opRelDetaSemVal", "opRelPA"}, false},
-        CasoFonte{"StandardEsconde", {"opRelDetaSemVal", "opRelStandard"}, false},
-        CasoFonte{"VerticalDepoisDaHorizontalMantemVisivel", {"opRelDetaSemVal", "opRelDetaSemValVertical"}, true},
-        CasoFonte{"VerticalDepoisDeOutroMantemEscondido", {"opRelDeta", "opRelDetaSemValVertical"}, false},
-        CasoFonte{"AgrupamentoMantemVisivel", {"opRelDetaSemVal", "opRelAgrupaProd"}, true},
-        CasoFonte{"AgrupamentoMantemEscondido", {"opRelPA", "opRelAgrupaProd"}, false}),
-    [](const ::testing::TestParamInfo<CasoFonte>& info) { return std::string(info.param.nome); });
 
 TEST_F(FormularioFiltro, ClienteDesconhecidoAvisaEMantemOFoco)
 {

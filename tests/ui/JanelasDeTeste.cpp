@@ -140,17 +140,24 @@ std::unique_ptr<QTimer> JanelasDeTeste::aoAbrirModal(std::function<void(QWidget*
 
 QString JanelasDeTeste::textoExibido(QWebEngineView* navegador, const QString& trecho)
 {
+    // The answer may come after this returns (a busy page): it writes to
+    // state it shares, never to this frame.
+    struct Resposta {
+        QString texto;
+        bool chegou = false;
+    };
     QString texto;
     QDeadlineTimer prazo(60000);
     // One request at a time: the page answers "" until its file has loaded.
     while (!texto.contains(trecho) && !prazo.hasExpired()) {
-        bool respondeu = false;
-        navegador->page()->toPlainText([&](const QString& resultado) {
-            texto = resultado;
-            respondeu = true;
+        auto resposta = std::make_shared<Resposta>();
+        navegador->page()->toPlainText([resposta](const QString& resultado) {
+            resposta->texto = resultado;
+            resposta->chegou = true;
         });
-        if (!QTest::qWaitFor([&] { return respondeu; }, 5000))
+        if (!QTest::qWaitFor([&] { return resposta->chegou; }, static_cast<int>(prazo.remainingTime())))
             break;
+        texto = resposta->texto;
         if (!texto.contains(trecho))
             QTest::qWait(50);
     }

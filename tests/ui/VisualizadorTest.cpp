@@ -3,14 +3,12 @@
 #include "platform/Cp1252.h"
 #include "report/Relatorio.h"
 #include "startup/Ambiente.h"
-#include "viewer/ImpressoraQt.h"
 #include "viewer/frmHTML_Generico.h"
 
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPrinterInfo>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTemporaryDir>
@@ -146,19 +144,5 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoCopias{"UmBilhaoLimitado", "1e9", false, QVector<QString>(99, QStringLiteral("print")),
                                  QStringLiteral("Serão impressas no máximo 99 cópias.")}),
     [](const ::testing::TestParamInfo<CasoCopias>& info) { return std::string(info.param.nome); });
-
-TEST_F(Visualizador, SemImpressoraInstaladaDizOQueFalta)
-{
-    if (!QPrinterInfo::defaultPrinter().isNull())
-        GTEST_SKIP() << "this machine has a default printer";
-    InstalaImpressora(std::make_shared<ImpressoraQt>());
-    abre(RelatorioComAcentos);
-    imprime(QStringLiteral("2"), false);
-    ASSERT_EQ(caixa->mensagens.size(), 1);
-    EXPECT_TRUE(caixa->mensagens[0].prompt.startsWith(QStringLiteral("Nenhuma impressora padrão está instalada")));
-    EXPECT_EQ(caixa->mensagens[0].icone, IconeMensagem::Critico);
-    EXPECT_EQ(caixa->mensagens[0].titulo, TituloRelease());
-    EXPECT_TRUE(janela->isVisible());
-}
 
 }  // namespace
