@@ -1,19 +1,23 @@
 // The page renderer against the browser engine, same report files, one run:
 // pages, pages per second, wall time and peak memory of the PDF each path
-// writes, and the time until the page view has its first page.
+// writes, the time until the page view has its first page, and the time the
+// browser view takes to load the file.
 //
 //   pantoro_bench_paginas [--sem-navegador] [--limite-navegador MB] FILE.html...
 //
 // The files come from `pantoro_bench --arquivos DIR` (a month and the year of
 // the benchmark company) and `pantoro --demo DIR` (the demo period). The
 // browser path is skipped for files above --limite-navegador (default 1000 MB).
-// Prints a Markdown table.
+// "Vista do navegador" is the time the viewer's browser view takes from
+// load() to loadFinished for the same file (the viewer's size threshold for
+// it comes from this column). Prints a Markdown table.
 
 #include "PicoDeMemoria.h"
 #include "app/RelatorioPdf.h"
 #include "paging/RelatorioEmPaginas.h"
 #include "platform/Fontes.h"
 #include "platform/VbError.h"
+#include "viewer/AjustesDeRelatorio.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -22,6 +26,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <QTimer>
+#include <QWebEngineView>
 #include <unistd.h>
 
 namespace {
@@ -68,6 +74,28 @@ double primeiraPagina(const QString& html)
     return relogio.elapsed() / 1000.0;
 }
 
+// From load() to loadFinished in a browser view shown as the viewer shows
+// it; negative when it has not loaded within a minute.
+double vistaDoNavegador(const QString& html)
+{
+    QWebEngineView vista;
+    AjustaPaginaDeRelatorio(vista.settings());
+    vista.resize(1000, 700);
+    vista.show();
+    QEventLoop laco;
+    bool carregou = false;
+    QObject::connect(&vista, &QWebEngineView::loadFinished, &laco, [&](bool ok) {
+        carregou = ok;
+        laco.quit();
+    });
+    QTimer::singleShot(60000, &laco, &QEventLoop::quit);
+    QElapsedTimer relogio;
+    relogio.start();
+    vista.load(QUrl::fromLocalFile(QFileInfo(html).absoluteFilePath()));
+    laco.exec();
+    return carregou ? relogio.elapsed() / 1000.0 : -1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -92,17 +120,21 @@ int main(int argc, char** argv)
     QTemporaryDir pasta;
     QTextStream saida(stdout);
     saida << "| Arquivo | MB | Renderizador: páginas | pág/s | s | pico | 1ª página na visualização: s "
-             "| Navegador: páginas | pág/s | s | pico |\n|---|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|\n";
+             "| Navegador: páginas | pág/s | s | pico | Vista do navegador: s |\n"
+             "|---|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|\n";
     saida.flush();
     for (const QString& html : arquivos) {
         const double mb = QFileInfo(html).size() / 1048576.0;
         const QString pdf = pasta.filePath(QFileInfo(html).completeBaseName() + QStringLiteral(".pdf"));
         saida << "| " << QFileInfo(html).fileName() << " | " << QString::number(mb, 'f', 1) << " | "
               << mede(GravaPdf, html, pdf) << " | " << QString::number(primeiraPagina(html), 'f', 2) << " | ";
-        if (navegador && mb <= limiteMb)
-            saida << mede(GravaPdfNavegador, html, pdf + QStringLiteral(".navegador.pdf")) << " |\n";
-        else
-            saida << "não medido | | | |\n";
+        if (navegador && mb <= limiteMb) {
+            saida << mede(GravaPdfNavegador, html, pdf + QStringLiteral(".navegador.pdf")) << " | ";
+            const double vista = vistaDoNavegador(html);
+            saida << (vista < 0 ? QStringLiteral("não carregou em 60 s") : QString::number(vista, 'f', 2)) << " |\n";
+        } else {
+            saida << "não medido | | | | |\n";
+        }
         saida.flush();
     }
     return 0;

@@ -1,5 +1,7 @@
 #include "DocumentoDeRelatorio.h"
 
+#include <cmath>
+
 namespace {
 
 constexpr int TamanhoDoPedacoDeTexto = 1 << 20;
@@ -35,8 +37,7 @@ QVector<int> vaos(const LinhaRelatorio& linha)
 
 // Widths from the shares, every column at least its minimum: columns below
 // it get it, the others share what is left by their shares. A table whose
-// minimums do not fit grows, as in the browser, up to `maximo`; past that
-// they shrink alike and words break.
+// minimums do not fit grows, as in the browser, up to `maximo`.
 QVector<float> larguras(const QVector<double>& partes, const QVector<double>& minimos, double total, double maximo)
 {
     const int n = static_cast<int>(partes.size());
@@ -154,15 +155,15 @@ void DocumentoDeRelatorio::Linha(const LinhaRelatorio& linha)
         guardaPendentes();
 }
 
-quint16 DocumentoDeRelatorio::estiloDe(const LinhaRelatorio& linha)
+quint16 DocumentoDeRelatorio::estiloDe(const LinhaRelatorio& linha, double tamanhoPt)
 {
-    if (!linhas_.empty() && mesmoEstilo(anterior_, linha))
+    if (!linhas_.empty() && mesmoEstilo(anterior_, linha) && fontes_[linhas_.back().estilo].TamanhoPt() == tamanhoPt)
         return linhas_.back().estilo;
-    const QString chave = QStringLiteral("%1|%2|%3").arg(linha.tamanhoFontePt).arg(linha.negrito).arg(linha.familiaFonte);
+    const QString chave = QStringLiteral("%1|%2|%3").arg(tamanhoPt).arg(linha.negrito).arg(linha.familiaFonte);
     const auto achado = indiceFontes_.constFind(chave);
     if (achado != indiceFontes_.constEnd())
         return achado.value();
-    fontes_.emplace_back(linha.tamanhoFontePt, linha.negrito, linha.familiaFonte);
+    fontes_.emplace_back(tamanhoPt, linha.negrito, linha.familiaFonte);
     const auto indice = static_cast<quint16>(fontes_.size() - 1);
     indiceFontes_.insert(chave, indice);
     return indice;
@@ -170,23 +171,35 @@ quint16 DocumentoDeRelatorio::estiloDe(const LinhaRelatorio& linha)
 
 // The widths of the row's shape in the current table; a shape met for the
 // first time is measured over the rows still pending (the table's first ones).
-const DocumentoDeRelatorio::Forma& DocumentoDeRelatorio::formaDe(const LinhaRelatorio& linha)
+int DocumentoDeRelatorio::formaDe(const LinhaRelatorio& linha)
 {
     const QVector<double> parte = partes(linha);
     const QVector<int> vao = vaos(linha);
-    for (const Forma& forma : formas_)
-        if (forma.partes == parte && forma.vaos == vao)
-            return forma;
+    for (int i = 0; i < formas_.size(); ++i)
+        if (formas_[i].partes == parte && formas_[i].vaos == vao)
+            return i;
     QVector<double> minimos(parte.size(), 0);
     for (const LinhaRelatorio& outra : pendentes_) {
         if (outra.celulas.size() != linha.celulas.size() || partes(outra) != parte || vaos(outra) != vao)
             continue;
-        const FonteDePagina& fonte = fontes_[estiloDe(outra)];
+        const FonteDePagina& fonte = fontes_[estiloDe(outra, outra.tamanhoFontePt)];
         for (int i = 0; i < outra.celulas.size(); ++i)
             minimos[i] = std::max(minimos[i], fonte.MaiorPalavra(outra.celulas[i].texto) + 2 * Margem);
     }
-    formas_.push_back(Forma{parte, vao, larguras(parte, minimos, tabelas_.back().largura, larguraUtil_)});
-    return formas_.back();
+    // Longest words wider together than the page: the text shrinks until
+    // they fit, rather than break inside a word or run off the paper.
+    double soma = 0;
+    for (const double minimo : minimos)
+        soma += minimo;
+    const double margens = 2 * Margem * static_cast<double>(minimos.size());
+    double escala = 1;
+    if (soma > larguraUtil_ && larguraUtil_ > margens) {
+        escala = (larguraUtil_ - margens) / (soma - margens);
+        for (double& minimo : minimos)
+            minimo = std::max(0.0, minimo - 2 * Margem) * escala + 2 * Margem;
+    }
+    formas_.push_back(Forma{parte, vao, larguras(parte, minimos, tabelas_.back().largura, larguraUtil_), escala});
+    return static_cast<int>(formas_.size() - 1);
 }
 
 quint32 DocumentoDeRelatorio::colunasDe(const LinhaRelatorio& linha, const Forma& forma)
@@ -235,8 +248,16 @@ void DocumentoDeRelatorio::guarda(const LinhaRelatorio& linha)
                       });
     LinhaGuardada guardada{};
     guardada.tabela = static_cast<quint32>(tabelas_.size() - 1);
-    guardada.estilo = estiloDe(linha);
-    guardada.colunas = mesmaFormaQueAAnterior ? linhas_.back().colunas : colunasDe(linha, formaDe(linha));
+    if (!mesmaFormaQueAAnterior) {
+        formaAnterior_ = formaDe(linha);
+        colunasAnteriores_ = colunasDe(linha, formas_[formaAnterior_]);
+    }
+    guardada.colunas = colunasAnteriores_;
+    // A shrunk table's text a tenth of a point smaller still, so that its
+    // longest words fit their columns whatever the rounding of the advances.
+    const double escala = formas_[formaAnterior_].escalaDoTexto;
+    guardada.estilo = estiloDe(linha, escala < 1 ? std::floor(linha.tamanhoFontePt * escala * 10 - 1) / 10
+                                                 : linha.tamanhoFontePt);
     const FonteDePagina& fonte = fontes_[guardada.estilo];
     const QVector<Coluna>& colunas = colunas_[guardada.colunas];
 
@@ -247,7 +268,7 @@ void DocumentoDeRelatorio::guarda(const LinhaRelatorio& linha)
         tamanho += texto.size();
         const double espaco = colunas[i].largura - 2 * Margem;
         if (fonte.Largura(texto) > espaco)
-            linhasDeTexto = std::max(linhasDeTexto, fonte.Linhas(texto, espaco));
+            linhasDeTexto = std::max(linhasDeTexto, static_cast<int>(fonte.Quebra(texto, espaco).size()));
     }
     guardada.quebraTexto = linhasDeTexto > 1;
     guardada.altura = static_cast<float>(linhasDeTexto * fonte.AlturaDaLinha() + 2 * Margem);

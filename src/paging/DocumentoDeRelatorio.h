@@ -85,9 +85,10 @@ private:
         QVector<double> partes;
         QVector<int> vaos;
         QVector<float> larguras;
+        double escalaDoTexto;  // below 1 when its words had to shrink to fit the page
     };
-    quint16 estiloDe(const LinhaRelatorio& linha);
-    const Forma& formaDe(const LinhaRelatorio& linha);
+    quint16 estiloDe(const LinhaRelatorio& linha, double tamanhoPt);
+    int formaDe(const LinhaRelatorio& linha);
     quint32 colunasDe(const LinhaRelatorio& linha, const Forma& forma);
     void guardaPendentes();
     void guarda(const LinhaRelatorio& linha);
@@ -107,6 +108,8 @@ private:
     QVector<LinhaRelatorio> pendentes_;
     QVector<Forma> formas_;
     int linhasDaTabela_ = 0;
+    int formaAnterior_ = 0;
+    quint32 colunasAnteriores_ = 0;
     LinhaRelatorio anterior_;
     bool naMoldura_ = true;
     int linhasMoldura_ = 0;

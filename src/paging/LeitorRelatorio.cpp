@@ -3,7 +3,6 @@
 #include "platform/VbError.h"
 #include "startup/Ambiente.h"
 
-#include <QRegularExpression>
 #include <libxml/HTMLparser.h>
 #include <libxml/parserInternals.h>
 #include <cstring>
@@ -28,21 +27,29 @@ QString texto(const xmlChar* valor)
     return valor ? QString::fromUtf8(reinterpret_cast<const char*>(valor)) : QString();
 }
 
-// "10%" -> 10; anything else -> 0.
-double percentual(const QString& valor)
+// An attribute's value, no copy made.
+QByteArray bytes(const xmlChar* valor)
 {
-    const QString limpo = valor.trimmed();
-    if (!limpo.endsWith(QLatin1Char('%')))
+    return valor ? QByteArray::fromRawData(reinterpret_cast<const char*>(valor),
+                                           static_cast<qsizetype>(std::strlen(reinterpret_cast<const char*>(valor))))
+                 : QByteArray();
+}
+
+// "10%" -> 10; anything else -> 0.
+double percentual(const xmlChar* valor)
+{
+    const QByteArray limpo = bytes(valor).trimmed();
+    if (!limpo.endsWith('%'))
         return 0;
     return limpo.chopped(1).trimmed().toDouble();
 }
 
-AlinhamentoCelula alinhamento(const QString& valor)
+AlinhamentoCelula alinhamento(const xmlChar* valor)
 {
-    const QString a = valor.trimmed().toLower();
-    if (a == QLatin1String("right"))
+    const QByteArray a = bytes(valor).trimmed();
+    if (qstricmp(a.constData(), "right") == 0)
         return AlinhamentoCelula::Direita;
-    if (a == QLatin1String("center"))
+    if (qstricmp(a.constData(), "center") == 0)
         return AlinhamentoCelula::Centro;
     return AlinhamentoCelula::Esquerda;
 }
@@ -71,15 +78,29 @@ void leEstilo(const QString& estilo, LinhaRelatorio& linha)
         linha.tamanhoFontePt = 12;
 }
 
-// What the browser shows of a cell's characters. The parser hands "&nbsp"
-// without its ";" over as plain text, which the browser reads as the entity.
+// What the browser shows of a cell's characters: runs of blanks one blank,
+// none at either end. The parser hands "&nbsp" without its ";" over as
+// plain text, which the browser reads as the entity.
 QString textoVisivel(const std::string& bruto)
 {
-    static const QRegularExpression brancos(QStringLiteral("[ \\t\\r\\n\\f]+"));
     QString visivel = QString::fromUtf8(bruto.data(), static_cast<qsizetype>(bruto.size()));
-    if (visivel.contains(QLatin1Char(' ')) || visivel.contains(QLatin1Char('\n')) || visivel.contains(QLatin1Char('\t'))
-        || visivel.contains(QLatin1Char('\r')))
-        visivel = visivel.replace(brancos, QStringLiteral(" ")).trimmed();
+    QChar* letras = visivel.data();
+    qsizetype tamanho = 0;
+    bool aposBranco = true;
+    for (qsizetype i = 0; i < visivel.size(); ++i) {
+        const char16_t letra = letras[i].unicode();
+        if (letra == ' ' || letra == '\t' || letra == '\n' || letra == '\r' || letra == '\f') {
+            if (!aposBranco)
+                letras[tamanho++] = QLatin1Char(' ');
+            aposBranco = true;
+        } else {
+            letras[tamanho++] = letras[i];
+            aposBranco = false;
+        }
+    }
+    if (tamanho > 0 && aposBranco)
+        --tamanho;
+    visivel.truncate(tamanho);
     if (visivel.contains(QLatin1Char('&')))
         visivel.replace(QLatin1String("&nbsp"), QString(EspacoInseparavel));
     return visivel;
@@ -104,6 +125,8 @@ struct LeitorDeRelatorio::Estado {
     std::string textoCelula;
     LinhaRelatorio linha;
     CelulaRelatorio celula;
+    QByteArray estiloLido;
+    LinhaRelatorio linhaDoEstilo;  // a row with no cells yet, in `estiloLido`
 
     Estado(ReceptorDeRelatorio& r, const QString& c) : receptor(r), caminho(c) {}
 
@@ -152,12 +175,13 @@ struct LeitorDeRelatorio::Estado {
 
     void inicio(const xmlChar* nome, const xmlChar** atributos)
     {
-        auto atributo = [atributos](const char* procurado) -> QString {
+        auto valor = [atributos](const char* procurado) -> const xmlChar* {
             for (const xmlChar** a = atributos; a && *a; a += 2)
                 if (xmlStrcasecmp(a[0], reinterpret_cast<const xmlChar*>(procurado)) == 0)
-                    return texto(a[1]);
-            return QString();
+                    return a[1];
+            return nullptr;
         };
+        auto atributo = [&valor](const char* procurado) { return texto(valor(procurado)); };
         if (igual(nome, "table")) {
             if (++profundidadeTabela > 1)
                 return;
@@ -172,16 +196,23 @@ struct LeitorDeRelatorio::Estado {
         } else if (igual(nome, "tr") && profundidadeTabela == 1) {
             fechaLinha();
             naLinha = true;
-            linha = LinhaRelatorio();
-            leEstilo(atributo("style"), linha);
+            // Rows repeat a few styles: each is read once.
+            const QByteArray estilo = bytes(valor("style"));
+            if (estilo != estiloLido) {
+                estiloLido = estilo;
+                estiloLido.detach();
+                linhaDoEstilo = LinhaRelatorio();
+                leEstilo(QString::fromUtf8(estilo), linhaDoEstilo);
+            }
+            linha = linhaDoEstilo;
         } else if ((igual(nome, "td") || igual(nome, "th")) && naLinha) {
             fechaCelula();
             naCelula = true;
             textoCelula.clear();
             celula = CelulaRelatorio();
-            celula.larguraPercentual = percentual(atributo("width"));
-            celula.alinhamento = alinhamento(atributo("align"));
-            celula.colunas = std::max(1, atributo("colspan").toInt());
+            celula.larguraPercentual = percentual(valor("width"));
+            celula.alinhamento = alinhamento(valor("align"));
+            celula.colunas = std::max(1, bytes(valor("colspan")).trimmed().toInt());
         } else if (igual(nome, "br")) {
             if (naCelula)
                 textoCelula += ' ';

@@ -2,7 +2,6 @@
 
 #include <QPaintDevice>
 #include <QPainter>
-#include <QTextLayout>
 
 namespace {
 
@@ -41,7 +40,16 @@ public:
         p_.setFont(fonte.Fonte());
         const double y =
             alturaUtil - Paginacao::AlturaDoRodape + (Paginacao::AlturaDoRodape - fonte.AlturaDaLinha()) / 2 + fonte.Ascendente();
-        p_.drawText(QPointF((largura - fonte.Largura(texto)) / 2 * k_, y * k_), texto);
+        fonte.Desenha(p_, QPointF((largura - fonte.Largura(texto)) / 2, y), texto, k_);
+    }
+
+    // Draws the rows' glyphs gathered so far: they go in runs of rows of one
+    // font, in reading order.
+    void DesenhaGlifos()
+    {
+        if (fonteDosGlifos_)
+            fonteDosGlifos_->Desenha(p_, glifos_, k_);
+        glifos_ = FonteDePagina::Glifos();
     }
 
 private:
@@ -49,6 +57,8 @@ private:
     {
         return doc_.LinhaNo(static_cast<int>(item.linha));
     }
+
+    double pontos(double pixels) const { return EmPontos(pixels, k_); }
 
     bool continua(const Item& anterior, const Item& item) const
     {
@@ -70,31 +80,31 @@ private:
         caneta.setWidthF(EspessuraDaGrade * k_);
         p_.setPen(caneta);
         // One line across the row above every row and below the last.
-        double esquerda = tabela.x * k_;
-        double direita = (tabela.x + tabela.largura) * k_;
+        double esquerda = pontos(tabela.x);
+        double direita = pontos(tabela.x + tabela.largura);
         for (const Item* item = trecho.inicio; item < trecho.fim; ++item) {
             const auto& colunas = doc_.ColunasDe(linha(*item));
             if (!colunas.isEmpty()) {
-                esquerda = colunas.first().x * k_;
-                direita = (colunas.last().x + colunas.last().largura) * k_;
+                esquerda = pontos(colunas.first().x);
+                direita = pontos(colunas.last().x + colunas.last().largura);
             }
-            p_.drawLine(QPointF(esquerda, item->y * k_), QPointF(direita, item->y * k_));
+            p_.drawLine(QPointF(esquerda, pontos(item->y)), QPointF(direita, pontos(item->y)));
         }
         const Item& ultimo = *(trecho.fim - 1);
-        const double base = (ultimo.y + linha(ultimo).altura) * k_;
+        const double base = pontos(ultimo.y + linha(ultimo).altura);
         p_.drawLine(QPointF(esquerda, base), QPointF(direita, base));
         // One line down every column boundary while the rows keep their columns.
         for (const Item* inicio = trecho.inicio; inicio < trecho.fim;) {
             const Item* fim = inicio + 1;
             while (fim < trecho.fim && linha(*fim).colunas == linha(*inicio).colunas)
                 ++fim;
-            const double topo = inicio->y * k_;
-            const double baixo = ((fim - 1)->y + linha(*(fim - 1)).altura) * k_;
+            const double topo = pontos(inicio->y);
+            const double baixo = pontos((fim - 1)->y + linha(*(fim - 1)).altura);
             const auto& colunas = doc_.ColunasDe(linha(*inicio));
             for (const auto& coluna : colunas)
-                p_.drawLine(QPointF(coluna.x * k_, topo), QPointF(coluna.x * k_, baixo));
+                p_.drawLine(QPointF(pontos(coluna.x), topo), QPointF(pontos(coluna.x), baixo));
             if (!colunas.isEmpty()) {
-                const double x = (colunas.last().x + colunas.last().largura) * k_;
+                const double x = pontos(colunas.last().x + colunas.last().largura);
                 p_.drawLine(QPointF(x, topo), QPointF(x, baixo));
             }
             inicio = fim;
@@ -119,46 +129,42 @@ private:
                 continue;
             const auto& coluna = colunas[i];
             const double espaco = coluna.largura - 2 * margem;
-            const double largura = fonte.Largura(texto);
-            if (guardada.quebraTexto && largura > espaco) {
-                pintaQuebrado(texto, fonte, coluna, item.y + margem);
+            double y = item.y + margem + fonte.Ascendente();
+            if (!guardada.quebraTexto || fonte.Largura(texto) <= espaco) {
+                pintaLinha(texto, fonte, coluna, y);
                 continue;
             }
-            double x = coluna.x + margem;
-            if (coluna.alinhamento == AlinhamentoCelula::Direita)
-                x = coluna.x + coluna.largura - margem - largura;
-            else if (coluna.alinhamento == AlinhamentoCelula::Centro)
-                x = coluna.x + (coluna.largura - largura) / 2;
-            p_.drawText(QPointF(x * k_, (item.y + margem + fonte.Ascendente()) * k_), texto);
+            for (const QStringView parte : fonte.Quebra(texto, espaco)) {
+                pintaLinha(parte, fonte, coluna, y);
+                y += fonte.AlturaDaLinha();
+            }
         }
     }
 
-    void pintaQuebrado(const QString& texto, const FonteDePagina& fonte, const DocumentoDeRelatorio::Coluna& coluna,
-                       double topo)
+    // One line of a cell's text at baseline `y`, placed by the cell's alignment.
+    void pintaLinha(QStringView texto, const FonteDePagina& fonte, const DocumentoDeRelatorio::Coluna& coluna, double y)
     {
-        QTextLayout disposicao(texto, fonte.Fonte(), p_.device());
-        QTextOption opcao;
-        opcao.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-        opcao.setAlignment(coluna.alinhamento == AlinhamentoCelula::Direita  ? Qt::AlignRight
-                           : coluna.alinhamento == AlinhamentoCelula::Centro ? Qt::AlignHCenter
-                                                                              : Qt::AlignLeft);
-        disposicao.setTextOption(opcao);
-        const double largura = (coluna.largura - 2 * DocumentoDeRelatorio::Margem) * k_;
-        disposicao.beginLayout();
-        double y = 0;
-        for (QTextLine linha = disposicao.createLine(); linha.isValid(); linha = disposicao.createLine()) {
-            linha.setLineWidth(largura);
-            linha.setPosition(QPointF(0, y));
-            y += fonte.AlturaDaLinha() * k_;
+        const double margem = DocumentoDeRelatorio::Margem;
+        const double largura = fonte.Largura(texto);
+        double x = coluna.x + margem;
+        if (coluna.alinhamento == AlinhamentoCelula::Direita)
+            x = coluna.x + coluna.largura - margem - largura;
+        else if (coluna.alinhamento == AlinhamentoCelula::Centro)
+            x = coluna.x + (coluna.largura - largura) / 2;
+        if (&fonte != fonteDosGlifos_) {
+            DesenhaGlifos();
+            fonteDosGlifos_ = &fonte;
         }
-        disposicao.endLayout();
-        disposicao.draw(&p_, QPointF((coluna.x + DocumentoDeRelatorio::Margem) * k_, topo * k_));
+        if (!fonte.Junta(glifos_, QPointF(x, y), texto, k_))
+            fonte.Desenha(p_, QPointF(x, y), texto, k_);
     }
 
     QPainter& p_;
     const DocumentoDeRelatorio& doc_;
     const double k_;
     const FonteDePagina* fonteAtual_ = nullptr;
+    const FonteDePagina* fonteDosGlifos_ = nullptr;
+    FonteDePagina::Glifos glifos_;
 };
 
 }  // namespace
@@ -182,5 +188,6 @@ void PintaPagina(QPainter& pintor, const DocumentoDeRelatorio& documento, const 
     }
     pinta.pintaItens(moldura);
     pinta.pintaItens(paginacao.PaginaNo(pagina));
+    pinta.DesenhaGlifos();
     pinta.pintaRodape(TextoDoRodape(pagina + 1, total), paginacao.AlturaUtil(), documento.LarguraUtil());
 }

@@ -141,12 +141,9 @@ void RelatorioEmPaginas::ImprimeEm(QPrinter& impressora, int copias) const
 
 void RelatorioEmPaginas::GravaPdf(const QString& arquivo) const
 {
-    auto falha = [&arquivo] {
-        throw VbError(vb_error::PathFileAccess, QStringLiteral("O PDF não pôde ser gravado: %1").arg(arquivo));
-    };
     QSaveFile saida(arquivo);
     if (!saida.open(QIODevice::WriteOnly))
-        falha();
+        throw VbError(vb_error::PathFileAccess, QStringLiteral("O PDF não pôde ser gravado: %1").arg(arquivo));
     {
         QPdfWriter escritor(&saida);
         escritor.setPageLayout(pagina_);
@@ -161,6 +158,9 @@ void RelatorioEmPaginas::GravaPdf(const QString& arquivo) const
         }
         pintor.end();
     }
+    // Once the file is open, a write fails for want of room (QSaveFile
+    // drops what it had written).
     if (saida.error() != QFileDevice::NoError || !saida.commit())
-        falha();
+        throw VbError(vb_error::DiskFull,
+                      QStringLiteral("Disco cheio: o PDF não pôde ser gravado: %1").arg(arquivo));
 }

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QPageLayout>
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <optional>
 
 class QPrinter;
 class QWidget;
@@ -24,6 +26,8 @@ public:
     virtual ~Impressora() = default;
     virtual void ConfigurarPagina(QWidget* parent) = 0;
     virtual void ImprimirNaPadrao(const Imprimivel* documento, int copias = 1) = 0;
+    // The page set-up the later prints use, once the user has chosen one.
+    virtual std::optional<QPageLayout> PaginaEscolhida() const { return std::nullopt; }
 };
 
 std::shared_ptr<Impressora> ImpressoraAtual();

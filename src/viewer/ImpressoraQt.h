@@ -23,6 +23,7 @@ public:
 
     void ConfigurarPagina(QWidget* parent) override;
     void ImprimirNaPadrao(const Imprimivel* documento, int copias) override;
+    std::optional<QPageLayout> PaginaEscolhida() const override { return pagina_; }
 
 private:
     void prepara(QPrinter& impressora) const;

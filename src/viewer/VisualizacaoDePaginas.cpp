@@ -27,18 +27,29 @@ VisualizacaoDePaginas::VisualizacaoDePaginas(QWidget* parent) : QAbstractScrollA
 
 VisualizacaoDePaginas::~VisualizacaoDePaginas() = default;
 
-void VisualizacaoDePaginas::Abre(const QString& arquivo)
+void VisualizacaoDePaginas::Abre(const QString& arquivo, const QPageLayout& pagina)
 {
     leitura_.stop();
     relatorio_.reset();
     erro_.clear();
     imagens_.clear();
     try {
-        relatorio_ = std::make_unique<RelatorioEmPaginas>(arquivo);
+        relatorio_ = std::make_unique<RelatorioEmPaginas>(arquivo, pagina);
         leitura_.start();
     } catch (const VbError& erro) {
         erro_ = erro.Description();
     }
+    atualizaBarras();
+    viewport()->update();
+    emit PaginasMudaram();
+}
+
+void VisualizacaoDePaginas::UsaPagina(const QPageLayout& pagina)
+{
+    if (!relatorio_ || pagina.isEquivalentTo(relatorio_->Pagina()))
+        return;
+    relatorio_->UsaPagina(pagina);
+    imagens_.clear();
     atualizaBarras();
     viewport()->update();
     emit PaginasMudaram();

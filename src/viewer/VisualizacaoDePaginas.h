@@ -3,6 +3,7 @@
 #include <QAbstractScrollArea>
 #include <QCache>
 #include <QImage>
+#include <QPageLayout>
 #include <QTimer>
 #include <memory>
 
@@ -18,7 +19,9 @@ public:
     explicit VisualizacaoDePaginas(QWidget* parent = nullptr);
     ~VisualizacaoDePaginas() override;
 
-    void Abre(const QString& arquivo);
+    void Abre(const QString& arquivo, const QPageLayout& pagina);
+    // Lays the pages out again for the paper the prints now use.
+    void UsaPagina(const QPageLayout& pagina);
     // Reads what is left at once (printing needs every page).
     void CarregaTudo();
     // The pages, or null when the file could not be read (Erro() says why).

@@ -27,10 +27,10 @@
 
 namespace {
 
-// Above this size the browser view takes more than 2 s to show a report
-// here (about 1.35 s per MB, and it runs out of memory on the largest), so
-// it is offered instead of loaded.
-constexpr qint64 LimiteDoNavegador = 1536 * 1024;
+// Above this size the browser view takes more than 2 s to load a report
+// here (1.2 to 2.4 s per MB, measured by bench/Paginas.cpp; it runs out of
+// memory on the largest), so it is offered instead of loaded.
+constexpr qint64 LimiteDoNavegador = 1024 * 1024;
 
 QIcon icone(const char* tema, const char* reserva)
 {
@@ -46,6 +46,14 @@ public:
 private:
     QString motivo_;
 };
+
+// The paper the next print uses: the one chosen in "Escolher Impressora", else the default.
+QPageLayout paginaDaImpressao()
+{
+    const std::shared_ptr<Impressora> impressora = ImpressoraAtual();
+    const std::optional<QPageLayout> escolhida = impressora ? impressora->PaginaEscolhida() : std::nullopt;
+    return escolhida.value_or(RelatorioEmPaginas::PaginaPadrao());
+}
 
 }  // namespace
 
@@ -86,7 +94,7 @@ frmHTML_Generico::frmHTML_Generico(QWidget* parent)
     } catch (const VbError& erro) {
         MsgBox(erro.Description(), IconeMensagem::Critico, TituloRelease());
     }
-    ui->PaginasDoRelatorio->Abre(arquivo_);
+    ui->PaginasDoRelatorio->Abre(arquivo_, paginaDaImpressao());
     if (QFileInfo(arquivo_).size() <= LimiteDoNavegador) {
         carregaNavegador();
         ui->abasVisualizacao->setCurrentWidget(ui->abaNavegador);
@@ -141,6 +149,7 @@ void frmHTML_Generico::cmdImprimir_Click()
         if (ui->chkEscolheImpressora->isChecked()) {
             for (int passagem = 0; passagem < passagens; ++passagem)
                 impressora->ConfigurarPagina(this);
+            ui->PaginasDoRelatorio->UsaPagina(paginaDaImpressao());
         } else if (passagens > 0) {
             // Every copy from one layout of the pages, in one job.
             QApplication::setOverrideCursor(Qt::WaitCursor);

@@ -3,6 +3,7 @@
 #include "report/Relatorio.h"
 #include "startup/Ambiente.h"
 #include "viewer/ImpressoraQt.h"
+#include "viewer/VisualizacaoDePaginas.h"
 #include "viewer/frmHTML_Generico.h"
 
 #include <QCheckBox>
@@ -113,6 +114,10 @@ TEST_F(Impressao, CopiasNumTrabalhoSoENaPaginaEscolhida)
     imprime(QStringLiteral("1"), false);
     imprime(QStringLiteral("2"), false);
     imprime(QStringLiteral("2"), true);  // the choice twice, no job
+    // From then on the page view shows the pages as they will print.
+    auto* vista = janela->findChild<VisualizacaoDePaginas*>();
+    vista->CarregaTudo();
+    EXPECT_EQ(vista->Relatorio()->Total(), deitado.Total());
     imprime(QStringLiteral("1"), false);
     const QStringList infos = trabalhos(3);
     ASSERT_EQ(infos.size(), 3);

@@ -1,6 +1,9 @@
 #include "paging/LeitorRelatorio.h"
+#include "paging/RelatorioEmPaginas.h"
 #include "platform/VbError.h"
+#include "support/PastaMontada.h"
 
+#include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -108,6 +111,25 @@ TEST(LeitorRelatorio, RecusaArquivoQueNaoEUmRelatorioInteiro)
     }
     Transcricao nada;
     EXPECT_THROW(LeRelatorio(pasta.filePath(QStringLiteral("nao-existe.html")), nada), VbError);
+}
+
+// A disk that fills while the PDF is written: the message, and no PDF left.
+TEST(RelatorioEmPaginas, DiscoCheioNaoDeixaPdfPelaMetade)
+{
+    PastaMontada cheia(PastaMontada::Tipo::Cheia);
+    if (!cheia.montada())
+        GTEST_SKIP() << "needs root to mount a tmpfs";
+    RelatorioEmPaginas paginas(esperado(QStringLiteral("detalhado")));
+    paginas.CarregaTudo();
+    const QString pdf = cheia.caminho() + QStringLiteral("/r.pdf");
+    try {
+        paginas.GravaPdf(pdf);
+        ADD_FAILURE() << "written on a full disk";
+    } catch (const VbError& erro) {
+        EXPECT_EQ(erro.Number(), vb_error::DiskFull);
+        EXPECT_EQ(erro.Description(), QStringLiteral("Disco cheio: o PDF não pôde ser gravado: ") + pdf);
+    }
+    EXPECT_EQ(QDir(cheia.caminho()).entryList(QDir::Files), QStringList{QStringLiteral("enchimento")});
 }
 
 }  // namespace

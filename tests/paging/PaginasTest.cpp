@@ -110,7 +110,8 @@ TEST_P(PaginasDoDemo, CadaLinhaUmaVezEmOrdemEMolduraEmCadaPagina)
 INSTANTIATE_TEST_SUITE_P(Layouts, PaginasDoDemo,
                          ::testing::Values(Caso{"standard", "10"}, Caso{"pa", "10"}, Caso{"detalhado", "10"},
                                            Caso{"entrega", "8"}, Caso{"entrega", "14"},
-                                           Caso{"entrega-vertical", "8"}, Caso{"agrupamento", "10"}),
+                                           Caso{"entrega-vertical", "8"}, Caso{"entrega-vertical", "14"},
+                                           Caso{"agrupamento", "10"}),
                          [](const ::testing::TestParamInfo<Caso>& info) {
                              return QString::fromLatin1(info.param.layout).remove(QLatin1Char('-')).toStdString()
                                  + info.param.fonte;
