@@ -28,7 +28,7 @@
 namespace {
 
 // Above this size the browser view takes more than 2 s to load a report
-// here (1.2 to 2.4 s per MB, measured by bench/Paginas.cpp; it runs out of
+// here (0.8 to 2.4 s per MB, measured by bench/Paginas.cpp; it runs out of
 // memory on the largest), so it is offered instead of loaded.
 constexpr qint64 LimiteDoNavegador = 1024 * 1024;
 
