@@ -96,9 +96,11 @@ start() {
   require_root
   ensure_password
   install -d -o "$FB_USER" -g "$FB_USER" -m 1777 "$DB_DIR"
+  local iniciado=0
   if listening && works; then
     :
   else
+    iniciado=1
     # The server holds the security database while it runs: the user is
     # written with the server stopped.
     if listening; then
@@ -117,11 +119,14 @@ start() {
   echo "export PANTORO_FIREBIRD_USER=$TEST_USER"
   echo "export PANTORO_FIREBIRD_PASSWORD=$(cat "$PASSWORD_FILE")"
   echo "export PANTORO_FIREBIRD_DIR=$DB_DIR"
+  # Only the shell that started the server stops it: another run's server
+  # (a second test run, a developer's) stays up.
+  echo "export PANTORO_FIREBIRD_INICIADO_AQUI=$iniciado"
 }
 
 stop() {
   require_root
-  if [ -f "$STARTED_MARK" ]; then
+  if [ -f "$STARTED_MARK" ] && [ "${PANTORO_FIREBIRD_INICIADO_AQUI:-1}" = 1 ]; then
     stop_server
   fi
 }
