@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Pictures of the program as its users see it, over a fresh demo installation
 # (the one `pantoro --demo DIR` prepares): the filter form, the person search
-# with results, each kind of message box, a Tahoma sample and the viewer on
-# each of the six layouts, on 1366x768, 1600x1000 and 1920x1080 screens at
-# 100% and 150% scaling. The run checks each picture as well (on the screen,
-# captions and grid columns whole, accents and bold drawn).
+# with results, each kind of message box and the viewer on each of the six
+# layouts, on 1366x768, 1600x1000 and 1920x1080 screens at 100% and 150%
+# scaling. The run checks each picture as well (on the screen, captions
+# whole); grid columns and Tahoma's accents and bold are janelas_tests'.
 #   scripts/screenshots.sh [OUT_DIR]     (default: screenshots/)
 # Pictures go to OUT_DIR/<screen>-<scale>/. BUILD_DIR picks the build
 # (default: build). Rendering is offscreen, so no display is needed.

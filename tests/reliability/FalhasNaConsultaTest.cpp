@@ -1,4 +1,5 @@
 #include "support/Falhas.h"
+#include "support/ItensDaLista.h"
 
 #include "support/BaseRelatorio.h"
 #include "report/Relatorio.h"
@@ -67,17 +68,11 @@ TEST_P(FalhaNoRelatorio, CadaConsultaDosPreenchimentos)
         QWidget janela;
         auto* combo = new QComboBox(&janela);
         combo->setObjectName(QLatin1String(preenchimento.controle));
-        const auto itens = [combo] {
-            QStringList lista;
-            for (int i = 0; i < combo->count(); ++i)
-                lista << combo->itemText(i);
-            return lista;
-        };
         preenchimento.preenche(&janela, combo);
-        const QStringList esperado = itens();
+        const QStringList esperado = ItensDaLista(*combo);
         ASSERT_GE(esperado.size(), 2);
         CadaConsultaFalha([&] { preenchimento.preenche(&janela, combo); }, [] {},
-                          [&] { EXPECT_EQ(itens(), esperado); });
+                          [&] { EXPECT_EQ(ItensDaLista(*combo), esperado); });
     }
 }
 

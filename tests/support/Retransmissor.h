@@ -27,7 +27,7 @@ private:
     uint16_t portaDoServidor_;
     uint16_t porta_ = 0;
     int escuta_ = -1;
-    std::atomic<bool> cortado_{false};
+    bool cortado_ = false;  // the relay thread's own
     std::atomic<bool> parar_{false};
     std::atomic<int64_t> limite_{-1};
     std::atomic<int64_t> bytes_{0};

@@ -1,6 +1,7 @@
 #include "JanelasDeTeste.h"
 
 #include "support/Casos.h"
+#include "support/ItensDaLista.h"
 
 #include "support/BancoDeTeste.h"
 #include "platform/Clock.h"
@@ -53,14 +54,6 @@ protected:
         return controle<Controle>(janela.get(), nome);
     }
 
-    static QStringList itens(const QComboBox* combo)
-    {
-        QStringList lista;
-        for (int i = 0; i < combo->count(); ++i)
-            lista << combo->itemText(i);
-        return lista;
-    }
-
     // Focus into the box by mouse, as the user clicks it, then type.
     void digita(const char* nome, const QString& texto) const
     {
@@ -99,8 +92,8 @@ TEST_F(FormularioFiltro, CarregaComOsPadroesDaJanela)
     EXPECT_TRUE(ctl<QRadioButton>("opRelStandard")->isChecked());
     EXPECT_TRUE(ctl<QRadioButton>("opTF10")->isChecked());
     EXPECT_FALSE(ctl("frameTamanhoFonte")->isVisible());
-    EXPECT_EQ(itens(ctl<QComboBox>("cboVendedor")), QStringList{QStringLiteral("ANA")});
-    EXPECT_EQ(itens(ctl<QComboBox>("cboTipoCli")), (QStringList{QStringLiteral("ATACADO"), QStringLiteral("VAREJO")}));
+    EXPECT_EQ(ItensDaLista(*ctl<QComboBox>("cboVendedor")), QStringList{QStringLiteral("ANA")});
+    EXPECT_EQ(ItensDaLista(*ctl<QComboBox>("cboTipoCli")), (QStringList{QStringLiteral("ATACADO"), QStringLiteral("VAREJO")}));
     // Filled, the two lists still start with an empty box: no filter.
     EXPECT_EQ(ctl<QComboBox>("cboVendedor")->currentText(), QString());
     EXPECT_EQ(ctl<QComboBox>("cboTipoCli")->currentText(), QString());
