@@ -44,8 +44,9 @@ public:
         QStringList marcas;
         for (int i = 0; i < colunas.size(); ++i)
             marcas << QStringLiteral("?");
-        if (!comando.prepare(QStringLiteral("insert into ") + tabela + QStringLiteral(" (") + colunas.join(QLatin1Char(','))
-                             + QStringLiteral(") values (") + marcas.join(QLatin1Char(',')) + QLatin1Char(')')))
+        if (!comando.prepare(QStringLiteral("insert into ") + tabela + QStringLiteral(" (") +
+                             colunas.join(QLatin1Char(',')) + QStringLiteral(") values (") +
+                             marcas.join(QLatin1Char(',')) + QLatin1Char(')')))
             falha(comando);
         for (int linha = 1; linha <= linhas; ++linha) {
             const QVariantList valores = preenche(linha);
@@ -86,18 +87,27 @@ QString iso(const QDate& dia)
 
 void preenche(Gerador& g)
 {
-    g.insere(QStringLiteral("empr"), {QStringLiteral("idempr"), QStringLiteral("codi_empr"), QStringLiteral("nome_conh_empr")},
-             1, [](int) { return QVariantList{1, QStringLiteral("001"), QStringLiteral("BANANAS DO VALE")}; });
+    g.insere(QStringLiteral("empr"),
+             {QStringLiteral("idempr"), QStringLiteral("codi_empr"), QStringLiteral("nome_conh_empr")}, 1, [](int) {
+                 return QVariantList{1, QStringLiteral("001"), QStringLiteral("BANANAS DO VALE")};
+             });
     g.insere(QStringLiteral("empr_cnfg"),
-             {QStringLiteral("idempr_cnfg"), QStringLiteral("idempr"), QStringLiteral("nome_para"), QStringLiteral("valo_para")},
-             1, [](int) { return QVariantList{1, 1, QStringLiteral("MODELO_PEDI_VEDS"), QStringLiteral("3")}; });
+             {QStringLiteral("idempr_cnfg"), QStringLiteral("idempr"), QStringLiteral("nome_para"),
+              QStringLiteral("valo_para")},
+             1, [](int) {
+                 return QVariantList{1, 1, QStringLiteral("MODELO_PEDI_VEDS"), QStringLiteral("3")};
+             });
     g.insere(QStringLiteral("tipo_clie"), {QStringLiteral("idtipo_clie"), QStringLiteral("desc_tipo_clie")}, Tipos,
-             [](int i) { return QVariantList{i, QStringLiteral("TIPO %1").arg(i)}; });
-    g.insere(QStringLiteral("marc"), {QStringLiteral("idmarc"), QStringLiteral("desc_marc")}, Marcas,
-             [](int i) { return QVariantList{i, QStringLiteral("MARCA %1").arg(i)}; });
+             [](int i) {
+                 return QVariantList{i, QStringLiteral("TIPO %1").arg(i)};
+             });
+    g.insere(QStringLiteral("marc"), {QStringLiteral("idmarc"), QStringLiteral("desc_marc")}, Marcas, [](int i) {
+        return QVariantList{i, QStringLiteral("MARCA %1").arg(i)};
+    });
     // Persons 1..3000 are the customers, 3001..3060 the salespeople.
     g.insere(QStringLiteral("pess"),
-             {QStringLiteral("idpess"), QStringLiteral("nome_pess"), QStringLiteral("nome_conh"), QStringLiteral("idTipo_Clie")},
+             {QStringLiteral("idpess"), QStringLiteral("nome_pess"), QStringLiteral("nome_conh"),
+              QStringLiteral("idTipo_Clie")},
              Clientes + Vendedores, [&g](int i) {
                  if (i > Clientes)
                      return QVariantList{i, QStringLiteral("VENDEDOR %1").arg(i - Clientes),
@@ -105,16 +115,21 @@ void preenche(Gerador& g)
                  return QVariantList{i, QStringLiteral("CLIENTE %1 COMÉRCIO DE FRUTAS").arg(i),
                                      QStringLiteral("CLI%1").arg(i), g.entre(1, Tipos)};
              });
-    g.insere(QStringLiteral("clie"), {QStringLiteral("idclie"), QStringLiteral("idpess")}, Clientes,
-             [](int i) { return QVariantList{i, i}; });
-    g.insere(QStringLiteral("vend"), {QStringLiteral("idvend"), QStringLiteral("idpess")}, Vendedores,
-             [](int i) { return QVariantList{i, Clientes + i}; });
+    g.insere(QStringLiteral("clie"), {QStringLiteral("idclie"), QStringLiteral("idpess")}, Clientes, [](int i) {
+        return QVariantList{i, i};
+    });
+    g.insere(QStringLiteral("vend"), {QStringLiteral("idvend"), QStringLiteral("idpess")}, Vendedores, [](int i) {
+        return QVariantList{i, Clientes + i};
+    });
     g.insere(QStringLiteral("prod"),
-             {QStringLiteral("idprod"), QStringLiteral("codi_prod"), QStringLiteral("desc_prod"), QStringLiteral("idmarc"),
-              QStringLiteral("IDSUB0_GRUP"), QStringLiteral("data_desa")},
+             {QStringLiteral("idprod"), QStringLiteral("codi_prod"), QStringLiteral("desc_prod"),
+              QStringLiteral("idmarc"), QStringLiteral("IDSUB0_GRUP"), QStringLiteral("data_desa")},
              Produtos, [&g](int i) {
-                 return QVariantList{i, QStringLiteral("P%1").arg(i, 4, 10, QLatin1Char('0')),
-                                     QStringLiteral("BANANA %1 CX").arg(i), g.entre(1, Marcas), subGrupo(i),
+                 return QVariantList{i,
+                                     QStringLiteral("P%1").arg(i, 4, 10, QLatin1Char('0')),
+                                     QStringLiteral("BANANA %1 CX").arg(i),
+                                     g.entre(1, Marcas),
+                                     subGrupo(i),
                                      g.chance(0.05) ? QVariant(iso(QDate(2023, 12, 1))) : QVariant()};
              });
 
@@ -122,9 +137,10 @@ void preenche(Gerador& g)
     const int dias = inicio.daysTo(QDate(2024, 12, 31)) + 1;
     QVector<int> itensDoPedido;
     g.insere(QStringLiteral("pedi_veds"),
-             {QStringLiteral("idpedi_veds"), QStringLiteral("nume_pedi"), QStringLiteral("codi_empr"), QStringLiteral("data_pedi"),
-              QStringLiteral("DATA_REAL_ENTG"), QStringLiteral("DATA_FECH"), QStringLiteral("idclie"), QStringLiteral("idvend"),
-              QStringLiteral("VALO_DECT"), QStringLiteral("data_desa")},
+             {QStringLiteral("idpedi_veds"), QStringLiteral("nume_pedi"), QStringLiteral("codi_empr"),
+              QStringLiteral("data_pedi"), QStringLiteral("DATA_REAL_ENTG"), QStringLiteral("DATA_FECH"),
+              QStringLiteral("idclie"), QStringLiteral("idvend"), QStringLiteral("VALO_DECT"),
+              QStringLiteral("data_desa")},
              PedidosEmpresaGrande, [&](int i) {
                  // Orders spread evenly over the year, in id order.
                  const QDate dia = inicio.addDays(static_cast<qint64>(i - 1) * dias / PedidosEmpresaGrande);
@@ -144,9 +160,10 @@ void preenche(Gerador& g)
     int restantes = g.entre(ItensPorPedidoMinimo, ItensPorPedidoMaximo);
     const int linhas = PedidosEmpresaGrande * (ItensPorPedidoMinimo + ItensPorPedidoMaximo) / 2;
     g.insere(QStringLiteral("pedi_veds_deta"),
-             {QStringLiteral("idpedi_veds_deta"), QStringLiteral("idpedi_veds"), QStringLiteral("idprod"), QStringLiteral("QTDE"),
-              QStringLiteral("VALO_UNIT"), QStringLiteral("VALO_DECT"), QStringLiteral("VALO_LIQU"), QStringLiteral("VALO_TOTA"),
-              QStringLiteral("status_prod"), QStringLiteral("data_desa")},
+             {QStringLiteral("idpedi_veds_deta"), QStringLiteral("idpedi_veds"), QStringLiteral("idprod"),
+              QStringLiteral("QTDE"), QStringLiteral("VALO_UNIT"), QStringLiteral("VALO_DECT"),
+              QStringLiteral("VALO_LIQU"), QStringLiteral("VALO_TOTA"), QStringLiteral("status_prod"),
+              QStringLiteral("data_desa")},
              linhas, [&](int i) {
                  // The last orders take what is left, so the total is exact.
                  if (restantes == 0 && pedido < PedidosEmpresaGrande) {
@@ -160,8 +177,15 @@ void preenche(Gerador& g)
                  const double unitario = g.centavos(5, 120);
                  const double desconto = g.chance(0.2) ? g.centavos(0, 3) : 0.0;
                  const double liquido = unitario - desconto;
-                 return QVariantList{i, pedido, produto, double(qtde), unitario, desconto, liquido,
-                                     std::round(qtde * liquido * 100) / 100, status[g.entre(0, status.size() - 1)],
+                 return QVariantList{i,
+                                     pedido,
+                                     produto,
+                                     double(qtde),
+                                     unitario,
+                                     desconto,
+                                     liquido,
+                                     std::round(qtde * liquido * 100) / 100,
+                                     status[g.entre(0, status.size() - 1)],
                                      g.chance(0.01) ? QVariant(iso(QDate(2024, 12, 31))) : QVariant()};
              });
 }
@@ -182,9 +206,10 @@ void GeraEmpresaGrande(const QString& arquivo)
         gerador.executa(QStringLiteral("PRAGMA journal_mode = OFF"));
         gerador.executa(QStringLiteral("BEGIN"));
         QStringList linhas = QString::fromUtf8(esquema.readAll()).split(QLatin1Char('\n'));
-        linhas.erase(std::remove_if(linhas.begin(), linhas.end(),
-                                    [](const QString& linha) { return linha.trimmed().startsWith(QLatin1String("--")); }),
-                     linhas.end());
+        linhas.erase(
+            std::remove_if(linhas.begin(), linhas.end(),
+                           [](const QString& linha) { return linha.trimmed().startsWith(QLatin1String("--")); }),
+            linhas.end());
         for (const QString& comando : linhas.join(QLatin1Char('\n')).split(QLatin1Char(';')))
             if (!comando.trimmed().isEmpty())
                 gerador.executa(comando);

@@ -14,7 +14,7 @@ struct Medida {
     long linhas = 0;
     double picoMb = 0;
     bool semDados = false;
-    long erro = 0;  // the VbError that stopped the run
+    long erro = 0;             // the VbError that stopped the run
     QByteArray resumoArquivo;  // SHA-256 of pantoro.html
 };
 

@@ -68,8 +68,7 @@ double primeiraPagina(const QString& html)
     QElapsedTimer relogio;
     relogio.start();
     RelatorioEmPaginas relatorio(html);
-    while (relatorio.Prontas() < 1 && relatorio.Continua()) {
-    }
+    while (relatorio.Prontas() < 1 && relatorio.Continua()) {}
     relatorio.Imagem(0, 96);
     return relogio.elapsed() / 1000.0;
 }

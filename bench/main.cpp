@@ -51,8 +51,8 @@ QString medidas(const std::optional<Medida>& m)
         return QStringLiteral("não medido | | | ");
     if (m->erro != 0)
         return QStringLiteral("erro %1 | | | ").arg(m->erro);
-    return numero(m->segundos, 3) + QStringLiteral(" | ") + QString::number(m->consultas) + QStringLiteral(" | ")
-        + QString::number(m->linhas) + QStringLiteral(" | ") + numero(m->picoMb, 0);
+    return numero(m->segundos, 3) + QStringLiteral(" | ") + QString::number(m->consultas) + QStringLiteral(" | ") +
+           QString::number(m->linhas) + QStringLiteral(" | ") + numero(m->picoMb, 0);
 }
 
 }  // namespace
@@ -85,7 +85,8 @@ int main(int argc, char** argv)
         else if (argumentos[i] == QLatin1String("--layout") && i + 1 < argumentos.size())
             soLayout = argumentos[++i];
         else {
-            std::fprintf(stderr, "uso: pantoro_bench [--banco ARQUIVO] [--sem-referencia-ano | --so-rapido] [--arquivos PASTA] [--layout NOME]\n");
+            std::fprintf(stderr, "uso: pantoro_bench [--banco ARQUIVO] [--sem-referencia-ano | --so-rapido] "
+                                 "[--arquivos PASTA] [--layout NOME]\n");
             return 2;
         }
     }
@@ -123,8 +124,8 @@ int main(int argc, char** argv)
             auto copia = [&](const char* motor) {
                 if (copias.isEmpty())
                     return QString();
-                return copias + QLatin1Char('/') + QLatin1String(layout.nome)
-                    + QLatin1String(periodo.ano ? "-ano-" : "-mes-") + QLatin1String(motor) + QStringLiteral(".html");
+                return copias + QLatin1Char('/') + QLatin1String(layout.nome) +
+                       QLatin1String(periodo.ano ? "-ano-" : "-mes-") + QLatin1String(motor) + QStringLiteral(".html");
             };
             const Medida rapido = Mede(filtro, MotorRelatorio::Rapido, copia("rapido"));
             std::optional<Medida> fiel;
@@ -132,8 +133,8 @@ int main(int argc, char** argv)
             if (periodo.ano ? referenciaAno && !vertical : referenciaMes)
                 fiel = Mede(filtro, MotorRelatorio::Fiel, copia("fiel"));
 
-            saida << "| " << layout.nome << " | " << QString::fromUtf8(periodo.nome) << " | " << medidas(fiel)
-                  << " | " << medidas(rapido) << " | ";
+            saida << "| " << layout.nome << " | " << QString::fromUtf8(periodo.nome) << " | " << medidas(fiel) << " | "
+                  << medidas(rapido) << " | ";
             if (fiel)
                 saida << numero(fiel->segundos / rapido.segundos, 0) << " | "
                       << numero(double(fiel->consultas) / rapido.consultas, 0) << " | "

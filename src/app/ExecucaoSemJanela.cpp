@@ -90,8 +90,9 @@ int enviaPorEmail(const QString& html, const OpcoesLinhaDeComando& opcoes, const
                           QStringLiteral("O envio de e-mail não está configurado: falta o arquivo %1.")
                               .arg(ArquivoConfigEmail()));
         QTemporaryDir pasta;
-        const QString pdf = opcoes.pdf.isEmpty() ? pasta.filePath(QFileInfo(html).completeBaseName() + QStringLiteral(".pdf"))
-                                                 : opcoes.pdf;
+        const QString pdf = opcoes.pdf.isEmpty()
+                                ? pasta.filePath(QFileInfo(html).completeBaseName() + QStringLiteral(".pdf"))
+                                : opcoes.pdf;
         if (opcoes.pdf.isEmpty())
             GravaPdf(html, pdf);
         MensagemEmail mensagem;
@@ -133,7 +134,8 @@ int ExecutaRelatorioSemJanela(const OpcoesLinhaDeComando& opcoes)
     if (pior != saida::Feito)
         return pior;
     const QString periodo = relatorio().Periodo;
-    for (const auto& [destino, formato] : {std::pair{opcoes.xlsx, FormatoPlanilha::Xlsx}, std::pair{opcoes.csv, FormatoPlanilha::Csv}})
+    for (const auto& [destino, formato] :
+         {std::pair{opcoes.xlsx, FormatoPlanilha::Xlsx}, std::pair{opcoes.csv, FormatoPlanilha::Csv}})
         if (exporta(html, destino, formato, periodo) != saida::Feito)
             return saida::ErroNaExecucao;
     return opcoes.email.isEmpty() ? saida::Feito : enviaPorEmail(html, opcoes, periodo);

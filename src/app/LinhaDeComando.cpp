@@ -32,8 +32,7 @@ const QMap<QString, DataRelatorio>& datas()
     throw ErroDeUso(texto.toStdString());
 }
 
-template <typename T>
-T escolha(const QMap<QString, T>& nomes, const QString& opcao, const QString& valor)
+template <typename T> T escolha(const QMap<QString, T>& nomes, const QString& opcao, const QString& valor)
 {
     const auto encontrado = nomes.constFind(valor);
     if (encontrado == nomes.constEnd())
@@ -42,18 +41,18 @@ T escolha(const QMap<QString, T>& nomes, const QString& opcao, const QString& va
 }
 
 // Our options, by name without "--": those that take a value, and the switches.
-const QSet<QString> comValor{QStringLiteral("relatorio"), QStringLiteral("de"),     QStringLiteral("ate"),
+const QSet<QString> comValor{QStringLiteral("relatorio"), QStringLiteral("de"),       QStringLiteral("ate"),
                              QStringLiteral("data"),      QStringLiteral("vendedor"), QStringLiteral("marca"),
                              QStringLiteral("tipo"),      QStringLiteral("cliente"),  QStringLiteral("fonte"),
                              QStringLiteral("pdf"),       QStringLiteral("demo"),     QStringLiteral("pdf-navegador"),
                              QStringLiteral("xlsx"),      QStringLiteral("csv"),      QStringLiteral("email")};
 const QSet<QString> chaves{QStringLiteral("fiel")};
 // Filters that only a headless report run reads.
-const QStringList soComRelatorio{QStringLiteral("de"),      QStringLiteral("ate"),   QStringLiteral("data"),
-                                 QStringLiteral("vendedor"), QStringLiteral("marca"), QStringLiteral("tipo"),
-                                 QStringLiteral("cliente"),  QStringLiteral("fonte"), QStringLiteral("pdf"),
-                                 QStringLiteral("pdf-navegador"), QStringLiteral("fiel"), QStringLiteral("xlsx"),
-                                 QStringLiteral("csv"),      QStringLiteral("email")};
+const QStringList soComRelatorio{
+    QStringLiteral("de"),    QStringLiteral("ate"),           QStringLiteral("data"),    QStringLiteral("vendedor"),
+    QStringLiteral("marca"), QStringLiteral("tipo"),          QStringLiteral("cliente"), QStringLiteral("fonte"),
+    QStringLiteral("pdf"),   QStringLiteral("pdf-navegador"), QStringLiteral("fiel"),    QStringLiteral("xlsx"),
+    QStringLiteral("csv"),   QStringLiteral("email")};
 
 // The arguments split into our options (name -> value, last one wins) and
 // the words of the launch string, in order.
@@ -68,8 +67,8 @@ Argumentos separa(const QStringList& argumentos)
     for (int i = 0; i < argumentos.size(); ++i) {
         const QString& argumento = argumentos[i];
         const int igual = argumento.indexOf(QLatin1Char('='));
-        const QString nome = argumento.startsWith(QLatin1String("--")) ? argumento.mid(2, igual < 0 ? -1 : igual - 2)
-                                                                       : QString();
+        const QString nome =
+            argumento.startsWith(QLatin1String("--")) ? argumento.mid(2, igual < 0 ? -1 : igual - 2) : QString();
         if (chaves.contains(nome) && igual < 0) {
             lidos.opcoes.insert(nome, QString());
         } else if (comValor.contains(nome)) {
@@ -152,16 +151,15 @@ OpcoesLinhaDeComando LeLinhaDeComando(const QStringList& argumentos)
 
 QString TextoDeUso()
 {
-    return QStringLiteral(
-        "usage:\n"
-        "  pantoro [LAUNCH]\n"
-        "  pantoro --relatorio LAYOUT [--de dd/mm/yyyy] [--ate dd/mm/yyyy]\n"
-        "          [--data emissao|entrega|fechamento] [--vendedor NAME] [--marca BRAND]\n"
-        "          [--tipo TYPE] [--cliente NAME] [--fonte 8|10|11|12|14] [--pdf FILE]\n"
-        "          [--pdf-navegador FILE] [--xlsx FILE] [--csv FILE]\n"
-        "          [--email ADDRESS[,ADDRESS...]] [--fiel]\n"
-        "          [LAUNCH]\n"
-        "  pantoro --demo DIR [--relatorio LAYOUT ...] [LAUNCH]\n"
-        "LAYOUT: standard | pa | detalhado | entrega | entrega-vertical | agrupamento\n"
-        "Every other argument is a word of the launch string.\n");
+    return QStringLiteral("usage:\n"
+                          "  pantoro [LAUNCH]\n"
+                          "  pantoro --relatorio LAYOUT [--de dd/mm/yyyy] [--ate dd/mm/yyyy]\n"
+                          "          [--data emissao|entrega|fechamento] [--vendedor NAME] [--marca BRAND]\n"
+                          "          [--tipo TYPE] [--cliente NAME] [--fonte 8|10|11|12|14] [--pdf FILE]\n"
+                          "          [--pdf-navegador FILE] [--xlsx FILE] [--csv FILE]\n"
+                          "          [--email ADDRESS[,ADDRESS...]] [--fiel]\n"
+                          "          [LAUNCH]\n"
+                          "  pantoro --demo DIR [--relatorio LAYOUT ...] [LAUNCH]\n"
+                          "LAYOUT: standard | pa | detalhado | entrega | entrega-vertical | agrupamento\n"
+                          "Every other argument is a word of the launch string.\n");
 }

@@ -16,18 +16,18 @@
 // Every argument that is not one of these options is a word of the launch
 // string, as the suite's menu passes it (it may start with "-").
 struct OpcoesLinhaDeComando {
-    bool relatorio = false;   // --relatorio given: a headless run
-    FiltroRelatorio filtro;   // layout, dates, filters and font size
+    bool relatorio = false;          // --relatorio given: a headless run
+    FiltroRelatorio filtro;          // layout, dates, filters and font size
     std::optional<QString> de, ate;  // --de, --ate as given; today otherwise
-    QString pdf;              // --pdf FILE, empty for none
-    QString pdfNavegador;     // --pdf-navegador FILE, empty for none
-    QString xlsx;             // --xlsx FILE, empty for none
-    QString csv;              // --csv FILE, empty for none
-    QStringList email;        // --email ADDRESS[,ADDRESS...], checked
+    QString pdf;                     // --pdf FILE, empty for none
+    QString pdfNavegador;            // --pdf-navegador FILE, empty for none
+    QString xlsx;                    // --xlsx FILE, empty for none
+    QString csv;                     // --csv FILE, empty for none
+    QStringList email;               // --email ADDRESS[,ADDRESS...], checked
     // --fiel: the per-row engine, query for query; the set-based one otherwise
     MotorRelatorio motor = MotorRelatorio::Rapido;
-    QString pastaDemo;        // --demo DIR, empty for none
-    QString lancamento;       // LAUNCH, empty when absent
+    QString pastaDemo;   // --demo DIR, empty for none
+    QString lancamento;  // LAUNCH, empty when absent
     bool lancamentoDado = false;
 
     // The period's dates: as given, or `hoje` (dd/mm/yyyy) for those not given.

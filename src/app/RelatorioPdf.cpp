@@ -80,8 +80,8 @@ void GravaPdfNavegador(const QString& arquivoHtml, const QString& arquivoPdf)
         laco.quit();
     });
     pagina.printToPdf(QFileInfo(arquivoPdf).absoluteFilePath(),
-                      QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                  QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+                      QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
+                                  QPageLayout::Millimeter));
     if (!espera(laco) || !gravou)
         falha(QStringLiteral("O PDF não pôde ser gravado: %1"), arquivoPdf);
 }

@@ -99,8 +99,8 @@ int main(int argc, char** argv)
     if (!opcoes.relatorio && !demo && !tela) {
         escreveErro(QStringLiteral("pantoro: the filter window needs a display (DISPLAY or WAYLAND_DISPLAY), "
                                    "and there is none.\nWithout a window, run a report with --relatorio LAYOUT "
-                                   "(or the demo with --demo DIR).\n")
-                    + TextoDeUso());
+                                   "(or the demo with --demo DIR).\n") +
+                    TextoDeUso());
         return saida::FalhaNoInicio;
     }
     // Headless runs still need the browser engine (PDF), on no screen at all.

@@ -24,8 +24,8 @@ int guardaResposta(CURL*, curl_infotype tipo, char* dados, size_t tamanho, void*
 {
     auto* conversa = static_cast<Conversa*>(dadosDaConversa);
     const QString resposta = QString::fromUtf8(dados, int(tamanho)).trimmed();
-    if (tipo == CURLINFO_HEADER_IN && conversa->recusa.isEmpty()
-        && (resposta.startsWith(u'4') || resposta.startsWith(u'5')))
+    if (tipo == CURLINFO_HEADER_IN && conversa->recusa.isEmpty() &&
+        (resposta.startsWith(u'4') || resposta.startsWith(u'5')))
         conversa->recusa = resposta;
     return 0;
 }
@@ -110,7 +110,8 @@ void EnviaEmail(const ConfigEmail& config, const MensagemEmail& mensagem, const 
 
     const QByteArray servidor = enderecoDoServidor(config);
     curl_easy_setopt(c, CURLOPT_URL, servidor.constData());
-    curl_easy_setopt(c, CURLOPT_USE_SSL, config.seguranca == SegurancaEmail::Nenhuma ? CURLUSESSL_NONE : CURLUSESSL_ALL);
+    curl_easy_setopt(c, CURLOPT_USE_SSL,
+                     config.seguranca == SegurancaEmail::Nenhuma ? CURLUSESSL_NONE : CURLUSESSL_ALL);
     const QByteArray usuario = config.usuario.toUtf8();
     const QByteArray senha = config.senha.toUtf8();
     if (!config.usuario.isEmpty()) {
@@ -129,8 +130,8 @@ void EnviaEmail(const ConfigEmail& config, const MensagemEmail& mensagem, const 
     cabecalhos.acrescenta("To: " + mensagem.para.join(QStringLiteral(", ")).toUtf8());
     cabecalhos.acrescenta("Subject: " + cabecalho(mensagem.assunto));
     cabecalhos.acrescenta("Date: " + QDateTime::currentDateTime().toString(Qt::RFC2822Date).toUtf8());
-    cabecalhos.acrescenta("Message-ID: <" + QUuid::createUuid().toString(QUuid::WithoutBraces).toUtf8() + '@'
-                          + config.remetente.section(u'@', 1).toUtf8() + '>');
+    cabecalhos.acrescenta("Message-ID: <" + QUuid::createUuid().toString(QUuid::WithoutBraces).toUtf8() + '@' +
+                          config.remetente.section(u'@', 1).toUtf8() + '>');
     curl_easy_setopt(c, CURLOPT_HTTPHEADER, cabecalhos.itens);
     const std::unique_ptr<curl_mime, decltype(&curl_mime_free)> partes(corpo(c, config, mensagem), &curl_mime_free);
     curl_easy_setopt(c, CURLOPT_MIMEPOST, partes.get());

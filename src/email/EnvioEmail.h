@@ -7,10 +7,10 @@
 #include <functional>
 
 struct MensagemEmail {
-    QStringList para;     // addresses, already checked (LeEnderecos)
+    QStringList para;  // addresses, already checked (LeEnderecos)
     QString assunto;
     QString texto;
-    QStringList anexos;   // local paths of the files attached
+    QStringList anexos;  // local paths of the files attached
 };
 
 // 0 to 1 as the message goes out; may be called from the sending thread.

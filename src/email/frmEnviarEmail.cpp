@@ -36,7 +36,7 @@ void frmEnviarEmail::reject()
 void frmEnviarEmail::emAndamento(bool enviando)
 {
     for (QWidget* campo : std::initializer_list<QWidget*>{ui->txtPara, ui->txtAssunto, ui->txtMensagem,
-                                                         ui->chkAnexarPlanilha, ui->cmdEnviar, ui->cmdFechar})
+                                                          ui->chkAnexarPlanilha, ui->cmdEnviar, ui->cmdFechar})
         campo->setEnabled(!enviando);
     ui->barProgresso->setValue(0);
 }

@@ -9,7 +9,9 @@ namespace {
 
 [[noreturn]] void falha(long numero, const QString& arquivo, const QString& motivo)
 {
-    throw VbError(numero, QStringLiteral("Não foi possível gravar o arquivo %1: %2").arg(QDir::toNativeSeparators(arquivo), motivo));
+    throw VbError(
+        numero,
+        QStringLiteral("Não foi possível gravar o arquivo %1: %2").arg(QDir::toNativeSeparators(arquivo), motivo));
 }
 
 }  // namespace

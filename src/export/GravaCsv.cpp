@@ -28,8 +28,8 @@ QString textoDaCelula(const CelulaPlanilha& celula, const QLocale& local)
 
 QString CampoCsv(const QString& texto, QChar separador)
 {
-    const bool entreAspas = texto.contains(separador) || texto.contains(u'"') || texto.contains(u'\n')
-                         || texto.contains(u'\r') || texto != texto.trimmed();
+    const bool entreAspas = texto.contains(separador) || texto.contains(u'"') || texto.contains(u'\n') ||
+                            texto.contains(u'\r') || texto != texto.trimmed();
     if (!entreAspas)
         return texto;
     return u'"' + QString(texto).replace(QStringLiteral("\""), QStringLiteral("\"\"")) + u'"';

@@ -28,7 +28,8 @@ public:
         if (celula.tipo == TipoCelula::Data)
             numero = QStringLiteral("dd/mm/yyyy");
         else if (celula.tipo == TipoCelula::Numero && !celula.sufixo.isEmpty())
-            numero = (celula.casas == 0 ? QStringLiteral("0") : QStringLiteral("General")) + u'"' + celula.sufixo + u'"';
+            numero =
+                (celula.casas == 0 ? QStringLiteral("0") : QStringLiteral("General")) + u'"' + celula.sufixo + u'"';
         else if (celula.tipo == TipoCelula::Numero && celula.casas == 2)
             numero = QStringLiteral("#,##0.00");
         return formato(numero, negrito, alinhamentoDe(celula.tipo), 0);
@@ -156,7 +157,8 @@ void escreveFolha(lxw_workbook* livro, Formatos& formatos, const FolhaPlanilha& 
     for (const LinhaPlanilha& dados : folha.linhas) {
         ++linha;
         for (int c = 0; c < dados.celulas.size(); ++c)
-            escreveCelula(planilha, linha, lxw_col_t(c), dados.celulas[c], formatos.celula(dados.celulas[c], dados.negrito));
+            escreveCelula(planilha, linha, lxw_col_t(c), dados.celulas[c],
+                          formatos.celula(dados.celulas[c], dados.negrito));
     }
     worksheet_freeze_panes(planilha, cabecalho + 1, 0);
     if (colunas > 0)

@@ -40,8 +40,8 @@ QString aparado(QString texto)
 
 bool ehOrdem(const TabelaLida& tabela, const TabelaLida* seguinte)
 {
-    return !tabela.cabecalho.isEmpty() && tabela.corpo.size() == 1 && seguinte && !seguinte->cabecalho.isEmpty()
-        && seguinte->cabecalho != tabela.cabecalho;
+    return !tabela.cabecalho.isEmpty() && tabela.corpo.size() == 1 && seguinte && !seguinte->cabecalho.isEmpty() &&
+           seguinte->cabecalho != tabela.cabecalho;
 }
 
 // The heading of the one-row order blocks that item tables follow, if any.
@@ -100,15 +100,14 @@ private:
         for (int c = 0; c < colunas; ++c) {
             bool comZeros = false;
             for (const LinhaPlanilha& linha : folha.linhas)
-                comZeros = comZeros
-                    || (c < linha.celulas.size() && linha.celulas[c].tipo == TipoCelula::Texto
-                        && linha.celulas[c].texto.size() > 1 && linha.celulas[c].texto.startsWith(u'0')
-                        && linha.celulas[c].texto.toULongLong() > 0);
+                comZeros = comZeros || (c < linha.celulas.size() && linha.celulas[c].tipo == TipoCelula::Texto &&
+                                        linha.celulas[c].texto.size() > 1 && linha.celulas[c].texto.startsWith(u'0') &&
+                                        linha.celulas[c].texto.toULongLong() > 0);
             if (!comZeros)
                 continue;
             for (LinhaPlanilha& linha : folha.linhas)
-                if (c < linha.celulas.size() && linha.celulas[c].tipo == TipoCelula::Numero
-                    && linha.celulas[c].casas == 0 && linha.celulas[c].sufixo.isEmpty())
+                if (c < linha.celulas.size() && linha.celulas[c].tipo == TipoCelula::Numero &&
+                    linha.celulas[c].casas == 0 && linha.celulas[c].sufixo.isEmpty())
                     linha.celulas[c].tipo = TipoCelula::Texto;
         }
     }
@@ -133,11 +132,10 @@ QStringList tituloDe(const QVector<TabelaLida>& tabelas, const QString& periodo)
 {
     const QString periodoDoArquivo = celulaDoQuadro(tabelas, 1, 1, 0);
     QStringList linhas;
-    for (const QString& texto : {celulaDoQuadro(tabelas, 0, 0, 1), celulaDoQuadro(tabelas, 1, 0, 0),
-                                 periodoDoArquivo.isEmpty() && !periodo.isEmpty()
-                                     ? QStringLiteral("Período: ") + periodo
-                                     : periodoDoArquivo,
-                                 celulaDoQuadro(tabelas, 0, 0, 2)})
+    for (const QString& texto :
+         {celulaDoQuadro(tabelas, 0, 0, 1), celulaDoQuadro(tabelas, 1, 0, 0),
+          periodoDoArquivo.isEmpty() && !periodo.isEmpty() ? QStringLiteral("Período: ") + periodo : periodoDoArquivo,
+          celulaDoQuadro(tabelas, 0, 0, 2)})
         if (!texto.isEmpty())
             linhas.append(texto);
     return linhas;
@@ -161,16 +159,16 @@ CelulaPlanilha CelulaDoTexto(const QString& texto, const QLocale& local)
     const QString separador = QRegularExpression::escape(local.decimalPoint());
     const QRegularExpression numero(QStringLiteral(R"(^(-?\d+)(?:%1(\d+))?( - [^"\\]+)?$)").arg(separador));
     const QRegularExpressionMatch comoNumero = numero.match(celula.texto);
-    const bool zeroAEsquerda = celula.texto.size() > 1 && celula.texto.startsWith(u'0')
-                            && comoNumero.captured(2).isEmpty() && comoNumero.captured(1).size() > 1;
+    const bool zeroAEsquerda = celula.texto.size() > 1 && celula.texto.startsWith(u'0') &&
+                               comoNumero.captured(2).isEmpty() && comoNumero.captured(1).size() > 1;
     if (!comoNumero.hasMatch() || zeroAEsquerda) {
         celula.tipo = TipoCelula::Texto;
         return celula;
     }
     celula.tipo = TipoCelula::Numero;
     celula.casas = int(comoNumero.captured(2).size());
-    celula.numero = (comoNumero.captured(1) + u'.' + (celula.casas ? comoNumero.captured(2) : QStringLiteral("0")))
-                        .toDouble();
+    celula.numero =
+        (comoNumero.captured(1) + u'.' + (celula.casas ? comoNumero.captured(2) : QStringLiteral("0"))).toDouble();
     celula.sufixo = comoNumero.captured(3);
     return celula;
 }
@@ -209,8 +207,8 @@ Planilha MontaPlanilha(const QVector<LinhaDoRelatorio>& linhas, const QString& p
             continue;
         }
         escreveOrdemSozinha();
-        if (!tabela.cabecalho.isEmpty() && !folha.cabecalho.isEmpty() && tabela.cabecalho != folha.cabecalho
-            && !ordens) {
+        if (!tabela.cabecalho.isEmpty() && !folha.cabecalho.isEmpty() && tabela.cabecalho != folha.cabecalho &&
+            !ordens) {
             montagem.novaFolha(tabela.cabecalho);
         } else if (folha.cabecalho.isEmpty()) {
             folha.cabecalho = tabela.cabecalho;

@@ -134,7 +134,8 @@ void DocumentoDeRelatorio::InicioDeTabela(const TabelaRelatorio& tabela)
         iniciaBloco();
     TabelaGuardada nova;
     nova.largura = static_cast<float>(tabela.larguraPx > 0 ? tabela.larguraPx : larguraUtil_);
-    nova.x = tabela.centralizada && nova.largura < larguraUtil_ ? static_cast<float>((larguraUtil_ - nova.largura) / 2) : 0;
+    nova.x =
+        tabela.centralizada && nova.largura < larguraUtil_ ? static_cast<float>((larguraUtil_ - nova.largura) / 2) : 0;
     nova.borda = tabela.borda > 0;
     tabelas_.push_back(nova);
     formas_.clear();
@@ -212,8 +213,8 @@ quint32 DocumentoDeRelatorio::colunasDe(const LinhaRelatorio& linha, const Forma
     const double inicio = largura > tabela.largura ? std::max(0.0, (larguraUtil_ - largura) / 2) : tabela.x;
     QString chave = QString::number(inicio) + QLatin1Char(':');
     for (int i = 0; i < linha.celulas.size(); ++i)
-        chave += QString::number(forma.larguras[i], 'f', 2) + QLatin1Char('/')
-            + QString::number(int(linha.celulas[i].alinhamento)) + QLatin1Char(';');
+        chave += QString::number(forma.larguras[i], 'f', 2) + QLatin1Char('/') +
+                 QString::number(int(linha.celulas[i].alinhamento)) + QLatin1Char(';');
     const auto achado = indiceColunas_.constFind(chave);
     if (achado != indiceColunas_.constEnd())
         return achado.value();
@@ -240,12 +241,13 @@ void DocumentoDeRelatorio::guarda(const LinhaRelatorio& linha)
 {
     if (!naMoldura_ && !blocoAberto_)
         iniciaBloco();
-    const bool mesmaFormaQueAAnterior = linhasDaTabela_ > 0 && anterior_.celulas.size() == linha.celulas.size()
-        && std::equal(linha.celulas.begin(), linha.celulas.end(), anterior_.celulas.begin(),
-                      [](const CelulaRelatorio& a, const CelulaRelatorio& b) {
-                          return a.larguraPercentual == b.larguraPercentual && a.colunas == b.colunas
-                              && a.alinhamento == b.alinhamento;
-                      });
+    const bool mesmaFormaQueAAnterior =
+        linhasDaTabela_ > 0 && anterior_.celulas.size() == linha.celulas.size() &&
+        std::equal(linha.celulas.begin(), linha.celulas.end(), anterior_.celulas.begin(),
+                   [](const CelulaRelatorio& a, const CelulaRelatorio& b) {
+                       return a.larguraPercentual == b.larguraPercentual && a.colunas == b.colunas &&
+                              a.alinhamento == b.alinhamento;
+                   });
     LinhaGuardada guardada{};
     guardada.tabela = static_cast<quint32>(tabelas_.size() - 1);
     if (!mesmaFormaQueAAnterior) {
@@ -256,8 +258,8 @@ void DocumentoDeRelatorio::guarda(const LinhaRelatorio& linha)
     // A shrunk table's text a tenth of a point smaller still, so that its
     // longest words fit their columns whatever the rounding of the advances.
     const double escala = formas_[formaAnterior_].escalaDoTexto;
-    guardada.estilo = estiloDe(linha, escala < 1 ? std::floor(linha.tamanhoFontePt * escala * 10 - 1) / 10
-                                                 : linha.tamanhoFontePt);
+    guardada.estilo =
+        estiloDe(linha, escala < 1 ? std::floor(linha.tamanhoFontePt * escala * 10 - 1) / 10 : linha.tamanhoFontePt);
     const FonteDePagina& fonte = fontes_[guardada.estilo];
     const QVector<Coluna>& colunas = colunas_[guardada.colunas];
 

@@ -39,9 +39,9 @@ public:
         quint32 pedacoTexto;  // which piece of the text buffer
         quint32 inicioTexto;  // cells separated by Separador
         quint32 tamanhoTexto;
-        quint32 colunas;      // index into Colunas()
-        quint16 estilo;       // index into Fontes()
-        bool quebraTexto;     // a cell wraps onto more lines
+        quint32 colunas;   // index into Colunas()
+        quint16 estilo;    // index into Fontes()
+        bool quebraTexto;  // a cell wraps onto more lines
         float altura;
     };
     struct TabelaGuardada {

@@ -3,9 +3,9 @@
 #include "platform/VbError.h"
 #include "startup/Ambiente.h"
 
+#include <cstring>
 #include <libxml/HTMLparser.h>
 #include <libxml/parserInternals.h>
-#include <cstring>
 
 namespace {
 
@@ -71,7 +71,8 @@ void leEstilo(const QString& estilo, LinhaRelatorio& linha)
             else if (valor.endsWith(QLatin1String("px")))
                 linha.tamanhoFontePt = valor.chopped(2).toDouble() * 72 / 96;
         } else if (nome == QLatin1String("font-family")) {
-            linha.familiaFonte = declaracao.mid(doisPontos + 1).trimmed().remove(QLatin1Char('\'')).remove(QLatin1Char('"'));
+            linha.familiaFonte =
+                declaracao.mid(doisPontos + 1).trimmed().remove(QLatin1Char('\'')).remove(QLatin1Char('"'));
         }
     }
     if (linha.tamanhoFontePt <= 0)
@@ -131,8 +132,7 @@ struct LeitorDeRelatorio::Estado {
     Estado(ReceptorDeRelatorio& r, const QString& c) : receptor(r), caminho(c) {}
 
     // Runs a receiver call; an exception stops the parser and waits in `erro`.
-    template <typename Chamada>
-    void protegido(Chamada chamada)
+    template <typename Chamada> void protegido(Chamada chamada)
     {
         if (erro)
             return;
@@ -308,7 +308,8 @@ LeitorDeRelatorio::LeitorDeRelatorio(const QString& caminho, ReceptorDeRelatorio
     estado_ = std::make_unique<Estado>(receptor, caminho);
     static htmlSAXHandler sax = tratador();
     const QByteArray nome = QFile::encodeName(caminho);
-    estado_->contexto = htmlCreatePushParserCtxt(&sax, estado_.get(), nullptr, 0, nome.constData(), XML_CHAR_ENCODING_NONE);
+    estado_->contexto =
+        htmlCreatePushParserCtxt(&sax, estado_.get(), nullptr, 0, nome.constData(), XML_CHAR_ENCODING_NONE);
     if (!estado_->contexto)
         recusa(vb_error::PathFileAccess, QStringLiteral("O arquivo não pôde ser lido: %1"), caminho);
     htmlCtxtUseOptions(estado_->contexto, HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING | HTML_PARSE_NONET);
@@ -348,6 +349,5 @@ bool LeitorDeRelatorio::LePedaco()
 void LeRelatorio(const QString& caminho, ReceptorDeRelatorio& receptor)
 {
     LeitorDeRelatorio leitor(caminho, receptor);
-    while (leitor.LePedaco()) {
-    }
+    while (leitor.LePedaco()) {}
 }

@@ -30,10 +30,10 @@ struct LinhaRelatorio {
 };
 
 struct TabelaRelatorio {
-    int borda = 0;        // BORDER
-    int larguraPx = 0;    // Width in pixels; 0 when not given
+    int borda = 0;              // BORDER
+    int larguraPx = 0;          // Width in pixels; 0 when not given
     bool centralizada = false;  // ALIGN=CENTER
-    QString id;           // ID ("Table1", "Table2" ...)
+    QString id;                 // ID ("Table1", "Table2" ...)
 };
 
 // What separates the tables of the body: <P> or <br>.

@@ -21,8 +21,8 @@ void Paginacao::poeQuebrando(const DocumentoDeRelatorio& documento, quint32 inic
         const auto& tabela = documento.TabelaNo(static_cast<int>(linha.tabela));
         double precisa = linha.altura;
         // Column headings never stay alone at the foot of a page.
-        if (tabela.cabecalho == static_cast<qint32>(i) && i + 1 < fim
-            && documento.LinhaNo(static_cast<int>(i + 1)).tabela == linha.tabela)
+        if (tabela.cabecalho == static_cast<qint32>(i) && i + 1 < fim &&
+            documento.LinhaNo(static_cast<int>(i + 1)).tabela == linha.tabela)
             precisa += documento.LinhaNo(static_cast<int>(i + 1)).altura;
         if (y_ + precisa > fimDoCorpo_ && y_ > topo_) {
             novaPagina();

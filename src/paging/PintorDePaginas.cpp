@@ -19,8 +19,7 @@ class Pintor {
 public:
     Pintor(QPainter& pintor, const DocumentoDeRelatorio& documento)
         : p_(pintor), doc_(documento), k_(pintor.device()->logicalDpiY() / 96.0)
-    {
-    }
+    {}
 
     void pintaItens(const QVector<Item>& itens)
     {
@@ -38,8 +37,8 @@ public:
     {
         static const FonteDePagina fonte(8, false, QString());
         p_.setFont(fonte.Fonte());
-        const double y =
-            alturaUtil - Paginacao::AlturaDoRodape + (Paginacao::AlturaDoRodape - fonte.AlturaDaLinha()) / 2 + fonte.Ascendente();
+        const double y = alturaUtil - Paginacao::AlturaDoRodape +
+                         (Paginacao::AlturaDoRodape - fonte.AlturaDaLinha()) / 2 + fonte.Ascendente();
         fonte.Desenha(p_, QPointF((largura - fonte.Largura(texto)) / 2, y), texto, k_);
     }
 
@@ -62,7 +61,8 @@ private:
 
     bool continua(const Item& anterior, const Item& item) const
     {
-        return linha(anterior).tabela == linha(item).tabela && qAbs(anterior.y + linha(anterior).altura - item.y) < 0.01;
+        return linha(anterior).tabela == linha(item).tabela &&
+               qAbs(anterior.y + linha(anterior).altura - item.y) < 0.01;
     }
 
     void pintaTrecho(const Trecho& trecho)

@@ -24,8 +24,7 @@ RelatorioEmPaginas::RelatorioEmPaginas(const QString& arquivo, const QPageLayout
       documento_(LarguraDoLayout),
       leitor_(std::make_unique<LeitorDeRelatorio>(arquivo, documento_)),
       paginacao_(std::make_unique<Paginacao>(geometriaDe(pagina).altura))
-{
-}
+{}
 
 RelatorioEmPaginas::~RelatorioEmPaginas() = default;
 
@@ -56,8 +55,7 @@ bool RelatorioEmPaginas::Continua()
 
 void RelatorioEmPaginas::CarregaTudo()
 {
-    while (Continua()) {
-    }
+    while (Continua()) {}
 }
 
 double RelatorioEmPaginas::Progresso() const
@@ -130,8 +128,9 @@ void RelatorioEmPaginas::ImprimeEm(QPrinter& impressora, int copias) const
     for (int copia = 0; copia < copias; ++copia)
         for (int i = 0; i < paginacao->Total(); ++i) {
             if ((copia > 0 || i > 0) && !impressora.newPage())
-                throw VbError(ErroDeImpressora, QStringLiteral("A impressão não foi concluída na impressora %1.")
-                                                    .arg(impressora.printerName()));
+                throw VbError(
+                    ErroDeImpressora,
+                    QStringLiteral("A impressão não foi concluída na impressora %1.").arg(impressora.printerName()));
             pinta(pintor, *paginacao, geometria, i);
         }
     if (!pintor.end())
@@ -161,6 +160,5 @@ void RelatorioEmPaginas::GravaPdf(const QString& arquivo) const
     // Once the file is open, a write fails for want of room (QSaveFile
     // drops what it had written).
     if (saida.error() != QFileDevice::NoError || !saida.commit())
-        throw VbError(vb_error::DiskFull,
-                      QStringLiteral("Disco cheio: o PDF não pôde ser gravado: %1").arg(arquivo));
+        throw VbError(vb_error::DiskFull, QStringLiteral("Disco cheio: o PDF não pôde ser gravado: %1").arg(arquivo));
 }

@@ -55,7 +55,7 @@ public:
 
 private:
     struct Geometria {
-        double escala;       // below 1 when the paper is narrower than the layout
+        double escala;        // below 1 when the paper is narrower than the layout
         double deslocamento;  // CSS pixels to centre the layout on a wider paper
         double altura;        // content height, in layout pixels
     };

@@ -34,21 +34,21 @@ const std::array<ColunaGrid, 10> ColunasGrid = {{
 // Whole-row selection, the display setting every grid of the suite starts with.
 constexpr int SelecaoPorLinha = 1;
 
-const QString SelecaoPorAtividade = QStringLiteral(
-    "SELECT pess.IDPESS, pess.NOME_PESS, pess.NOME_CONH, pess.PSFI_PSJU, pess.CPF0_CNPJ, "
-    "pess.RG00_IE00, pess.ENDE_COML_PESS, pess.BAIR_COML_PESS, pess.CIDA_COML_PESS, "
-    "pess.CEP0_COML_PESS, pess.UF00_COML_PESS, pess.ENDE_ENTG_PESS, pess.BAIR_ENTG_PESS, "
-    "pess.CIDA_ENTG_PESS, pess.CEP0_ENTG_PESS, pess.UF00_ENTG_PESS, pess.TELE_0001_PESS, "
-    "pess.TELE_0002_PESS, pess.EMAI_PESS, pess.HTTP_PESS, pess.ENDE_COBR_PESS, "
-    "pess.BAIR_COBR_PESS, pess.CIDA_COBR_PESS, pess.CEP0_COBR_PESS, pess.UF00_COBR_PESS, "
-    "pess.FAX0_0001_PESS, pess.FAX0_0002_PESS, pess.DATA_ANIV, pess.SEXO, pess.DATA_INCL, "
-    "pess.USER_INCL, pess.DATA_DESA, pess.USER_DESA, ATIV.DESC_ATIV, "
-    // Every grid row reads the external code, so the activity search returns it too.
-    "pess.idCLIE, pess.idTRPT, pess.idVEND, pess.idMOTO, pess.idDECO, pess.idFORN, pess.idARQT, "
-    "pess.PESS_CODI_EXTE "
-    "FROM ATIV, pess, PESS_ATIV "
-    "WHERE PESS_ATIV.IDPESS = pess.IDPESS AND PESS_ATIV.IDATIV = ATIV.IDATIV "
-    "AND (pess.DATA_DESA Is Null) ");
+const QString SelecaoPorAtividade =
+    QStringLiteral("SELECT pess.IDPESS, pess.NOME_PESS, pess.NOME_CONH, pess.PSFI_PSJU, pess.CPF0_CNPJ, "
+                   "pess.RG00_IE00, pess.ENDE_COML_PESS, pess.BAIR_COML_PESS, pess.CIDA_COML_PESS, "
+                   "pess.CEP0_COML_PESS, pess.UF00_COML_PESS, pess.ENDE_ENTG_PESS, pess.BAIR_ENTG_PESS, "
+                   "pess.CIDA_ENTG_PESS, pess.CEP0_ENTG_PESS, pess.UF00_ENTG_PESS, pess.TELE_0001_PESS, "
+                   "pess.TELE_0002_PESS, pess.EMAI_PESS, pess.HTTP_PESS, pess.ENDE_COBR_PESS, "
+                   "pess.BAIR_COBR_PESS, pess.CIDA_COBR_PESS, pess.CEP0_COBR_PESS, pess.UF00_COBR_PESS, "
+                   "pess.FAX0_0001_PESS, pess.FAX0_0002_PESS, pess.DATA_ANIV, pess.SEXO, pess.DATA_INCL, "
+                   "pess.USER_INCL, pess.DATA_DESA, pess.USER_DESA, ATIV.DESC_ATIV, "
+                   // Every grid row reads the external code, so the activity search returns it too.
+                   "pess.idCLIE, pess.idTRPT, pess.idVEND, pess.idMOTO, pess.idDECO, pess.idFORN, pess.idARQT, "
+                   "pess.PESS_CODI_EXTE "
+                   "FROM ATIV, pess, PESS_ATIV "
+                   "WHERE PESS_ATIV.IDPESS = pess.IDPESS AND PESS_ATIV.IDATIV = ATIV.IDATIV "
+                   "AND (pess.DATA_DESA Is Null) ");
 
 // Names and trade names: the condition on `coluna` for the chosen match mode.
 QString CondicaoPorConteudo(const QString& coluna, ConteudoBusca conteudo, const QString& t)
@@ -68,10 +68,10 @@ QString CondicaoPorConteudo(const QString& coluna, ConteudoBusca conteudo, const
 
 QString CondicaoTelefone(const QString& t)
 {
-    return QStringLiteral("and (tele_0001_pess like '%") + t + QStringLiteral("%'")
-        + QStringLiteral(" or tele_0002_pess like '%") + t + QStringLiteral("%'")
-        + QStringLiteral(" or fax0_0001_pess like '%") + t + QStringLiteral("%'")
-        + QStringLiteral(" or fax0_0002_pess like '%") + t + QStringLiteral("%'") + QStringLiteral(")");
+    return QStringLiteral("and (tele_0001_pess like '%") + t + QStringLiteral("%'") +
+           QStringLiteral(" or tele_0002_pess like '%") + t + QStringLiteral("%'") +
+           QStringLiteral(" or fax0_0001_pess like '%") + t + QStringLiteral("%'") +
+           QStringLiteral(" or fax0_0002_pess like '%") + t + QStringLiteral("%'") + QStringLiteral(")");
 }
 
 using LookupPapel = QString (*)(const QString&);
@@ -79,13 +79,20 @@ using LookupPapel = QString (*)(const QString&);
 LookupPapel LookupDaCategoria(CategoriaPessoa categoria)
 {
     switch (categoria) {
-    case CategoriaPessoa::Cliente: return IdClientePessoa;
-    case CategoriaPessoa::Fornecedor: return IdFornecedorPessoa;
-    case CategoriaPessoa::Transportadora: return IdTransportadoraPessoa;
-    case CategoriaPessoa::Vendedor: return IdVendedorPessoa;
-    case CategoriaPessoa::Motorista: return IdMotoristaPessoa;
-    case CategoriaPessoa::Decorador: return IdDecoradorPessoa;
-    case CategoriaPessoa::Arquiteto: return IdArquitetoPessoa;
+    case CategoriaPessoa::Cliente:
+        return IdClientePessoa;
+    case CategoriaPessoa::Fornecedor:
+        return IdFornecedorPessoa;
+    case CategoriaPessoa::Transportadora:
+        return IdTransportadoraPessoa;
+    case CategoriaPessoa::Vendedor:
+        return IdVendedorPessoa;
+    case CategoriaPessoa::Motorista:
+        return IdMotoristaPessoa;
+    case CategoriaPessoa::Decorador:
+        return IdDecoradorPessoa;
+    case CategoriaPessoa::Arquiteto:
+        return IdArquitetoPessoa;
     case CategoriaPessoa::Nenhuma:
     case CategoriaPessoa::Todos:
     case CategoriaPessoa::Prospect:
@@ -131,8 +138,8 @@ void MontaGrid(FlexGrid& grid)
 QString ComandoPesquisa(const ParametrosBusca& p)
 {
     QString sql = QStringLiteral("SELECT * FROM pess ");
-    sql += p.desativados ? QStringLiteral("WHERE (Not DATA_DESA Is Null) ")
-                         : QStringLiteral("WHERE data_desa is null ");
+    sql +=
+        p.desativados ? QStringLiteral("WHERE (Not DATA_DESA Is Null) ") : QStringLiteral("WHERE data_desa is null ");
 
     const QString t = DobraAspas(Trim(p.texto));
     const bool temTexto = !t.isEmpty();
@@ -164,8 +171,7 @@ QString ComandoPesquisa(const ParametrosBusca& p)
         break;
     case FormaBusca::RamoAtividade:
         if (temTexto)
-            sql = SelecaoPorAtividade + QStringLiteral("AND (ATIV.DESC_ATIV like '%") + t
-                + QStringLiteral("%') ");
+            sql = SelecaoPorAtividade + QStringLiteral("AND (ATIV.DESC_ATIV like '%") + t + QStringLiteral("%') ");
         sql += QStringLiteral("order by nome_conh");
         break;
     case FormaBusca::Telefone:
@@ -180,8 +186,7 @@ QString ComandoPesquisa(const ParametrosBusca& p)
         break;
     case FormaBusca::CodExterno:
         if (temTexto)
-            sql += QStringLiteral("and (pess_codi_exte like '%") + t + QStringLiteral("%'")
-                + QStringLiteral(")");
+            sql += QStringLiteral("and (pess_codi_exte like '%") + t + QStringLiteral("%'") + QStringLiteral(")");
         sql += QStringLiteral(" order by pess_codi_exte");
         break;
     case FormaBusca::Nenhuma:

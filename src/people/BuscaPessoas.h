@@ -10,13 +10,22 @@ class Recordset;
 // window's choices, the grid layout, and which persons a category lists.
 
 // The search fields of the group "Forma de Busca".
-enum class FormaBusca { Nenhuma, CPFCNPJ, Nome, Fantasia, Cidade, UF, RamoAtividade, Telefone,
-                        CodInterno, CodExterno };
+enum class FormaBusca { Nenhuma, CPFCNPJ, Nome, Fantasia, Cidade, UF, RamoAtividade, Telefone, CodInterno, CodExterno };
 // The match modes of the group "Conteúdo da Busca"; only names and trade names use them.
 enum class ConteudoBusca { Nenhum, QualquerParte, CampoInteiro, InicialCom };
 // The person categories; each role category lists a person through its role-id lookup.
-enum class CategoriaPessoa { Nenhuma, Todos, Prospect, Cliente, Fornecedor, Transportadora, Vendedor,
-                             Motorista, Decorador, Arquiteto };
+enum class CategoriaPessoa {
+    Nenhuma,
+    Todos,
+    Prospect,
+    Cliente,
+    Fornecedor,
+    Transportadora,
+    Vendedor,
+    Motorista,
+    Decorador,
+    Arquiteto
+};
 
 struct ParametrosBusca {
     QString texto;  // as typed; trimmed when the statement is built

@@ -22,8 +22,7 @@ namespace {
 
 // One option button of a group: its name, what it means to the search, and
 // whether a pick remembers it for the next opening.
-template <typename Valor>
-struct Opcao {
+template <typename Valor> struct Opcao {
     const char* nome;
     Valor valor;
     bool recordada;
@@ -78,8 +77,7 @@ Valor Escolhida(const QWidget* janela, const Opcao<Valor> (&grupo)[N], Valor nen
 
 // The name a pick remembers for the group: the selected option's, or empty
 // when that option is not remembered.
-template <typename Valor, size_t N>
-QString NomeRecordado(const QWidget* janela, const Opcao<Valor> (&grupo)[N])
+template <typename Valor, size_t N> QString NomeRecordado(const QWidget* janela, const Opcao<Valor> (&grupo)[N])
 {
     for (const auto& opcao : grupo)
         if (Marcada(janela, opcao.nome))
@@ -117,23 +115,19 @@ frmBROWSE_PESSOAS::frmBROWSE_PESSOAS(QWidget* parent)
     // Follows the box however it changes, so restoring "Sim" searches as a click would.
     connect(ui->chkVisualiza, &QCheckBox::toggled, this, &frmBROWSE_PESSOAS::Pesquisa);
     connect(ui->cboCod, &ComboLista::listaAbrindo, this, &frmBROWSE_PESSOAS::AbreListaDeAtividades);
-    connect(ui->Flex->horizontalHeader(), &QHeaderView::sectionDoubleClicked, this,
-            &frmBROWSE_PESSOAS::EscolheLinha);
+    connect(ui->Flex->horizontalHeader(), &QHeaderView::sectionDoubleClicked, this, &frmBROWSE_PESSOAS::EscolheLinha);
 
     connect(flex_, &FlexGrid::modelReset, this, &frmBROWSE_PESSOAS::AplicaLarguras);
     connect(flex_, &FlexGrid::headerDataChanged, this, &frmBROWSE_PESSOAS::AplicaLarguras);
-    connect(flex_, &FlexGrid::rowsInserted, this,
-            [this] { AcompanhaRolagem(ui->Flex->verticalScrollBar()->value()); });
+    connect(flex_, &FlexGrid::rowsInserted, this, [this] { AcompanhaRolagem(ui->Flex->verticalScrollBar()->value()); });
     connect(flex_, &FlexGrid::TopRowChanged, this, &frmBROWSE_PESSOAS::RolaParaTopRow);
-    connect(ui->Flex->verticalScrollBar(), &QScrollBar::valueChanged, this,
-            &frmBROWSE_PESSOAS::AcompanhaRolagem);
-    connect(ui->Flex->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex& atual) {
-                if (!atual.isValid())
-                    return;
-                flex_->SetRow(atual.row() + 1);  // model rows start below the header row
-                flex_->SetCol(atual.column());
-            });
+    connect(ui->Flex->verticalScrollBar(), &QScrollBar::valueChanged, this, &frmBROWSE_PESSOAS::AcompanhaRolagem);
+    connect(ui->Flex->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& atual) {
+        if (!atual.isValid())
+            return;
+        flex_->SetRow(atual.row() + 1);  // model rows start below the header row
+        flex_->SetCol(atual.column());
+    });
 
     ui->cboCod->installEventFilter(this);
     ui->cmdPesquisa->installEventFilter(this);
@@ -272,8 +266,8 @@ void frmBROWSE_PESSOAS::EscolheLinha()
     pesquisa.PesqCategoria = NomeRecordado(this, Categorias);
     funcoes().MostraDesativados.clear();
 
-    if (ambiente().NomeTela == QLatin1String("frmPantoro")
-        && funcoes().TipoPessoaPesquisa == QLatin1String("CLIENTE")) {
+    if (ambiente().NomeTela == QLatin1String("frmPantoro") &&
+        funcoes().TipoPessoaPesquisa == QLatin1String("CLIENTE")) {
         flex_->SetCol(2);
         if (QLabel* rotulo = RotuloClienteDoChamador())
             rotulo->setText(flex_->Text());

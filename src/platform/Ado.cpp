@@ -78,8 +78,8 @@ sqlite3_stmt* comandoSqlite(const QSqlQuery& consulta)
 std::optional<QDateTime> dataIso(const QString& texto)
 {
     const QString t = texto.trimmed();
-    for (const char* formato : {"yyyy-MM-dd HH:mm:ss", "yyyy-MM-dd HH:mm:ss.zzz", "yyyy-MM-dd HH:mm", "yyyy-MM-dd",
-                                "yyyy-MM-ddTHH:mm:ss"}) {
+    for (const char* formato :
+         {"yyyy-MM-dd HH:mm:ss", "yyyy-MM-dd HH:mm:ss.zzz", "yyyy-MM-dd HH:mm", "yyyy-MM-dd", "yyyy-MM-ddTHH:mm:ss"}) {
         const QDateTime data = QDateTime::fromString(t, QLatin1String(formato));
         if (data.isValid())
             return data;
@@ -189,8 +189,8 @@ Connection::~Connection()
     fechaBanco(nome_);
 }
 
-void Connection::Open(Backend backend, const QString& connectionString, const QString& userId,
-                      const QString& password, long /*options*/)
+void Connection::Open(Backend backend, const QString& connectionString, const QString& userId, const QString& password,
+                      long /*options*/)
 {
     if (aberta_)
         throw VbError(adErroObjetoAberto, textoObjetoAberto);
@@ -271,8 +271,8 @@ Connection::Resultado Connection::Executa(const QString& sql)
 {
     if (!aberta_)
         throw VbError(adErroConexaoFechada, QStringLiteral("A conexão não pode ser usada para executar esta "
-                                                                 "operação. Ela está fechada ou é inválida neste "
-                                                                 "contexto."));
+                                                           "operação. Ela está fechada ou é inválida neste "
+                                                           "contexto."));
     const long numero = ++contador.consultas;
     if (contador.antesDeConsultar)
         contador.antesDeConsultar(numero, sql);

@@ -34,8 +34,7 @@ std::optional<double> numeroDeTexto(const QString& text)
     const QLocale& locale = LocaleUsuario();
     t.remove(locale.groupSeparator());
     t.replace(locale.decimalPoint(), QStringLiteral("."));
-    static const QRegularExpression numero(
-        QStringLiteral(R"(^[+-]?(\d+\.?\d*|\.\d+)([eEdD][+-]?\d+)?$)"));
+    static const QRegularExpression numero(QStringLiteral(R"(^[+-]?(\d+\.?\d*|\.\d+)([eEdD][+-]?\d+)?$)"));
     if (!numero.match(t).hasMatch())
         return std::nullopt;
     t.replace(QLatin1Char('d'), QLatin1Char('e')).replace(QLatin1Char('D'), QLatin1Char('e'));
@@ -289,10 +288,10 @@ bool diaAntesDoMes()
 
 std::optional<QDateTime> LerData(const QString& text)
 {
-    static const QRegularExpression diaPrimeiro(QStringLiteral(
-        R"(^\s*(\d{1,2})[/.-](\d{1,2})[/.-](\d{2}|\d{4})(?:\s+(\d{1,2}):(\d{2})(?::(\d{2}))?)?\s*$)"));
-    static const QRegularExpression iso(QStringLiteral(
-        R"(^\s*(\d{4})-(\d{2})-(\d{2})(?:[ T](\d{2}):(\d{2})(?::(\d{2}))?)?\s*$)"));
+    static const QRegularExpression diaPrimeiro(
+        QStringLiteral(R"(^\s*(\d{1,2})[/.-](\d{1,2})[/.-](\d{2}|\d{4})(?:\s+(\d{1,2}):(\d{2})(?::(\d{2}))?)?\s*$)"));
+    static const QRegularExpression iso(
+        QStringLiteral(R"(^\s*(\d{4})-(\d{2})-(\d{2})(?:[ T](\d{2}):(\d{2})(?::(\d{2}))?)?\s*$)"));
     int dia = 0, mes = 0, ano = 0;
     QRegularExpressionMatch m = diaPrimeiro.match(text);
     if (m.hasMatch()) {

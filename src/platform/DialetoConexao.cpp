@@ -7,8 +7,8 @@ const QStringList chavesDeSenha{QStringLiteral("Password"), QStringLiteral("PWD"
 // A value with ; { } or blanks at its ends goes in braces, "}" doubled.
 QString valorOdbc(const QString& valor)
 {
-    const bool precisaChaves = valor.contains(u';') || valor.contains(u'{') || valor.contains(u'}') ||
-                               valor != valor.trimmed();
+    const bool precisaChaves =
+        valor.contains(u';') || valor.contains(u'{') || valor.contains(u'}') || valor != valor.trimmed();
     if (!precisaChaves)
         return valor;
     QString dobrado = valor;
@@ -89,8 +89,8 @@ QString ConexaoOdbc(const QString& texto)
     if (ValorDoPar(pares, {QStringLiteral("Provider")}).isEmpty())
         return texto;
     const std::pair<const char*, QStringList> mapa[] = {
-        {"server", {QStringLiteral("Server"), QStringLiteral("Data Source"), QStringLiteral("Address"),
-                    QStringLiteral("Addr")}},
+        {"server",
+         {QStringLiteral("Server"), QStringLiteral("Data Source"), QStringLiteral("Address"), QStringLiteral("Addr")}},
         {"database", {QStringLiteral("Database"), QStringLiteral("Initial Catalog")}},
         {"uid", {QStringLiteral("Uid"), QStringLiteral("User ID")}},
         {"pwd", chavesDeSenha},

@@ -12,7 +12,7 @@ namespace {
 constexpr long kSubscriptOutOfRange = 381;
 constexpr double TwipsPorPixel = 15;
 constexpr double LarguraMediaOriginal = 5;  // pixels per character of the grids' system font
-}
+}  // namespace
 
 FlexGrid::FlexGrid(QObject* parent) : QAbstractTableModel(parent)
 {
@@ -196,8 +196,8 @@ void AplicaLarguras(QTableView& vista, const FlexGrid& grade, const QHash<int, Q
     const QFontMetrics metricas = vista.fontMetrics();
     // The item delegate's text margin on each side, the grid line, and a
     // character's room so the last one is never elided.
-    const int margem = 2 * (vista.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &vista) + 1) + 1
-        + metricas.averageCharWidth();
+    const int margem = 2 * (vista.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &vista) + 1) + 1 +
+                       metricas.averageCharWidth();
     for (int c = 0; c < grade.Cols(); ++c) {
         const int twips = grade.ColWidth(c);
         vista.setColumnHidden(c, twips == 0);

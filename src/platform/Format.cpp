@@ -99,8 +99,8 @@ QString data(const Variant& value, const QString& mask)
         return ano + dois(date.month()) + dois(date.day()) + QStringLiteral(" 23") + ts + QStringLiteral("59");
     // "dd/mm/yyyy hh:mm:ss"
     const QTime t = d.time();
-    return dois(date.day()) + ds + dois(date.month()) + ds + ano + QLatin1Char(' ') + dois(t.hour()) + ts
-        + dois(t.minute()) + ts + dois(t.second());
+    return dois(date.day()) + ds + dois(date.month()) + ds + ano + QLatin1Char(' ') + dois(t.hour()) + ts +
+           dois(t.minute()) + ts + dois(t.second());
 }
 
 }  // namespace
@@ -111,8 +111,8 @@ QString Format(const Variant& value, const QString& mask)
         return QString();
     if (mask == QLatin1String("###0.00") || mask == QLatin1String("000000"))
         return numero(value, mask);
-    if (mask == QLatin1String("dd/mm/yyyy") || mask == QLatin1String("yyyymmdd 00:00")
-        || mask == QLatin1String("yyyymmdd 23:59") || mask == QLatin1String("dd/mm/yyyy hh:mm:ss"))
+    if (mask == QLatin1String("dd/mm/yyyy") || mask == QLatin1String("yyyymmdd 00:00") ||
+        mask == QLatin1String("yyyymmdd 23:59") || mask == QLatin1String("dd/mm/yyyy hh:mm:ss"))
         return data(value, mask);
     throw VbError(5, QStringLiteral("Invalid procedure call or argument: Format mask %1").arg(mask));
 }

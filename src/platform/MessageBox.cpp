@@ -7,9 +7,9 @@
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSpacerItem>
-#include <QRegularExpression>
 #include <cstdio>
 
 namespace {
@@ -29,9 +29,9 @@ public:
         : QMessageBox(icone, titulo, texto, QMessageBox::Ok, pai)
     {
         if (auto* grade = qobject_cast<QGridLayout*>(layout()))
-            grade->addItem(new QSpacerItem(LarguraParaOTitulo(titulo, this), 0, QSizePolicy::Minimum,
-                                           QSizePolicy::Minimum),
-                           grade->rowCount(), 0, 1, grade->columnCount());
+            grade->addItem(
+                new QSpacerItem(LarguraParaOTitulo(titulo, this), 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                grade->rowCount(), 0, 1, grade->columnCount());
     }
 
 protected:

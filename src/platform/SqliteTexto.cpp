@@ -67,8 +67,8 @@ void RegistraTextoSqlite(sqlite3* banco)
     // these replace the built-in versions instead of standing beside them.
     sqlite3_create_collation_v2(banco, "NOCASE", SQLITE_UTF8, colecao, comparaTexto, apagaColecao);
     for (int argumentos : {2, 3})
-        sqlite3_create_function_v2(banco, "like", argumentos, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
-                                   funcaoLike, nullptr, nullptr, nullptr);
+        sqlite3_create_function_v2(banco, "like", argumentos, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, funcaoLike,
+                                   nullptr, nullptr, nullptr);
 }
 
 bool CombinaLike(QStringView texto, QStringView padrao, QChar escape)
@@ -77,7 +77,7 @@ bool CombinaLike(QStringView texto, QStringView padrao, QChar escape)
     qsizetype t = 0;
     qsizetype p = 0;
     qsizetype posicaoDoCuringa = -1;  // the last '%' seen in the pattern
-    qsizetype retomada = 0;          // where the text resumes when that '%' takes one more character
+    qsizetype retomada = 0;           // where the text resumes when that '%' takes one more character
     while (t < texto.size()) {
         if (p < padrao.size()) {
             const QChar c = padrao[p];

@@ -47,8 +47,7 @@ Variant::Variant(const QDateTime& date) : type_(Type::Date), date_(date) {}
 
 bool Variant::IsNumeric() const
 {
-    return type_ == Type::Integer || type_ == Type::Long || type_ == Type::Double
-        || type_ == Type::Boolean;
+    return type_ == Type::Integer || type_ == Type::Long || type_ == Type::Double || type_ == Type::Boolean;
 }
 
 bool Variant::operator==(const Variant& other) const

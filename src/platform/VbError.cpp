@@ -2,5 +2,4 @@
 
 VbError::VbError(long number, const QString& description)
     : std::runtime_error(description.toStdString()), number_(number), description_(description)
-{
-}
+{}

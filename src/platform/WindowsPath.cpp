@@ -25,7 +25,9 @@ QString raizDoDrive(QChar letra, const QString& path)
         const QString dados = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
         return dados + QStringLiteral("/c");
     }
-    nomeInvalido(path, QStringLiteral("drive %1: is not mapped; set %2").arg(letra.toUpper()).arg(QString::fromLatin1(variavel)));
+    nomeInvalido(
+        path,
+        QStringLiteral("drive %1: is not mapped; set %2").arg(letra.toUpper()).arg(QString::fromLatin1(variavel)));
 }
 
 // The entry of `pasta` whose name equals `nome` ignoring case, if any.

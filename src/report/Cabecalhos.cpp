@@ -1,17 +1,16 @@
 #include "Cabecalhos.h"
 
-#include "report/HtmlRelatorio.h"
 #include "platform/Clock.h"
 #include "platform/Conversions.h"
 #include "platform/Format.h"
+#include "report/HtmlRelatorio.h"
 #include "shared/Funcoes.h"
 #include "startup/Ambiente.h"
 
 namespace {
 
 // Authoring tools wrote this address; browsers ignore the element.
-const QString MetaSchema = QStringLiteral(
-    "<meta name=vs_targetSchema content=\"http://www.w3.org/TR/REC-html40\">");
+const QString MetaSchema = QStringLiteral("<meta name=vs_targetSchema content=\"http://www.w3.org/TR/REC-html40\">");
 
 const QString TituloDetalhado = QStringLiteral("Relatório de Vendas - Detalhado");
 
@@ -25,17 +24,16 @@ QString celulaTitulo(const QString& texto)
 QString inicioPagina(const FiltroRelatorio& filtro, const QString& tituloPagina, const QString& titulo,
                      int tamanhoFonte, const QString& extra = {}, const QString& tabelaDados = {})
 {
-    return QStringLiteral("<HTML><HEAD>") + MetaSchema + QStringLiteral("<TITLE>") + tituloPagina
-        + QStringLiteral("</TITLE>") + QStringLiteral("<BODY leftMargin=1 rightMargin=1>")
-        + AberturaTabela() + LinhaNegrito(tamanhoFonte)
-        + QStringLiteral("<TD width=30% ALIGN='LEFT'>") + TituloRelease() + QStringLiteral("</TD>")
-        + QStringLiteral("<TD width=40% ALIGN='CENTER'>") + filtro.codiEmpresa + QStringLiteral("-")
-        + filtro.nomeEmpresa + QStringLiteral("</TD>")
-        + QStringLiteral("<TD width=30% ALIGN='RIGHT'>Emissão: ")
-        + Format(Variant(Agora()), QStringLiteral("dd/mm/yyyy hh:mm:ss")) + QStringLiteral("</TD>")
-        + QStringLiteral("</TR>") + QStringLiteral("</TABLE>")
-        + AberturaTabela() + LinhaNegrito(tamanhoFonte) + celulaTitulo(titulo) + QStringLiteral("</TR>")
-        + extra + QStringLiteral("</TABLE>") + QStringLiteral("<P>") + tabelaDados;
+    return QStringLiteral("<HTML><HEAD>") + MetaSchema + QStringLiteral("<TITLE>") + tituloPagina +
+           QStringLiteral("</TITLE>") + QStringLiteral("<BODY leftMargin=1 rightMargin=1>") + AberturaTabela() +
+           LinhaNegrito(tamanhoFonte) + QStringLiteral("<TD width=30% ALIGN='LEFT'>") + TituloRelease() +
+           QStringLiteral("</TD>") + QStringLiteral("<TD width=40% ALIGN='CENTER'>") + filtro.codiEmpresa +
+           QStringLiteral("-") + filtro.nomeEmpresa + QStringLiteral("</TD>") +
+           QStringLiteral("<TD width=30% ALIGN='RIGHT'>Emissão: ") +
+           Format(Variant(Agora()), QStringLiteral("dd/mm/yyyy hh:mm:ss")) + QStringLiteral("</TD>") +
+           QStringLiteral("</TR>") + QStringLiteral("</TABLE>") + AberturaTabela() + LinhaNegrito(tamanhoFonte) +
+           celulaTitulo(titulo) + QStringLiteral("</TR>") + extra + QStringLiteral("</TABLE>") + QStringLiteral("<P>") +
+           tabelaDados;
 }
 
 QString tabelaColunas(const QString& linha, const QString& celulas)
@@ -54,25 +52,25 @@ bool ModeloComStatus()
 QString CabecalhoRelStandard(const FiltroRelatorio& filtro)
 {
     const QString titulo = QStringLiteral("Relatório de Pedidos");
-    const QString colunas = Celula(10, Alinha::Esquerda, QStringLiteral("Pedido"))
-        + Celula(10, Alinha::Esquerda, QStringLiteral("Data"))
-        + Celula(40, Alinha::Esquerda, QStringLiteral("Nome"))
-        + Celula(10, Alinha::Direita, QStringLiteral("Total Bruto"))
-        + Celula(10, Alinha::Direita, QStringLiteral("Descontos"))
-        + Celula(10, Alinha::Direita, QStringLiteral("Total Liquido"))
-        + Celula(10, Alinha::Direita, QStringLiteral("Qtde Itens"))
-        + Celula(10, Alinha::Esquerda, QStringLiteral("Vendedor"));
+    const QString colunas = Celula(10, Alinha::Esquerda, QStringLiteral("Pedido")) +
+                            Celula(10, Alinha::Esquerda, QStringLiteral("Data")) +
+                            Celula(40, Alinha::Esquerda, QStringLiteral("Nome")) +
+                            Celula(10, Alinha::Direita, QStringLiteral("Total Bruto")) +
+                            Celula(10, Alinha::Direita, QStringLiteral("Descontos")) +
+                            Celula(10, Alinha::Direita, QStringLiteral("Total Liquido")) +
+                            Celula(10, Alinha::Direita, QStringLiteral("Qtde Itens")) +
+                            Celula(10, Alinha::Esquerda, QStringLiteral("Vendedor"));
     return inicioPagina(filtro, titulo, titulo, 8, {}, tabelaColunas(LinhaNegrito(), colunas));
 }
 
 QString CabecalhoRelPA(const FiltroRelatorio& filtro)
 {
     const QString titulo = QStringLiteral("Relatório de Produtos Por Atendimento");
-    const QString colunas = Celula(15, Alinha::Esquerda, QStringLiteral("Data"))
-        + Celula(15, Alinha::Direita, QStringLiteral("Qtde Vendas"))
-        + Celula(15, Alinha::Direita, QStringLiteral("Qtde Itens"))
-        + Celula(15, Alinha::Direita, QStringLiteral("PA"))
-        + Celula(40, Alinha::Esquerda, QStringLiteral("Vendedor"));
+    const QString colunas = Celula(15, Alinha::Esquerda, QStringLiteral("Data")) +
+                            Celula(15, Alinha::Direita, QStringLiteral("Qtde Vendas")) +
+                            Celula(15, Alinha::Direita, QStringLiteral("Qtde Itens")) +
+                            Celula(15, Alinha::Direita, QStringLiteral("PA")) +
+                            Celula(40, Alinha::Esquerda, QStringLiteral("Vendedor"));
     return inicioPagina(filtro, titulo, titulo, 8, {}, tabelaColunas(LinhaNegrito(), colunas));
 }
 
@@ -83,12 +81,11 @@ QString CabecalhoRelDeta(const FiltroRelatorio& filtro)
 
 QString CabecalhoRelAgrupaProd(const FiltroRelatorio& filtro, const QString& de, const QString& ate)
 {
-    const QString periodo = LinhaNegrito() + celulaTitulo(QStringLiteral("Período: De ") + de
-                                                          + QStringLiteral(" até ") + ate)
-        + QStringLiteral("</TR>");
+    const QString periodo = LinhaNegrito() +
+                            celulaTitulo(QStringLiteral("Período: De ") + de + QStringLiteral(" até ") + ate) +
+                            QStringLiteral("</TR>");
     return inicioPagina(filtro, TituloDetalhado,
-                        QStringLiteral("Relatório de Pedido de Vendas - Agrupamento por Produto"), 8,
-                        periodo);
+                        QStringLiteral("Relatório de Pedido de Vendas - Agrupamento por Produto"), 8, periodo);
 }
 
 QString CabecalhoRelEntrega(const FiltroRelatorio& filtro, int tamanhoFonte)
@@ -106,23 +103,23 @@ QString ColunasItensDeta(bool comStatus)
 {
     QString colunas = Celula(20, Alinha::Esquerda, QStringLiteral("Código"));
     if (comStatus)
-        colunas += Celula(20, Alinha::Esquerda, QStringLiteral("Descrição"))
-            + Celula(10, Alinha::Esquerda, QStringLiteral("Status Prod."));
+        colunas += Celula(20, Alinha::Esquerda, QStringLiteral("Descrição")) +
+                   Celula(10, Alinha::Esquerda, QStringLiteral("Status Prod."));
     else
         colunas += Celula(30, Alinha::Esquerda, QStringLiteral("Descrição"));
-    colunas += Celula(10, Alinha::Direita, QStringLiteral("Vr Unit"))
-        + Celula(10, Alinha::Direita, QStringLiteral("Vr Desc"))
-        + Celula(10, Alinha::Direita, QStringLiteral("Vr Liqu"))
-        + Celula(10, Alinha::Direita, QStringLiteral("Qtde"))
-        + Celula(10, Alinha::Direita, QStringLiteral("Vr Total"));
+    colunas += Celula(10, Alinha::Direita, QStringLiteral("Vr Unit")) +
+               Celula(10, Alinha::Direita, QStringLiteral("Vr Desc")) +
+               Celula(10, Alinha::Direita, QStringLiteral("Vr Liqu")) +
+               Celula(10, Alinha::Direita, QStringLiteral("Qtde")) +
+               Celula(10, Alinha::Direita, QStringLiteral("Vr Total"));
     return tabelaColunas(LinhaNegrito(), colunas);
 }
 
 QString ColunasAgrupaProd()
 {
-    return tabelaColunas(LinhaNegrito(), Celula(20, Alinha::Esquerda, QStringLiteral("Código"))
-                                             + Celula(70, Alinha::Esquerda, QStringLiteral("Descrição"))
-                                             + Celula(10, Alinha::Direita, QStringLiteral("Qtde")));
+    return tabelaColunas(LinhaNegrito(), Celula(20, Alinha::Esquerda, QStringLiteral("Código")) +
+                                             Celula(70, Alinha::Esquerda, QStringLiteral("Descrição")) +
+                                             Celula(10, Alinha::Direita, QStringLiteral("Qtde")));
 }
 
 QString ColunasItensEntrega(int tamanhoFonte)
@@ -134,8 +131,8 @@ QString ColunasItensEntrega(int tamanhoFonte, bool comStatus)
 {
     QString colunas = Celula(30, Alinha::Esquerda, QStringLiteral("Código"));
     if (comStatus)
-        colunas += Celula(35, Alinha::Esquerda, QStringLiteral("Descrição"))
-            + Celula(15, Alinha::Esquerda, QStringLiteral("Status Prod."));
+        colunas += Celula(35, Alinha::Esquerda, QStringLiteral("Descrição")) +
+                   Celula(15, Alinha::Esquerda, QStringLiteral("Status Prod."));
     else
         colunas += Celula(50, Alinha::Esquerda, QStringLiteral("Descrição"));
     colunas += Celula(20, Alinha::Direita, QStringLiteral("Qtde"));

@@ -1,9 +1,9 @@
 #include "ConsultasRapidas.h"
 
+#include "platform/Conversions.h"
 #include "report/ConsultasRelatorio.h"
 #include "report/ExecucaoRelatorio.h"
 #include "report/RelatorioEntregaVertical.h"
-#include "platform/Conversions.h"
 #include "shared/TextoSql.h"
 #include "startup/Ambiente.h"
 
@@ -13,8 +13,8 @@ namespace {
 // the conditions upper-cased as the order list is sent.
 QString dosPedidosListados(const QString& coluna, const QString& condicoes)
 {
-    return QStringLiteral("IN (SELECT pedi_veds.") + coluna + QStringLiteral(" ") + UCase(condicoes)
-        + QStringLiteral(") ");
+    return QStringLiteral("IN (SELECT pedi_veds.") + coluna + QStringLiteral(" ") + UCase(condicoes) +
+           QStringLiteral(") ");
 }
 
 // A whole number between `minimo` and `maximo` gives 0, anything else 1; null
@@ -22,10 +22,10 @@ QString dosPedidosListados(const QString& coluna, const QString& condicoes)
 // overflow it.
 QString foraDosInteiros(const QString& coluna, const QString& minimo, const QString& maximo)
 {
-    return QStringLiteral("CASE WHEN ") + coluna + QStringLiteral(" IS NULL THEN 0 WHEN ") + coluna
-        + QStringLiteral(" < ") + minimo + QStringLiteral(" OR ") + coluna + QStringLiteral(" > ") + maximo
-        + QStringLiteral(" THEN 1 WHEN ") + coluna + QStringLiteral(" = CAST(") + coluna
-        + QStringLiteral(" AS INTEGER) THEN 0 ELSE 1 END");
+    return QStringLiteral("CASE WHEN ") + coluna + QStringLiteral(" IS NULL THEN 0 WHEN ") + coluna +
+           QStringLiteral(" < ") + minimo + QStringLiteral(" OR ") + coluna + QStringLiteral(" > ") + maximo +
+           QStringLiteral(" THEN 1 WHEN ") + coluna + QStringLiteral(" = CAST(") + coluna +
+           QStringLiteral(" AS INTEGER) THEN 0 ELSE 1 END");
 }
 
 // The status row of a line: the same comparison QtdeItensSubGrupo sends.
@@ -33,8 +33,8 @@ QString situacaoDaLinha()
 {
     QString texto = QStringLiteral("CASE");
     for (size_t status = 1; status < StatusEntrega.size(); ++status)
-        texto += QStringLiteral(" WHEN pedi_veds_deta.status_prod = '") + UCase(QLatin1String(StatusEntrega[status]))
-            + QStringLiteral("' THEN ") + QString::number(status);
+        texto += QStringLiteral(" WHEN pedi_veds_deta.status_prod = '") + UCase(QLatin1String(StatusEntrega[status])) +
+                 QStringLiteral("' THEN ") + QString::number(status);
     return texto + QStringLiteral(" ELSE 0 END");
 }
 
@@ -63,11 +63,11 @@ LinhasPorPedido NomesDosPedidos(const QString& condicoes)
 {
     // The order list joins the customer's person already: its name is the
     // one NomeCliente finds (clie and pess are keyed by their ids).
-    return LinhasPorPedido(AbreConsulta(
-        QStringLiteral("SELECT pedi_veds.idpedi_veds AS pedido, pess.nome_pess AS nome_cliente, "
-                       "(SELECT pvend.nome_conh FROM vend vd, pess pvend WHERE pvend.idpess = vd.idpess "
-                       "AND vd.idvend = pedi_veds.idvend) AS nome_vendedor ")
-        + UCase(condicoes) + QStringLiteral("ORDER BY pedi_veds.idpedi_veds")));
+    return LinhasPorPedido(
+        AbreConsulta(QStringLiteral("SELECT pedi_veds.idpedi_veds AS pedido, pess.nome_pess AS nome_cliente, "
+                                    "(SELECT pvend.nome_conh FROM vend vd, pess pvend WHERE pvend.idpess = vd.idpess "
+                                    "AND vd.idvend = pedi_veds.idvend) AS nome_vendedor ") +
+                     UCase(condicoes) + QStringLiteral("ORDER BY pedi_veds.idpedi_veds")));
 }
 
 void LinhasPorPedido::ParaCada(int32_t pedido, const std::function<void(const Recordset&)>& linha)
@@ -86,12 +86,12 @@ LinhasPorPedido ItensDasSomas(const QString& condicoes, int32_t idMarca)
 {
     QString sql = QStringLiteral("SELECT pedi_veds_deta.idpedi_veds AS pedido, pedi_veds_deta.QTDE, "
                                  "pedi_veds_deta.VALO_TOTA, pedi_veds_deta.VALO_DECT FROM pedi_veds_deta "
-                                 "WHERE pedi_veds_deta.idpedi_veds ")
-        + dosPedidosListados(QStringLiteral("idpedi_veds"), condicoes);
+                                 "WHERE pedi_veds_deta.idpedi_veds ") +
+                  dosPedidosListados(QStringLiteral("idpedi_veds"), condicoes);
     // IdMarcaProduto: a product without a brand, or no product, is brand 0.
     if (idMarca >= 1)
-        sql += QStringLiteral("AND (SELECT prod.idmarc FROM prod WHERE prod.idprod = pedi_veds_deta.idprod) = ")
-            + QString::number(idMarca) + QStringLiteral(" ");
+        sql += QStringLiteral("AND (SELECT prod.idmarc FROM prod WHERE prod.idprod = pedi_veds_deta.idprod) = ") +
+               QString::number(idMarca) + QStringLiteral(" ");
     sql += QStringLiteral("ORDER BY pedi_veds_deta.idpedi_veds, pedi_veds_deta.idpedi_veds_deta");
     return LinhasPorPedido(AbreConsulta(sql));
 }
@@ -99,8 +99,9 @@ LinhasPorPedido ItensDasSomas(const QString& condicoes, int32_t idMarca)
 QHash<QString, DescontoDoNumero> DescontosPorNumero(const QString& condicoes)
 {
     const QString sql = QStringLiteral("SELECT pdesc.nume_pedi AS numero, COUNT(*) AS pedidos, "
-                                       "MAX(pdesc.VALO_DECT) AS valor FROM pedi_veds pdesc WHERE pdesc.nume_pedi ")
-        + dosPedidosListados(QStringLiteral("nume_pedi"), condicoes) + QStringLiteral("GROUP BY pdesc.nume_pedi");
+                                       "MAX(pdesc.VALO_DECT) AS valor FROM pedi_veds pdesc WHERE pdesc.nume_pedi ") +
+                        dosPedidosListados(QStringLiteral("nume_pedi"), condicoes) +
+                        QStringLiteral("GROUP BY pdesc.nume_pedi");
     QHash<QString, DescontoDoNumero> descontos;
     Recordset rs = AbreConsulta(sql);
     for (; !rs.Eof(); rs.MoveNext()) {
@@ -118,25 +119,27 @@ LinhasPorPedido ItensDetalhados(const QString& condicoes)
     // The per-order item query's columns, so the lines read the same values.
     const QString sql = QStringLiteral("SELECT pedi_veds_deta.*, prod.idprod, prod.codi_prod, prod.desc_prod "
                                        "FROM pedi_veds_deta, prod WHERE pedi_veds_deta.idprod = prod.idprod "
-                                       "AND pedi_veds_deta.data_desa is null AND pedi_veds_deta.idpedi_veds ")
-        + dosPedidosListados(QStringLiteral("idpedi_veds"), condicoes)
-        + QStringLiteral("ORDER BY pedi_veds_deta.idpedi_veds, pedi_veds_deta.idpedi_veds_deta");
+                                       "AND pedi_veds_deta.data_desa is null AND pedi_veds_deta.idpedi_veds ") +
+                        dosPedidosListados(QStringLiteral("idpedi_veds"), condicoes) +
+                        QStringLiteral("ORDER BY pedi_veds_deta.idpedi_veds, pedi_veds_deta.idpedi_veds_deta");
     return LinhasPorPedido(AbreConsulta(sql), QStringLiteral("idpedi_veds"));
 }
 
 LinhasPorPedido QuantidadesSubGrupo(const QString& condicoes)
 {
-    const QString linhas = QStringLiteral("SELECT pedi_veds_deta.idpedi_veds AS pedido, prod.IDSUB0_GRUP AS subgrupo, ")
-        + situacaoDaLinha() + QStringLiteral(" AS situacao, pedi_veds_deta.QTDE AS qtde, ")
-        + expressaoIncomum(QStringLiteral("pedi_veds_deta.QTDE"))
-        + QStringLiteral(" AS incomum FROM pedi_veds_deta, prod WHERE pedi_veds_deta.idprod = prod.idprod "
-                         "AND pedi_veds_deta.data_desa is null AND prod.IDSUB0_GRUP IN (")
-        + listaSubGrupos() + QStringLiteral(") AND pedi_veds_deta.idpedi_veds ")
-        + dosPedidosListados(QStringLiteral("idpedi_veds"), condicoes);
-    const QString sql = QStringLiteral("SELECT linhas.pedido, linhas.subgrupo, linhas.situacao, SUM(linhas.qtde) AS qtde, "
-                                       "SUM(linhas.incomum) AS incomuns FROM (")
-        + linhas
-        + QStringLiteral(") linhas GROUP BY linhas.pedido, linhas.subgrupo, linhas.situacao ORDER BY linhas.pedido");
+    const QString linhas =
+        QStringLiteral("SELECT pedi_veds_deta.idpedi_veds AS pedido, prod.IDSUB0_GRUP AS subgrupo, ") +
+        situacaoDaLinha() + QStringLiteral(" AS situacao, pedi_veds_deta.QTDE AS qtde, ") +
+        expressaoIncomum(QStringLiteral("pedi_veds_deta.QTDE")) +
+        QStringLiteral(" AS incomum FROM pedi_veds_deta, prod WHERE pedi_veds_deta.idprod = prod.idprod "
+                       "AND pedi_veds_deta.data_desa is null AND prod.IDSUB0_GRUP IN (") +
+        listaSubGrupos() + QStringLiteral(") AND pedi_veds_deta.idpedi_veds ") +
+        dosPedidosListados(QStringLiteral("idpedi_veds"), condicoes);
+    const QString sql =
+        QStringLiteral("SELECT linhas.pedido, linhas.subgrupo, linhas.situacao, SUM(linhas.qtde) AS qtde, "
+                       "SUM(linhas.incomum) AS incomuns FROM (") +
+        linhas +
+        QStringLiteral(") linhas GROUP BY linhas.pedido, linhas.subgrupo, linhas.situacao ORDER BY linhas.pedido");
     return LinhasPorPedido(AbreConsulta(sql));
 }
 
@@ -167,19 +170,19 @@ namespace {
 QString linhasDosProdutos(const QString& condicoes)
 {
     const QString incomum = expressaoIncomum(QStringLiteral("pedi_veds_deta.QTDE"));
-    return QStringLiteral("SELECT pedi_veds_deta.idpedi_veds AS pedido, pedi_veds_deta.idprod AS produto, CASE WHEN ")
-        + incomum + QStringLiteral(" = 0 THEN pedi_veds_deta.QTDE END AS regular, ") + incomum
-        + QStringLiteral(" AS incomum FROM pedi_veds_deta, prod WHERE pedi_veds_deta.idprod = prod.idprod "
-                         "AND pedi_veds_deta.idpedi_veds ")
-        + dosPedidosListados(QStringLiteral("idpedi_veds"), condicoes);
+    return QStringLiteral("SELECT pedi_veds_deta.idpedi_veds AS pedido, pedi_veds_deta.idprod AS produto, CASE WHEN ") +
+           incomum + QStringLiteral(" = 0 THEN pedi_veds_deta.QTDE END AS regular, ") + incomum +
+           QStringLiteral(" AS incomum FROM pedi_veds_deta, prod WHERE pedi_veds_deta.idprod = prod.idprod "
+                          "AND pedi_veds_deta.idpedi_veds ") +
+           dosPedidosListados(QStringLiteral("idpedi_veds"), condicoes);
 }
 
 }  // namespace
 
 QHash<int32_t, double> QuantidadesPorProduto(const QString& condicoes)
 {
-    const QString sql = QStringLiteral("SELECT linhas.produto, SUM(linhas.regular) AS regular FROM (")
-        + linhasDosProdutos(condicoes) + QStringLiteral(") linhas GROUP BY linhas.produto");
+    const QString sql = QStringLiteral("SELECT linhas.produto, SUM(linhas.regular) AS regular FROM (") +
+                        linhasDosProdutos(condicoes) + QStringLiteral(") linhas GROUP BY linhas.produto");
     QHash<int32_t, double> quantidades;
     Recordset rs = AbreConsulta(sql);
     for (; !rs.Eof(); rs.MoveNext())
@@ -192,10 +195,10 @@ QHash<int32_t, double> QuantidadesPorProduto(const QString& condicoes)
 QVector<ParIncomum> ParesIncomuns(const QString& condicoes)
 {
     const QString sql = QStringLiteral("SELECT linhas.pedido, linhas.produto, SUM(linhas.regular) AS regular, "
-                                       "SUM(linhas.incomum) AS incomuns FROM (")
-        + linhasDosProdutos(condicoes)
-        + QStringLiteral(") linhas GROUP BY linhas.pedido, linhas.produto "
-                         "HAVING SUM(linhas.incomum) > 0 OR SUM(linhas.regular) > 32767");
+                                       "SUM(linhas.incomum) AS incomuns FROM (") +
+                        linhasDosProdutos(condicoes) +
+                        QStringLiteral(") linhas GROUP BY linhas.pedido, linhas.produto "
+                                       "HAVING SUM(linhas.incomum) > 0 OR SUM(linhas.regular) > 32767");
     QVector<ParIncomum> pares;
     Recordset rs = AbreConsulta(sql);
     for (; !rs.Eof(); rs.MoveNext()) {
@@ -214,30 +217,32 @@ QString ConsultaDiasComFiguras(const ExecucaoRelatorio& execucao, const QString&
 {
     // PAVendedorDia's conditions over the whole period: every company,
     // active orders, the salesperson when one is given; per instant.
-    QString figuras = QStringLiteral("SELECT pedi_veds.data_pedi AS instante, COUNT(DISTINCT pedi_veds.idpedi_veds) AS pedidos, "
-                                     "COUNT(pedi_veds_deta.idpedi_veds) AS linhas, SUM(pedi_veds_deta.QTDE) AS itens, SUM(")
-        + foraDosInteiros(QStringLiteral("pedi_veds_deta.QTDE"), QStringLiteral("-1000000000"),
-                          QStringLiteral("1000000000"))
-        + QStringLiteral(") AS fracoes FROM pedi_veds LEFT JOIN pedi_veds_deta "
-                         "ON pedi_veds.idpedi_veds = pedi_veds_deta.idpedi_veds WHERE (")
-        + IntervaloDatas(execucao, QStringLiteral("') "));
+    QString figuras =
+        QStringLiteral("SELECT pedi_veds.data_pedi AS instante, COUNT(DISTINCT pedi_veds.idpedi_veds) AS pedidos, "
+                       "COUNT(pedi_veds_deta.idpedi_veds) AS linhas, SUM(pedi_veds_deta.QTDE) AS itens, SUM(") +
+        foraDosInteiros(QStringLiteral("pedi_veds_deta.QTDE"), QStringLiteral("-1000000000"),
+                        QStringLiteral("1000000000")) +
+        QStringLiteral(") AS fracoes FROM pedi_veds LEFT JOIN pedi_veds_deta "
+                       "ON pedi_veds.idpedi_veds = pedi_veds_deta.idpedi_veds WHERE (") +
+        IntervaloDatas(execucao, QStringLiteral("') "));
     const QString id = Trim(idVendedor);
     if (!id.isEmpty())
         figuras += QStringLiteral("and pedi_veds.idvend = '") + DobraAspas(id) + QStringLiteral("' ");
     figuras += QStringLiteral("AND (pedi_veds.data_desa is null) GROUP BY pedi_veds.data_pedi");
-    return QStringLiteral("SELECT dias.") + execucao.colunaData
-        + QStringLiteral(", figuras.pedidos, figuras.linhas, figuras.itens, figuras.fracoes FROM (")
-        + ConsultaDiasPA(execucao) + QStringLiteral(") dias LEFT JOIN (") + figuras
-        + QStringLiteral(") figuras ON figuras.instante = dias.") + execucao.colunaData + QStringLiteral(" ORDER BY dias.")
-        + execucao.colunaData;
+    return QStringLiteral("SELECT dias.") + execucao.colunaData +
+           QStringLiteral(", figuras.pedidos, figuras.linhas, figuras.itens, figuras.fracoes FROM (") +
+           ConsultaDiasPA(execucao) + QStringLiteral(") dias LEFT JOIN (") + figuras +
+           QStringLiteral(") figuras ON figuras.instante = dias.") + execucao.colunaData +
+           QStringLiteral(" ORDER BY dias.") + execucao.colunaData;
 }
 
 QHash<QString, DescricaoDoCodigo> DescricoesPorCodigo()
 {
     // Grouped by the server's comparison: a group is the set of products
     // DescProduto finds for any code of the group.
-    Recordset rs = AbreConsulta(QStringLiteral("SELECT prod.codi_prod, COUNT(*) AS achados, MAX(prod.desc_prod) AS descricao "
-                                               "FROM prod GROUP BY prod.codi_prod"));
+    Recordset rs =
+        AbreConsulta(QStringLiteral("SELECT prod.codi_prod, COUNT(*) AS achados, MAX(prod.desc_prod) AS descricao "
+                                    "FROM prod GROUP BY prod.codi_prod"));
     QHash<QString, DescricaoDoCodigo> descricoes;
     for (; !rs.Eof(); rs.MoveNext()) {
         const Variant codigo = rs.Fields(QStringLiteral("codi_prod"));

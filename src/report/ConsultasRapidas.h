@@ -37,8 +37,7 @@ public:
     LinhasPorPedido() = default;
     explicit LinhasPorPedido(Recordset rs, QString coluna = QStringLiteral("pedido"))
         : rs_(std::move(rs)), coluna_(std::move(coluna))
-    {
-    }
+    {}
     // Calls `linha` for each row of order `pedido`, in recordset order.
     void ParaCada(int32_t pedido, const std::function<void(const Recordset&)>& linha);
 

@@ -1,9 +1,9 @@
 #include "ConsultasRelatorio.h"
 
-#include "report/ExecucaoRelatorio.h"
-#include "report/HtmlRelatorio.h"
 #include "platform/Conversions.h"
 #include "platform/Format.h"
+#include "report/ExecucaoRelatorio.h"
+#include "report/HtmlRelatorio.h"
 #include "shared/Funcoes.h"
 
 namespace {
@@ -11,8 +11,8 @@ namespace {
 // "AND (pedi_veds.data_desa is null) and pedi_veds.codi_empr = '<code>' "
 QString condicaoEmpresa(const ExecucaoRelatorio& execucao)
 {
-    return QStringLiteral("AND (pedi_veds.data_desa is null) and pedi_veds.codi_empr = '")
-        + execucao.filtro.codiEmpresa + QStringLiteral("' ");
+    return QStringLiteral("AND (pedi_veds.data_desa is null) and pedi_veds.codi_empr = '") +
+           execucao.filtro.codiEmpresa + QStringLiteral("' ");
 }
 
 }  // namespace
@@ -20,10 +20,9 @@ QString condicaoEmpresa(const ExecucaoRelatorio& execucao)
 QString IntervaloDatas(const ExecucaoRelatorio& execucao, const QString& fecho)
 {
     const QString& coluna = execucao.colunaData;
-    return coluna + QStringLiteral(">='")
-        + Format(Variant(execucao.filtro.dtDe), QStringLiteral("yyyymmdd 00:00"))
-        + QStringLiteral("' and ") + coluna + QStringLiteral("<='")
-        + Format(Variant(execucao.filtro.dtAte), QStringLiteral("yyyymmdd 23:59")) + fecho;
+    return coluna + QStringLiteral(">='") + Format(Variant(execucao.filtro.dtDe), QStringLiteral("yyyymmdd 00:00")) +
+           QStringLiteral("' and ") + coluna + QStringLiteral("<='") +
+           Format(Variant(execucao.filtro.dtAte), QStringLiteral("yyyymmdd 23:59")) + fecho;
 }
 
 QString ConsultaListaPedidos(const ExecucaoRelatorio& execucao)
@@ -38,9 +37,8 @@ QString ConsultaListaPedidos(const QString& condicoes)
 
 QString CondicoesListaPedidos(const ExecucaoRelatorio& execucao)
 {
-    QString sql = QStringLiteral(
-        "FROM pedi_veds, clie, pess WHERE (pedi_veds.idclie = clie.idClie and "
-        "clie.idpess = pess.idpess) and (");
+    QString sql = QStringLiteral("FROM pedi_veds, clie, pess WHERE (pedi_veds.idclie = clie.idClie and "
+                                 "clie.idpess = pess.idpess) and (");
     sql += IntervaloDatas(execucao, QStringLiteral("') "));
     sql += condicaoEmpresa(execucao);
     if (!execucao.filtro.vendedor.isEmpty()) {
@@ -49,8 +47,7 @@ QString CondicoesListaPedidos(const ExecucaoRelatorio& execucao)
     }
     if (!execucao.filtro.tipoCliente.isEmpty()) {
         QString descricao = Trim(execucao.filtro.tipoCliente);
-        sql += QStringLiteral("AND pess.idTipo_Clie = ") + ParaTexto(IdTipoCliente(descricao))
-            + QStringLiteral(" ");
+        sql += QStringLiteral("AND pess.idTipo_Clie = ") + ParaTexto(IdTipoCliente(descricao)) + QStringLiteral(" ");
     }
     sql += execucao.filtroCliente;
     return sql;
@@ -58,16 +55,15 @@ QString CondicoesListaPedidos(const ExecucaoRelatorio& execucao)
 
 QString ConsultaDiasPA(const ExecucaoRelatorio& execucao)
 {
-    return QStringLiteral("SELECT pedi_veds.") + execucao.colunaData
-        + QStringLiteral(" FROM pedi_veds WHERE (") + IntervaloDatas(execucao, QStringLiteral("') "))
-        + condicaoEmpresa(execucao) + execucao.filtroCliente + QStringLiteral("group BY ")
-        + execucao.colunaData;
+    return QStringLiteral("SELECT pedi_veds.") + execucao.colunaData + QStringLiteral(" FROM pedi_veds WHERE (") +
+           IntervaloDatas(execucao, QStringLiteral("') ")) + condicaoEmpresa(execucao) + execucao.filtroCliente +
+           QStringLiteral("group BY ") + execucao.colunaData;
 }
 
 QString ConsultaPedidosPeriodo(const ExecucaoRelatorio& execucao)
 {
-    return QStringLiteral("select pedi_veds.idpedi_veds from pedi_veds where (")
-        + IntervaloDatas(execucao, QStringLiteral("')"));
+    return QStringLiteral("select pedi_veds.idpedi_veds from pedi_veds where (") +
+           IntervaloDatas(execucao, QStringLiteral("')"));
 }
 
 QString NomeClientePedido(const Variant& idCliente)

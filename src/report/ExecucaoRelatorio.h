@@ -12,9 +12,9 @@ struct ExecucaoRelatorio {
     FiltroRelatorio filtro;  // after the end-date fallback and the forced issue date
     int tamanhoFonte = 8;
     int32_t idMarca = 0;
-    QString colunaData;      // "DATA_PEDI", "DATA_REAL_ENTG" or "DATA_FECH"
-    QString filtroCliente;   // " and pedi_veds.idClie = '<id>' " or empty
-    QString arquivo;         // ArqRelatorio
+    QString colunaData;     // "DATA_PEDI", "DATA_REAL_ENTG" or "DATA_FECH"
+    QString filtroCliente;  // " and pedi_veds.idClie = '<id>' " or empty
+    QString arquivo;        // ArqRelatorio
 
     // Writes the buffer: one line appended to the report file.
     void Escreve(const QString& buffer) const;

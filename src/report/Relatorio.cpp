@@ -1,5 +1,9 @@
 #include "Relatorio.h"
 
+#include "platform/Ado.h"
+#include "platform/Conversions.h"
+#include "platform/MessageBox.h"
+#include "platform/TextFile.h"
 #include "report/ExecucaoRelatorio.h"
 #include "report/RelatorioAgrupaProd.h"
 #include "report/RelatorioDetalhado.h"
@@ -7,10 +11,6 @@
 #include "report/RelatorioPA.h"
 #include "report/RelatorioRapido.h"
 #include "report/RelatorioStandard.h"
-#include "platform/Ado.h"
-#include "platform/Conversions.h"
-#include "platform/MessageBox.h"
-#include "platform/TextFile.h"
 #include "shared/Funcoes.h"
 #include "startup/Ambiente.h"
 

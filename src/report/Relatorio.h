@@ -27,23 +27,23 @@ inline constexpr NomeDoLayout NomesDosLayouts[] = {{"standard", LayoutRelatorio:
 struct FiltroRelatorio {
     LayoutRelatorio layout = LayoutRelatorio::Standard;
     DataRelatorio data = DataRelatorio::Emissao;
-    QString dtDe;          // text of mskDtDe
-    QString dtAte;         // text of mskDtAte
-    QString marca;         // text of cboMarca
-    QString vendedor;      // text of cboVendedor
-    QString tipoCliente;   // text of cboTipoCli
-    QString cliente;       // caption of lblCliente
-    int tamanhoFonte = 10; // the selected opTF option (8 when none)
-    QString codiEmpresa;   // caption of lblCodiEmpresa
-    QString nomeEmpresa;   // caption of lblNomeEmpresa
-    QString tituloJanela;  // the form's caption (title of the brand and PA messages)
+    QString dtDe;           // text of mskDtDe
+    QString dtAte;          // text of mskDtAte
+    QString marca;          // text of cboMarca
+    QString vendedor;       // text of cboVendedor
+    QString tipoCliente;    // text of cboTipoCli
+    QString cliente;        // caption of lblCliente
+    int tamanhoFonte = 10;  // the selected opTF option (8 when none)
+    QString codiEmpresa;    // caption of lblCodiEmpresa
+    QString nomeEmpresa;    // caption of lblNomeEmpresa
+    QString tituloJanela;   // the form's caption (title of the brand and PA messages)
 };
 
 struct ResultadoRelatorio {
-    QString dtAte;                   // mskDtAte after the end-date fallback
-    bool dataEmissaoForcada = false; // the PA layout selected opDtEmissaoPedido
-    bool semDados = false;           // "Não há dados para exibir!" was shown
-    QString arquivo;                 // ArquivoHTML: the file to show (empty when semDados)
+    QString dtAte;                    // mskDtAte after the end-date fallback
+    bool dataEmissaoForcada = false;  // the PA layout selected opDtEmissaoPedido
+    bool semDados = false;            // "Não há dados para exibir!" was shown
+    QString arquivo;                  // ArquivoHTML: the file to show (empty when semDados)
 };
 
 enum class MotorRelatorio {
@@ -54,13 +54,12 @@ enum class MotorRelatorio {
 // What the form shows while the run goes on, so that a run that stops on an
 // error leaves the form as far as the run had changed it.
 struct GanchosRelatorio {
-    std::function<void(bool ligada)> ampulheta;            // the form's hourglass
-    std::function<void(const QString& dtAte)> dataFinal;   // mskDtAte after the end-date fallback
-    std::function<void()> dataEmissaoForcada;              // the PA layout selects opDtEmissaoPedido
+    std::function<void(bool ligada)> ampulheta;           // the form's hourglass
+    std::function<void(const QString& dtAte)> dataFinal;  // mskDtAte after the end-date fallback
+    std::function<void()> dataEmissaoForcada;             // the PA layout selects opDtEmissaoPedido
 };
 
-ResultadoRelatorio ExecutaRelatorio(const FiltroRelatorio& filtro,
-                                    MotorRelatorio motor = MotorRelatorio::Fiel,
+ResultadoRelatorio ExecutaRelatorio(const FiltroRelatorio& filtro, MotorRelatorio motor = MotorRelatorio::Fiel,
                                     const GanchosRelatorio& ganchos = {});
 
 // Module variables of the report run.

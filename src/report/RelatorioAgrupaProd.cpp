@@ -1,27 +1,27 @@
 #include "RelatorioAgrupaProd.h"
 
+#include "platform/Ado.h"
+#include "platform/Conversions.h"
 #include "report/Cabecalhos.h"
 #include "report/ConsultasRelatorio.h"
 #include "report/HtmlRelatorio.h"
-#include "platform/Ado.h"
-#include "platform/Conversions.h"
 #include "shared/Funcoes.h"
 #include "startup/Ambiente.h"
 
 QString ConsultaAgrupaProd(const ExecucaoRelatorio& execucao)
 {
-    return QStringLiteral("SELECT prod.codi_prod, sum(pedi_veds_deta.qtde) as qtde ")
-        + QStringLiteral("From pedi_veds, pedi_veds_deta, prod ") + QStringLiteral("Where ")
-        + QStringLiteral("pedi_veds.idpedi_veds = pedi_veds_deta.idpedi_veds ")
-        + QStringLiteral("and pedi_veds_deta.idprod = prod.idprod ")
-        + QStringLiteral("and pedi_veds_deta.data_desa is null ") + QStringLiteral("and (")
-        + IntervaloDatas(execucao, QStringLiteral("') ")) + QStringLiteral("group by prod.codi_prod");
+    return QStringLiteral("SELECT prod.codi_prod, sum(pedi_veds_deta.qtde) as qtde ") +
+           QStringLiteral("From pedi_veds, pedi_veds_deta, prod ") + QStringLiteral("Where ") +
+           QStringLiteral("pedi_veds.idpedi_veds = pedi_veds_deta.idpedi_veds ") +
+           QStringLiteral("and pedi_veds_deta.idprod = prod.idprod ") +
+           QStringLiteral("and pedi_veds_deta.data_desa is null ") + QStringLiteral("and (") +
+           IntervaloDatas(execucao, QStringLiteral("') ")) + QStringLiteral("group by prod.codi_prod");
 }
 
 QString LinhaProdutoAgrupado(const QString& codigo, const QString& descricao, const Variant& qtde)
 {
-    return LinhaSimples() + Celula(20, Alinha::Esquerda, codigo) + Celula(70, Alinha::Esquerda, descricao)
-        + Celula(10, Alinha::Direita, ParaTexto(qtde)) + QStringLiteral("</TR>");
+    return LinhaSimples() + Celula(20, Alinha::Esquerda, codigo) + Celula(70, Alinha::Esquerda, descricao) +
+           Celula(10, Alinha::Direita, ParaTexto(qtde)) + QStringLiteral("</TR>");
 }
 
 QString PassosAgrupaProd::PaginaInicial()

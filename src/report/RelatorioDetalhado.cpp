@@ -1,11 +1,11 @@
 #include "RelatorioDetalhado.h"
 
-#include "report/Cabecalhos.h"
-#include "report/ConsultasRelatorio.h"
-#include "report/HtmlRelatorio.h"
 #include "platform/Ado.h"
 #include "platform/Conversions.h"
 #include "platform/Format.h"
+#include "report/Cabecalhos.h"
+#include "report/ConsultasRelatorio.h"
+#include "report/HtmlRelatorio.h"
 #include "shared/Funcoes.h"
 #include "startup/Ambiente.h"
 
@@ -56,17 +56,16 @@ ItemPedido LeItemPedido(const Recordset& rs)
 QString BlocoPedido(VarianteDetalhada variante, int tamanhoFonte, const CabecalhoPedido& pedido)
 {
     const int tamanho = variante == VarianteDetalhada::Entrega ? tamanhoFonte : 8;
-    return AberturaTabela(QStringLiteral("Table2")) + LinhaNegrito(tamanho)
-        + Celula(15, Alinha::Esquerda, QStringLiteral("Data do Pedido"))
-        + Celula(15, Alinha::Esquerda, QStringLiteral("Nr. Pedido"))
-        + Celula(15, Alinha::Esquerda, QStringLiteral("Data Entrega"))
-        + Celula(45, Alinha::Esquerda, QStringLiteral("Cliente"))
-        + Celula(35, Alinha::Esquerda, QStringLiteral("Vendedor")) + QStringLiteral("</TR>")
-        + LinhaSimples(tamanho) + Celula(15, Alinha::Esquerda, data(pedido.data))
-        + Celula(15, Alinha::Esquerda, Format(pedido.numero, QStringLiteral("000000")))
-        + Celula(15, Alinha::Esquerda, data(pedido.entrega))
-        + Celula(45, Alinha::Esquerda, pedido.cliente) + Celula(35, Alinha::Esquerda, pedido.vendedor)
-        + QStringLiteral("</TR>") + QStringLiteral("</TABLE>");
+    return AberturaTabela(QStringLiteral("Table2")) + LinhaNegrito(tamanho) +
+           Celula(15, Alinha::Esquerda, QStringLiteral("Data do Pedido")) +
+           Celula(15, Alinha::Esquerda, QStringLiteral("Nr. Pedido")) +
+           Celula(15, Alinha::Esquerda, QStringLiteral("Data Entrega")) +
+           Celula(45, Alinha::Esquerda, QStringLiteral("Cliente")) +
+           Celula(35, Alinha::Esquerda, QStringLiteral("Vendedor")) + QStringLiteral("</TR>") + LinhaSimples(tamanho) +
+           Celula(15, Alinha::Esquerda, data(pedido.data)) +
+           Celula(15, Alinha::Esquerda, Format(pedido.numero, QStringLiteral("000000"))) +
+           Celula(15, Alinha::Esquerda, data(pedido.entrega)) + Celula(45, Alinha::Esquerda, pedido.cliente) +
+           Celula(35, Alinha::Esquerda, pedido.vendedor) + QStringLiteral("</TR>") + QStringLiteral("</TABLE>");
 }
 
 QString LinhaItem(VarianteDetalhada variante, int tamanhoFonte, bool comStatus, const ItemPedido& item)
@@ -93,20 +92,19 @@ QString LinhaItem(VarianteDetalhada variante, int tamanhoFonte, bool comStatus, 
 
 QString TotalPedidoDetalhado(bool comStatus, double total)
 {
-    return linhaTotal(QStringLiteral("Total Pedido"), comStatus, total) + QStringLiteral("</TABLE>")
-        + QStringLiteral("<br/>");
+    return linhaTotal(QStringLiteral("Total Pedido"), comStatus, total) + QStringLiteral("</TABLE>") +
+           QStringLiteral("<br/>");
 }
 
 QString TotalGeralDetalhado(bool comStatus, double total)
 {
-    return AberturaTabela() + linhaTotal(QStringLiteral("Total Geral"), comStatus, total)
-        + QStringLiteral("</TABLE>") + QStringLiteral("</BODY></HTML>");
+    return AberturaTabela() + linhaTotal(QStringLiteral("Total Geral"), comStatus, total) + QStringLiteral("</TABLE>") +
+           QStringLiteral("</BODY></HTML>");
 }
 
 PassosDetalhado::PassosDetalhado(const ExecucaoRelatorio& execucao, VarianteDetalhada variante)
     : PassosRelatorio(execucao), variante_(variante), tamanho_(execucao.tamanhoFonte)
-{
-}
+{}
 
 QString PassosDetalhado::PaginaInicial()
 {
@@ -132,11 +130,11 @@ void PassosDetalhado::Linha(const Recordset& rs)
     execucao_.Escreve(BlocoPedido(variante_, tamanho_, pedido));
 
     QString& sql2 = funcoes().Sql2;
-    sql2 = QStringLiteral("SELECT pedi_veds_deta.*, prod.idprod, prod.codi_prod, prod.desc_prod ")
-        + QStringLiteral("From pedi_veds_deta, prod ")
-        + QStringLiteral("Where pedi_veds_deta.idprod = prod.idprod and ")
-        + QStringLiteral("pedi_veds_deta.idPedi_Veds = ") + CStr(rs.Fields(QStringLiteral("idpedi_veds")))
-        + QStringLiteral(" ") + QStringLiteral("and pedi_veds_deta.data_desa is null  ");
+    sql2 = QStringLiteral("SELECT pedi_veds_deta.*, prod.idprod, prod.codi_prod, prod.desc_prod ") +
+           QStringLiteral("From pedi_veds_deta, prod ") +
+           QStringLiteral("Where pedi_veds_deta.idprod = prod.idprod and ") +
+           QStringLiteral("pedi_veds_deta.idPedi_Veds = ") + CStr(rs.Fields(QStringLiteral("idpedi_veds"))) +
+           QStringLiteral(" ") + QStringLiteral("and pedi_veds_deta.data_desa is null  ");
     Recordset itens = AbreConsulta(sql2, adLockReadOnly);
     if (itens.Eof()) {
         itens.Close();

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "report/ExecucaoRelatorio.h"
 #include "platform/Variant.h"
+#include "report/ExecucaoRelatorio.h"
 
 #include <QString>
 
@@ -16,7 +16,7 @@ struct CabecalhoPedido {
     Variant numero;   // nume_pedi
     Variant entrega;  // DATA_REAL_ENTG
     QString cliente;
-    QString vendedor; // the salesperson cell
+    QString vendedor;  // the salesperson cell
 };
 
 struct ItemPedido {

@@ -1,12 +1,12 @@
 #include "RelatorioEntregaVertical.h"
 
-#include "report/Cabecalhos.h"
-#include "report/ConsultasRelatorio.h"
-#include "report/HtmlRelatorio.h"
 #include "platform/Ado.h"
 #include "platform/Conversions.h"
 #include "platform/FlexGrid.h"
 #include "platform/Format.h"
+#include "report/Cabecalhos.h"
+#include "report/ConsultasRelatorio.h"
+#include "report/HtmlRelatorio.h"
 #include "shared/Funcoes.h"
 
 #include <QObject>
@@ -44,9 +44,9 @@ void preparaGrid(FlexGrid& grid)
         QString titulo;
     };
     const std::array<Coluna, 4> colunas{{{1500, QStringLiteral("IDPROD")},
-                                          {2000, QStringLiteral("CODIPROD")},
-                                          {2000, QStringLiteral("QTDE")},
-                                          {2000, QStringLiteral("Descrição")}}};
+                                         {2000, QStringLiteral("CODIPROD")},
+                                         {2000, QStringLiteral("QTDE")},
+                                         {2000, QStringLiteral("Descrição")}}};
     grid.Clear();
     grid.SetSelectionMode(1);
     grid.SetRows(1);
@@ -64,42 +64,40 @@ void preparaGrid(FlexGrid& grid)
 
 QString BlocoPedidoVertical(int tamanhoFonte, const PedidoVertical& pedido)
 {
-    QString texto = AberturaTabela(QStringLiteral("Table2")) + LinhaNegrito(tamanhoFonte)
-        + Celula(10, Alinha::Esquerda, QStringLiteral("Data do Pedido"))
-        + Celula(10, Alinha::Esquerda, QStringLiteral("Nr. Pedido"))
-        + Celula(10, Alinha::Esquerda, QStringLiteral("Data Entrega"))
-        + Celula(20, Alinha::Esquerda, QStringLiteral("Cliente"));
+    QString texto = AberturaTabela(QStringLiteral("Table2")) + LinhaNegrito(tamanhoFonte) +
+                    Celula(10, Alinha::Esquerda, QStringLiteral("Data do Pedido")) +
+                    Celula(10, Alinha::Esquerda, QStringLiteral("Nr. Pedido")) +
+                    Celula(10, Alinha::Esquerda, QStringLiteral("Data Entrega")) +
+                    Celula(20, Alinha::Esquerda, QStringLiteral("Cliente"));
     for (const char* rotulo : RotulosSubGrupo)
         texto += Celula(10, Alinha::Esquerda, QLatin1String(rotulo));
-    texto += QStringLiteral("</TR>") + LinhaSimples(tamanhoFonte)
-        + Celula(10, Alinha::Esquerda, Format(pedido.data, QStringLiteral("dd/mm/yyyy")))
-        + Celula(10, Alinha::Esquerda, Format(pedido.numero, QStringLiteral("000000")))
-        + Celula(10, Alinha::Esquerda, Format(pedido.entrega, QStringLiteral("dd/mm/yyyy")))
-        + Celula(20, Alinha::Esquerda, pedido.cliente) + celulasStatus(pedido, 1);
+    texto += QStringLiteral("</TR>") + LinhaSimples(tamanhoFonte) +
+             Celula(10, Alinha::Esquerda, Format(pedido.data, QStringLiteral("dd/mm/yyyy"))) +
+             Celula(10, Alinha::Esquerda, Format(pedido.numero, QStringLiteral("000000"))) +
+             Celula(10, Alinha::Esquerda, Format(pedido.entrega, QStringLiteral("dd/mm/yyyy"))) +
+             Celula(20, Alinha::Esquerda, pedido.cliente) + celulasStatus(pedido, 1);
     for (int status = 2; status <= 3; ++status)
-        texto += celulasVazias(tamanhoFonte) + Celula(20, Alinha::Esquerda, Espaco)
-            + celulasStatus(pedido, status);
+        texto += celulasVazias(tamanhoFonte) + Celula(20, Alinha::Esquerda, Espaco) + celulasStatus(pedido, status);
     return texto + QStringLiteral("</TABLE>") + QStringLiteral("<br/>");
 }
 
 QString FechamentoVertical(int tamanhoFonte, const std::array<int16_t, 5>& totais, const FlexGrid& grid)
 {
-    QString texto = AberturaTabela() + celulasVazias(tamanhoFonte)
-        + Celula(20, Alinha::Esquerda, QStringLiteral("Total"));
+    QString texto =
+        AberturaTabela() + celulasVazias(tamanhoFonte) + Celula(20, Alinha::Esquerda, QStringLiteral("Total"));
     for (int16_t total : totais)
         texto += Celula(10, Alinha::Esquerda, NumeroGeral(total));
     texto += QStringLiteral("</TR>") + QStringLiteral("</TABLE>") + QStringLiteral("<br/>");
-    texto += AberturaTabela() + LinhaNegrito(tamanhoFonte)
-        + Celula(30, Alinha::Esquerda, QStringLiteral("Codigo Produto"))
-        + Celula(50, Alinha::Esquerda, QStringLiteral("Descrição"))
-        + Celula(20, Alinha::Direita, QStringLiteral("Quantidade")) + QStringLiteral("</TR>");
+    texto += AberturaTabela() + LinhaNegrito(tamanhoFonte) +
+             Celula(30, Alinha::Esquerda, QStringLiteral("Codigo Produto")) +
+             Celula(50, Alinha::Esquerda, QStringLiteral("Descrição")) +
+             Celula(20, Alinha::Direita, QStringLiteral("Quantidade")) + QStringLiteral("</TR>");
     for (int linha = 1; linha < grid.Rows(); ++linha) {
         if (Val(grid.TextMatrix(linha, ColunaQtde)) <= 0)
             continue;
-        texto += LinhaSimples(tamanhoFonte)
-            + Celula(30, Alinha::Esquerda, grid.TextMatrix(linha, ColunaCodigo))
-            + Celula(50, Alinha::Esquerda, grid.TextMatrix(linha, ColunaDescricao))
-            + Celula(20, Alinha::Direita, grid.TextMatrix(linha, ColunaQtde)) + QStringLiteral("</TR>");
+        texto += LinhaSimples(tamanhoFonte) + Celula(30, Alinha::Esquerda, grid.TextMatrix(linha, ColunaCodigo)) +
+                 Celula(50, Alinha::Esquerda, grid.TextMatrix(linha, ColunaDescricao)) +
+                 Celula(20, Alinha::Direita, grid.TextMatrix(linha, ColunaQtde)) + QStringLiteral("</TR>");
     }
     return texto + QStringLiteral("</TABLE>") + QStringLiteral("<br/>") + QStringLiteral("</BODY></HTML>");
 }

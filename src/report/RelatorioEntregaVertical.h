@@ -1,7 +1,7 @@
 #pragma once
 
-#include "report/ExecucaoRelatorio.h"
 #include "platform/Variant.h"
+#include "report/ExecucaoRelatorio.h"
 
 #include <QString>
 #include <array>

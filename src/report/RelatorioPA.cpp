@@ -1,11 +1,11 @@
 #include "RelatorioPA.h"
 
-#include "report/Cabecalhos.h"
-#include "report/ConsultasRelatorio.h"
-#include "report/HtmlRelatorio.h"
 #include "platform/Ado.h"
 #include "platform/Conversions.h"
 #include "platform/Format.h"
+#include "report/Cabecalhos.h"
+#include "report/ConsultasRelatorio.h"
+#include "report/HtmlRelatorio.h"
 #include "shared/Funcoes.h"
 #include "startup/Ambiente.h"
 
@@ -25,23 +25,20 @@ double numeroDoCampo(int16_t campo, QString& registro)
 
 QString LinhaDiaPA(const DiaPA& dia)
 {
-    return LinhaSimples() + Celula(15, Alinha::Esquerda, dia.dia)
-        + Celula(15, Alinha::Direita, NumeroGeral(dia.vendas))
-        + Celula(15, Alinha::Direita, NumeroGeral(dia.itens))
-        + Celula(15, Alinha::Direita, NumeroGeral(dia.pa))
-        + Celula(40, Alinha::Esquerda, dia.vendedor.isEmpty() ? Espaco : dia.vendedor)
-        + QStringLiteral("</TR>");
+    return LinhaSimples() + Celula(15, Alinha::Esquerda, dia.dia) +
+           Celula(15, Alinha::Direita, NumeroGeral(dia.vendas)) + Celula(15, Alinha::Direita, NumeroGeral(dia.itens)) +
+           Celula(15, Alinha::Direita, NumeroGeral(dia.pa)) +
+           Celula(40, Alinha::Esquerda, dia.vendedor.isEmpty() ? Espaco : dia.vendedor) + QStringLiteral("</TR>");
 }
 
 QString TotalPA(double vendas, double itens)
 {
     const double pa = vendas == 0 ? 0 : itens / vendas;
     // No "</TR>": the table is closed right after the last cell.
-    return LinhaNegrito() + Celula(15, Alinha::Esquerda, QStringLiteral("Total Geral"))
-        + Celula(15, Alinha::Direita, valor(vendas)) + Celula(15, Alinha::Direita, valor(itens))
-        + Celula(15, Alinha::Direita, valor(pa)) + QStringLiteral("        ")
-        + Celula(40, Alinha::Esquerda, Espaco) + QStringLiteral("</TABLE>")
-        + QStringLiteral("</BODY></HTML>");
+    return LinhaNegrito() + Celula(15, Alinha::Esquerda, QStringLiteral("Total Geral")) +
+           Celula(15, Alinha::Direita, valor(vendas)) + Celula(15, Alinha::Direita, valor(itens)) +
+           Celula(15, Alinha::Direita, valor(pa)) + QStringLiteral("        ") + Celula(40, Alinha::Esquerda, Espaco) +
+           QStringLiteral("</TABLE>") + QStringLiteral("</BODY></HTML>");
 }
 
 QString PassosPA::PaginaInicial()

@@ -1,5 +1,10 @@
 #include "RelatorioRapido.h"
 
+#include "platform/Ado.h"
+#include "platform/Conversions.h"
+#include "platform/FlexGrid.h"
+#include "platform/Format.h"
+#include "platform/VbError.h"
 #include "report/Cabecalhos.h"
 #include "report/ConsultasRapidas.h"
 #include "report/ConsultasRelatorio.h"
@@ -9,11 +14,6 @@
 #include "report/RelatorioEntregaVertical.h"
 #include "report/RelatorioPA.h"
 #include "report/RelatorioStandard.h"
-#include "platform/Ado.h"
-#include "platform/Conversions.h"
-#include "platform/FlexGrid.h"
-#include "platform/Format.h"
-#include "platform/VbError.h"
 #include "shared/Funcoes.h"
 #include "startup/Ambiente.h"
 
@@ -121,18 +121,19 @@ public:
         double desconto = 0;
         // The three order totals of funcoes, in line order: a line whose
         // summed column is null adds nothing.
-        Lidas(itens_, [marca](const QString& condicoes) { return ItensDasSomas(condicoes, marca); })
-            .ParaCada(CLng(rs.Fields(QStringLiteral("idpedi_veds"))), [&](const Recordset& item) {
-                const Variant q = item.Fields(QStringLiteral("QTDE"));
-                const Variant v = item.Fields(QStringLiteral("VALO_TOTA"));
-                const Variant d = item.Fields(QStringLiteral("VALO_DECT"));
-                if (!q.IsNull())
-                    qtde += CDbl(q);
-                if (!v.IsNull())
-                    valor += CDbl(v);
-                if (!d.IsNull() && !q.IsNull())
-                    desconto += CDbl(q) * CDbl(d);
-            });
+        Lidas(itens_, [marca](const QString& condicoes) {
+            return ItensDasSomas(condicoes, marca);
+        }).ParaCada(CLng(rs.Fields(QStringLiteral("idpedi_veds"))), [&](const Recordset& item) {
+            const Variant q = item.Fields(QStringLiteral("QTDE"));
+            const Variant v = item.Fields(QStringLiteral("VALO_TOTA"));
+            const Variant d = item.Fields(QStringLiteral("VALO_DECT"));
+            if (!q.IsNull())
+                qtde += CDbl(q);
+            if (!v.IsNull())
+                valor += CDbl(v);
+            if (!d.IsNull() && !q.IsNull())
+                desconto += CDbl(q) * CDbl(d);
+        });
         const Variant numero = rs.Fields(QStringLiteral("nume_pedi"));
         const double descontoPedido = descontoCabecalho(numero);
 
@@ -187,8 +188,7 @@ class DetalhadoRapido : public PassosDeLista {
 public:
     DetalhadoRapido(const ExecucaoRelatorio& execucao, VarianteDetalhada variante)
         : PassosDeLista(execucao), variante_(variante), tamanho_(execucao.tamanhoFonte)
-    {
-    }
+    {}
 
     QString PaginaInicial() override
     {
@@ -263,10 +263,7 @@ private:
 // quantities come from the sets.
 class EntregaVerticalRapido : public PassosDeLista {
 public:
-    explicit EntregaVerticalRapido(const ExecucaoRelatorio& execucao)
-        : PassosDeLista(execucao), porLinha_(execucao)
-    {
-    }
+    explicit EntregaVerticalRapido(const ExecucaoRelatorio& execucao) : PassosDeLista(execucao), porLinha_(execucao) {}
 
     QString PaginaInicial() override { return porLinha_.PaginaInicial(); }
     void Prepara() override { porLinha_.Prepara(); }
@@ -407,8 +404,7 @@ private:
     std::array<int16_t, SubGruposEntrega.size()> totais_{};
     std::optional<QVector<int32_t>> produtosDaGrade_;
     std::optional<QHash<int32_t, QVector<ParIncomum>>> pares_;  // by order
-    QHash<int32_t, double> ajustes_;  // per product: line-by-line sums less the plain ones
-
+    QHash<int32_t, double> ajustes_;                            // per product: line-by-line sums less the plain ones
 };
 
 class PARapido : public PassosRelatorio {

@@ -1,11 +1,11 @@
 #include "RelatorioStandard.h"
 
-#include "report/Cabecalhos.h"
-#include "report/ConsultasRelatorio.h"
-#include "report/HtmlRelatorio.h"
 #include "platform/Ado.h"
 #include "platform/Conversions.h"
 #include "platform/Format.h"
+#include "report/Cabecalhos.h"
+#include "report/ConsultasRelatorio.h"
+#include "report/HtmlRelatorio.h"
 #include "shared/Funcoes.h"
 
 namespace {
@@ -34,28 +34,24 @@ void SomasStandard::Acrescenta(const PedidoStandard& pedido)
 
 QString LinhaPedidoStandard(const PedidoStandard& pedido)
 {
-    return QStringLiteral("<TR style='FONT-SIZE: 8pt; FONT-FAMILY: Tahoma; FONT-VARIANT: small'>")
-        + Celula(10, Alinha::Esquerda, Format(pedido.numero, QStringLiteral("000000")))
-        + Celula(10, Alinha::Esquerda, Format(pedido.data, QStringLiteral("dd/mm/yyyy")))
-        + Celula(40, Alinha::Esquerda, pedido.cliente)
-        + Celula(10, Alinha::Direita, valor(pedido.bruto))
-        + Celula(10, Alinha::Direita, valor(pedido.descontos))
-        + Celula(10, Alinha::Direita, valor(pedido.liquido))
-        + Celula(10, Alinha::Direita, NumeroGeral(pedido.qtde))
-        + Celula(10, Alinha::Esquerda, pedido.vendedor) + QStringLiteral("</TR>");
+    return QStringLiteral("<TR style='FONT-SIZE: 8pt; FONT-FAMILY: Tahoma; FONT-VARIANT: small'>") +
+           Celula(10, Alinha::Esquerda, Format(pedido.numero, QStringLiteral("000000"))) +
+           Celula(10, Alinha::Esquerda, Format(pedido.data, QStringLiteral("dd/mm/yyyy"))) +
+           Celula(40, Alinha::Esquerda, pedido.cliente) + Celula(10, Alinha::Direita, valor(pedido.bruto)) +
+           Celula(10, Alinha::Direita, valor(pedido.descontos)) + Celula(10, Alinha::Direita, valor(pedido.liquido)) +
+           Celula(10, Alinha::Direita, NumeroGeral(pedido.qtde)) + Celula(10, Alinha::Esquerda, pedido.vendedor) +
+           QStringLiteral("</TR>");
 }
 
 QString TotalStandard(const SomasStandard& somas)
 {
     // No "</TR>": the table is closed right after the last cell.
-    return LinhaNegrito() + Celula(10, Alinha::Esquerda, Espaco) + Celula(10, Alinha::Esquerda, Espaco)
-        + Celula(40, Alinha::Direita, QStringLiteral("Total Geral"))
-        + Celula(10, Alinha::Direita, valor(somas.bruto))
-        + Celula(10, Alinha::Direita, valor(somas.descontos))
-        + Celula(10, Alinha::Direita, valor(somas.liquido)) + QStringLiteral("        ")
-        + Celula(10, Alinha::Direita, NumeroGeral(somas.qtde))
-        + Celula(10, Alinha::Esquerda, Espaco) + QStringLiteral("</TABLE>")
-        + QStringLiteral("</BODY></HTML>");
+    return LinhaNegrito() + Celula(10, Alinha::Esquerda, Espaco) + Celula(10, Alinha::Esquerda, Espaco) +
+           Celula(40, Alinha::Direita, QStringLiteral("Total Geral")) +
+           Celula(10, Alinha::Direita, valor(somas.bruto)) + Celula(10, Alinha::Direita, valor(somas.descontos)) +
+           Celula(10, Alinha::Direita, valor(somas.liquido)) + QStringLiteral("        ") +
+           Celula(10, Alinha::Direita, NumeroGeral(somas.qtde)) + Celula(10, Alinha::Esquerda, Espaco) +
+           QStringLiteral("</TABLE>") + QStringLiteral("</BODY></HTML>");
 }
 
 QString PassosStandard::PaginaInicial()

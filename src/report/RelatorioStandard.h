@@ -1,7 +1,7 @@
 #pragma once
 
-#include "report/ExecucaoRelatorio.h"
 #include "platform/Variant.h"
+#include "report/ExecucaoRelatorio.h"
 
 #include <QString>
 
@@ -9,14 +9,14 @@
 // the table CabecalhoRelStandard opened.
 
 struct PedidoStandard {
-    Variant numero;       // nume_pedi
-    Variant data;         // data_pedi
+    Variant numero;  // nume_pedi
+    Variant data;    // data_pedi
     QString cliente;
-    double bruto = 0;     // item total + item discount
-    double descontos = 0; // header discount + item discount
-    double liquido = 0;   // item total - header discount
+    double bruto = 0;      // item total + item discount
+    double descontos = 0;  // header discount + item discount
+    double liquido = 0;    // item total - header discount
     double qtde = 0;
-    QString vendedor;     // the salesperson cell
+    QString vendedor;  // the salesperson cell
 };
 
 struct SomasStandard {

@@ -75,15 +75,15 @@ bool TeclaEnter(const QEvent* evento)
 frmPantoro::frmPantoro(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::frmPantoro>())
 {
     ui->setupUi(this);
-    ui->cmdPesquisar_Cliente->setIcon(QIcon::fromTheme(
-        QStringLiteral("edit-find"), style()->standardIcon(QStyle::SP_FileDialogContentsView)));
+    ui->cmdPesquisar_Cliente->setIcon(
+        QIcon::fromTheme(QStringLiteral("edit-find"), style()->standardIcon(QStyle::SP_FileDialogContentsView)));
     // The customer entries are fixed-width fields: a fixed-pitch font keeps
     // them in columns, and the list is as wide as a whole entry.
     QAbstractItemView* clientes = ui->cboCliente->view();
     clientes->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     clientes->setTextElideMode(Qt::ElideNone);
-    clientes->setMinimumWidth(clientes->fontMetrics().horizontalAdvance(QString(LarguraEntradaCliente, u'0'))
-                              + clientes->verticalScrollBar()->sizeHint().width() + 4 * clientes->frameWidth());
+    clientes->setMinimumWidth(clientes->fontMetrics().horizontalAdvance(QString(LarguraEntradaCliente, u'0')) +
+                              clientes->verticalScrollBar()->sizeHint().width() + 4 * clientes->frameWidth());
 
     // Enter as Tab, the lost-focus checks and the date boxes' selection.
     for (QWidget* controle : std::initializer_list<QWidget*>{ui->cboCliente, ui->cboMarca, ui->cboTipoCli,
@@ -188,7 +188,8 @@ bool frmPantoro::eventFilter(QObject* objeto, QEvent* evento)
         mskDtAte_LostFocus();
     else if ((objeto == ui->mskDtDe || objeto == ui->mskDtAte) && evento->type() == QEvent::FocusIn)
         // After the click that gave the focus has placed its cursor.
-        QMetaObject::invokeMethod(this, [] { SelecionaTexto(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [] { SelecionaTexto(); }, Qt::QueuedConnection);
     return QWidget::eventFilter(objeto, evento);
 }
 

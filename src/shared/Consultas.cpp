@@ -1,8 +1,8 @@
 #include "Consultas.h"
 
+#include "platform/Conversions.h"
 #include "shared/Funcoes.h"
 #include "shared/TextoSql.h"
-#include "platform/Conversions.h"
 #include "startup/Ambiente.h"
 
 namespace {
@@ -48,30 +48,30 @@ Variant NomeCliente(QString& idCliente)
 {
     if (idCliente.isEmpty())
         idCliente = QStringLiteral("0");
-    const QString sql = QStringLiteral("select pess.nome_pess ") + QStringLiteral("from clie, pess ")
-        + QStringLiteral("where pess.idpess = clie.idpess ") + QStringLiteral("and clie.idclie = '")
-        + DobraAspas(idCliente) + QStringLiteral("'");
+    const QString sql = QStringLiteral("select pess.nome_pess ") + QStringLiteral("from clie, pess ") +
+                        QStringLiteral("where pess.idpess = clie.idpess ") + QStringLiteral("and clie.idclie = '") +
+                        DobraAspas(idCliente) + QStringLiteral("'");
     return ValorMaiusculo(sql, QStringLiteral("NOME_PESS"), NomeNaoEncontrado);
 }
 
 Variant IdMarca(QString& descricao)
 {
-    const QString sql
-        = QStringLiteral("select idmarc from marc where desc_marc='") + DobraAspas(descricao) + QStringLiteral("'");
+    const QString sql =
+        QStringLiteral("select idmarc from marc where desc_marc='") + DobraAspas(descricao) + QStringLiteral("'");
     return ValorMaiusculo(sql, QStringLiteral("idmarc"), IdNaoEncontrado);
 }
 
 Variant IdMarcaProduto(QString& idProduto)
 {
-    const QString sql
-        = QStringLiteral("select idmarc from prod where idprod='") + DobraAspas(Trim(idProduto)) + QStringLiteral("'");
+    const QString sql =
+        QStringLiteral("select idmarc from prod where idprod='") + DobraAspas(Trim(idProduto)) + QStringLiteral("'");
     return ValorMaiusculo(sql, QStringLiteral("idmarc"), IdNaoEncontrado, SeNulo::NaoEncontrado);
 }
 
 Variant IdProduto(QString& codigo)
 {
-    const QString sql
-        = QStringLiteral("select idprod from prod where codi_prod='") + DobraAspas(codigo) + QStringLiteral("'");
+    const QString sql =
+        QStringLiteral("select idprod from prod where codi_prod='") + DobraAspas(codigo) + QStringLiteral("'");
     return ValorMaiusculo(sql, QStringLiteral("idProd"), IdNaoEncontrado);
 }
 
@@ -87,31 +87,31 @@ Variant DescontoPedido(QString& numeroPedido)
 
 Variant IdTipoCliente(QString& descricao)
 {
-    const QString sql = QStringLiteral("select idtipo_clie from tipo_clie where desc_tipo_clie='")
-        + DobraAspas(descricao) + QStringLiteral("'");
+    const QString sql = QStringLiteral("select idtipo_clie from tipo_clie where desc_tipo_clie='") +
+                        DobraAspas(descricao) + QStringLiteral("'");
     return ValorMaiusculo(sql, QStringLiteral("idtipo_clie"), IdNaoEncontrado);
 }
 
 Variant IdVendedor(QString& nomeCurto)
 {
-    const QString sql = QStringLiteral("select vend.idvend ") + QStringLiteral("from vend, pess ")
-        + QStringLiteral("where pess.idpess = vend.idpess ") + QStringLiteral("and pess.nome_conh='")
-        + DobraAspas(nomeCurto) + QStringLiteral("'");
+    const QString sql = QStringLiteral("select vend.idvend ") + QStringLiteral("from vend, pess ") +
+                        QStringLiteral("where pess.idpess = vend.idpess ") + QStringLiteral("and pess.nome_conh='") +
+                        DobraAspas(nomeCurto) + QStringLiteral("'");
     return ValorMaiusculo(sql, QStringLiteral("idvend"), IdNaoEncontrado);
 }
 
 Variant IdCliente(QString& nome)
 {
-    const QString sql = QStringLiteral("select clie.idclie ") + QStringLiteral("from clie, pess ")
-        + QStringLiteral("where pess.idpess = clie.idpess ") + QStringLiteral("and pess.nome_pess='")
-        + DobraAspas(nome) + QStringLiteral("'");
+    const QString sql = QStringLiteral("select clie.idclie ") + QStringLiteral("from clie, pess ") +
+                        QStringLiteral("where pess.idpess = clie.idpess ") + QStringLiteral("and pess.nome_pess='") +
+                        DobraAspas(nome) + QStringLiteral("'");
     return ValorMaiusculo(sql, QStringLiteral("idClie"), IdNaoEncontrado);
 }
 
 Variant DescProduto(QString& codigo)
 {
-    const QString sql
-        = QStringLiteral("select desc_prod from prod where codi_prod='") + DobraAspas(Trim(codigo)) + QStringLiteral("'");
+    const QString sql =
+        QStringLiteral("select desc_prod from prod where codi_prod='") + DobraAspas(Trim(codigo)) + QStringLiteral("'");
     return ValorMaiusculo(sql, QStringLiteral("Desc_PROD"), NomeNaoEncontrado);
 }
 
@@ -127,8 +127,8 @@ Variant NomeVendedor(QString& idVendedor)
 
 Variant ParametroEmpresa(QString& nomeParametro)
 {
-    const QString sql = QStringLiteral("select * from empr_cnfg where nome_para='") + DobraAspas(RTrim(nomeParametro))
-        + QStringLiteral("'");
+    const QString sql = QStringLiteral("select * from empr_cnfg where nome_para='") + DobraAspas(RTrim(nomeParametro)) +
+                        QStringLiteral("'");
     return ValorMaiusculo(sql, QStringLiteral("valo_para"), NomeNaoEncontrado, SeNulo::NaoEncontrado);
 }
 

@@ -1,8 +1,8 @@
 #include "Cores.h"
 
+#include "platform/Conversions.h"
 #include "shared/Funcoes.h"
 #include "shared/TextoSql.h"
-#include "platform/Conversions.h"
 #include "startup/Ambiente.h"
 
 #include <QAbstractButton>
@@ -109,8 +109,8 @@ enum class Tratamento { Intocado, FundoEFrente, Fundo, FundoDoTexto, Botao, Reci
 Tratamento TratamentoDe(QWidget* controle)
 {
     // The order matters: labels and item views are frames too.
-    if (qobject_cast<QComboBox*>(controle) || qobject_cast<QAbstractItemView*>(controle)
-        || qobject_cast<QAbstractSpinBox*>(controle) || qobject_cast<QWebEngineView*>(controle))
+    if (qobject_cast<QComboBox*>(controle) || qobject_cast<QAbstractItemView*>(controle) ||
+        qobject_cast<QAbstractSpinBox*>(controle) || qobject_cast<QWebEngineView*>(controle))
         return Tratamento::Intocado;
     if (auto* caixa = qobject_cast<QLineEdit*>(controle))
         return caixa->inputMask().isEmpty() ? Tratamento::FundoDoTexto : Tratamento::Intocado;

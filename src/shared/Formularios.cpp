@@ -3,9 +3,9 @@
 #include "platform/Conversions.h"
 #include "platform/VbError.h"
 
+#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
-#include <QAbstractSpinBox>
 #include <QLineEdit>
 #include <QScreen>
 #include <QWidget>
@@ -45,8 +45,7 @@ void SelecionaTexto()
 QString AjustaTamanho(QString& texto, int16_t tamanho, bool alinhaEsquerda)
 {
     if (tamanho < 0)
-        throw VbError(ChamadaInvalida,
-                      QStringLiteral("AjustaTamanho: tamanho negativo (%1)").arg(tamanho));
+        throw VbError(ChamadaInvalida, QStringLiteral("AjustaTamanho: tamanho negativo (%1)").arg(tamanho));
     texto = Trim(texto);
     if (texto.isEmpty())
         texto = QString(tamanho, QLatin1Char(' '));

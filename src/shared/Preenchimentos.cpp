@@ -1,11 +1,11 @@
 #include "Preenchimentos.h"
 
-#include "shared/Formularios.h"
-#include "shared/Funcoes.h"
-#include "shared/TextoSql.h"
 #include "platform/Conversions.h"
 #include "platform/FlexGrid.h"
 #include "platform/VbError.h"
+#include "shared/Formularios.h"
+#include "shared/Funcoes.h"
+#include "shared/TextoSql.h"
 #include "startup/Ambiente.h"
 
 #include <QComboBox>
@@ -13,14 +13,12 @@
 
 namespace {
 
-template <typename Controle>
-Controle* ControleDaJanela(QObject* janela, const QString& nome)
+template <typename Controle> Controle* ControleDaJanela(QObject* janela, const QString& nome)
 {
     Controle* controle = janela ? janela->findChild<Controle*>(nome) : nullptr;
     if (!controle)
-        throw VbError(vb_error::ControlNotFound,
-                      QStringLiteral("A janela \"%1\" não tem o controle %2.")
-                          .arg(janela ? janela->objectName() : QString(), nome));
+        throw VbError(vb_error::ControlNotFound, QStringLiteral("A janela \"%1\" não tem o controle %2.")
+                                                     .arg(janela ? janela->objectName() : QString(), nome));
     return controle;
 }
 
@@ -104,10 +102,10 @@ void CarregaClientes(QString& texto, QComboBox* combo)
     combo->clear();
     Recordset rs = AbreConsultaMaiuscula(f.Sql);
     for (; !rs.Eof(); rs.MoveNext())
-        combo->addItem(CampoDaLista(rs.Fields(QStringLiteral("NOME_PESS")), 50)
-                       + CampoDaLista(rs.Fields(QStringLiteral("cpf0_cnpj")), 20)
-                       + CampoDaLista(rs.Fields(QStringLiteral("IDPESS")), 10)
-                       + CampoDaLista(rs.Fields(QStringLiteral("idClie")), 10));
+        combo->addItem(CampoDaLista(rs.Fields(QStringLiteral("NOME_PESS")), 50) +
+                       CampoDaLista(rs.Fields(QStringLiteral("cpf0_cnpj")), 20) +
+                       CampoDaLista(rs.Fields(QStringLiteral("IDPESS")), 10) +
+                       CampoDaLista(rs.Fields(QStringLiteral("idClie")), 10));
     rs.Close();
 }
 
@@ -120,8 +118,8 @@ void CarregaFlexTemp(QObject* janela)
     const QChar tab(9);
     Recordset rs = AbreConsultaMaiuscula(f.Sql);
     for (; !rs.Eof(); rs.MoveNext())
-        grade->AddItem(ParaTexto(rs.Fields(QStringLiteral("idProd"))) + tab
-                       + ParaTexto(rs.Fields(QStringLiteral("codi_prod"))) + tab + QLatin1Char('0') + tab
-                       + ParaTexto(rs.Fields(QStringLiteral("Desc_PROD"))) + tab);
+        grade->AddItem(ParaTexto(rs.Fields(QStringLiteral("idProd"))) + tab +
+                       ParaTexto(rs.Fields(QStringLiteral("codi_prod"))) + tab + QLatin1Char('0') + tab +
+                       ParaTexto(rs.Fields(QStringLiteral("Desc_PROD"))) + tab);
     rs.Close();
 }

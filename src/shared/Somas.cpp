@@ -1,11 +1,11 @@
 #include "Somas.h"
 
-#include "shared/Consultas.h"
-#include "shared/Funcoes.h"
-#include "shared/TextoSql.h"
 #include "platform/Conversions.h"
 #include "platform/Format.h"
 #include "platform/VbError.h"
+#include "shared/Consultas.h"
+#include "shared/Funcoes.h"
+#include "shared/TextoSql.h"
 #include "startup/Ambiente.h"
 
 #include <functional>
@@ -109,8 +109,8 @@ int16_t QtdeItensSubGrupo(int32_t idPedido, int32_t idSubGrupo, const QString& s
     f.Sql += QStringLiteral("prod.IDSUB0_GRUP = ") + QString::number(idSubGrupo) + QStringLiteral(" ");
     const QString statusAparado = Trim(status);
     if (!statusAparado.isEmpty())
-        f.Sql += QStringLiteral("and pedi_veds_deta.status_prod = '") + DobraAspas(statusAparado)
-            + QStringLiteral("' ");
+        f.Sql +=
+            QStringLiteral("and pedi_veds_deta.status_prod = '") + DobraAspas(statusAparado) + QStringLiteral("' ");
     f.Sql += QStringLiteral("and pedi_veds_deta.data_desa is null  ");
     return SomaQuantidade16(f.Sql, "QtdeItensSubGrupo", idPedido);
 }
@@ -129,8 +129,8 @@ int16_t QtdeProdutoPedido(int32_t idPedido, QString codigoProduto)
 
 double TotalDescontoPedido(int32_t idPedido, int32_t idMarca)
 {
-    return SomaPedido(idPedido, idMarca, QStringLiteral("SELECT IDPROD, qtde, VALO_DECT "),
-                      QStringLiteral("VALO_DECT"), [](const Recordset& rs) -> std::optional<double> {
+    return SomaPedido(idPedido, idMarca, QStringLiteral("SELECT IDPROD, qtde, VALO_DECT "), QStringLiteral("VALO_DECT"),
+                      [](const Recordset& rs) -> std::optional<double> {
                           const std::optional<double> qtde = Numero(rs.Fields(QStringLiteral("Qtde")));
                           if (!qtde)
                               return std::nullopt;
@@ -170,8 +170,8 @@ QString PAVendedorDia(const QString& dia, const QString& idVendedor)
     VariaveisFuncoes& f = funcoes();
     f.Sql2 = QStringLiteral("select pedi_veds.nume_pedi, pedi_veds.data_pedi, pedi_veds_deta.QTDE ");
     f.Sql2 += QStringLiteral("from pedi_veds, pedi_veds_deta ");
-    f.Sql2 += QStringLiteral("where pedi_veds.idpedi_veds = pedi_veds_deta.idpedi_veds and pedi_veds.data_pedi='")
-        + DiaSql(dia) + QStringLiteral("' ");
+    f.Sql2 += QStringLiteral("where pedi_veds.idpedi_veds = pedi_veds_deta.idpedi_veds and pedi_veds.data_pedi='") +
+              DiaSql(dia) + QStringLiteral("' ");
     f.Sql2 += FimDaConsultaDoDia(idVendedor);
     Recordset rs = AbreConsulta(f.Sql2);
     if (rs.Eof()) {
@@ -185,9 +185,9 @@ QString PAVendedorDia(const QString& dia, const QString& idVendedor)
     rs.Close();
     const int32_t pedidos = QtdePedidosVendedorDia(dia, idVendedor);
     if (pedidos == 0)
-        throw VbError(DivisaoPorZero,
-                      QStringLiteral("Division by zero: nenhum pedido ativo de %1 para o vendedor \"%2\".")
-                          .arg(dia, idVendedor));
+        throw VbError(
+            DivisaoPorZero,
+            QStringLiteral("Division by zero: nenhum pedido ativo de %1 para o vendedor \"%2\".").arg(dia, idVendedor));
     const QString circ = QStringLiteral("^");
     return NumeroGeral(pedidos) + circ + NumeroGeral(itens) + circ + NumeroGeral(itens / pedidos) + circ;
 }

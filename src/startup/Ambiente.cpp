@@ -119,8 +119,8 @@ std::optional<QString> abreConexaoConfigurada(const LinhaServidor& linha)
                           a.UsuarioBD + QStringLiteral(";pwd=") + a.SenhaBD + QStringLiteral(";database=") +
                           a.BancoDados;
     } else if (tipo == QLatin1String("MS-SQL2005WEB") || tipo == QLatin1String("MS-SQL2008WEB")) {
-        const QString provedor = tipo == QLatin1String("MS-SQL2005WEB") ? QStringLiteral("SQLNCLI")
-                                                                         : QStringLiteral("SQLNCLI10");
+        const QString provedor =
+            tipo == QLatin1String("MS-SQL2005WEB") ? QStringLiteral("SQLNCLI") : QStringLiteral("SQLNCLI10");
         a.StringConexao = QStringLiteral("Provider=") + provedor + QStringLiteral(";Server=") + a.ServidorBD +
                           QStringLiteral(";Database=") + a.BancoDados + QStringLiteral(";Uid=") + a.UsuarioBD +
                           QStringLiteral("; Pwd=") + a.SenhaBD + QStringLiteral(";");
@@ -216,9 +216,10 @@ int16_t idDoCampo(int16_t n, const QString& nomeDoId)
     try {
         return CInt(Variant::Double(numero));
     } catch (const VbError&) {
-        terminaComMensagem(QStringLiteral("Chamada inválida: o código %1 (%2) está fora do intervalo de -32768 a 32767.")
-                               .arg(nomeDoId, NumeroGeral(numero)),
-                           IconeMensagem::Critico, TituloPrograma());
+        terminaComMensagem(
+            QStringLiteral("Chamada inválida: o código %1 (%2) está fora do intervalo de -32768 a 32767.")
+                .arg(nomeDoId, NumeroGeral(numero)),
+            IconeMensagem::Critico, TituloPrograma());
     }
 }
 
@@ -246,8 +247,7 @@ void iniciar(QWidget* janela, const QString& argumento, const QString& chamadaPa
     if (MarcadorInstalacao() == QLatin1String("ZAKTORP"))
         a.ParametrosChamada = chamadaPadrao;
     if (Trim(a.ParametrosChamada).isEmpty())
-        terminaComMensagem(QStringLiteral("Chamada Ilegal para esta rotina!"), IconeMensagem::Nenhum,
-                           TituloPrograma());
+        terminaComMensagem(QStringLiteral("Chamada Ilegal para esta rotina!"), IconeMensagem::Nenhum, TituloPrograma());
 
     a.IdUsuario = idDoCampo(1, QStringLiteral("do usuário"));
     a.IdEmpresa = idDoCampo(2, QStringLiteral("da empresa"));
@@ -266,8 +266,8 @@ void iniciar(QWidget* janela, const QString& argumento, const QString& chamadaPa
         }
         BuscaUsuario(a.IdUsuario);
     } catch (const VbError& e) {
-        terminaComMensagem(QStringLiteral("Erro em tempo de execução '%1':").arg(e.Number()) +
-                               QStringLiteral("\r\r") + semSenha(e.Description()),
+        terminaComMensagem(QStringLiteral("Erro em tempo de execução '%1':").arg(e.Number()) + QStringLiteral("\r\r") +
+                               semSenha(e.Description()),
                            IconeMensagem::Critico, TituloPrograma());
     }
 
@@ -388,10 +388,11 @@ void LerServerAplic()
     Ambiente& a = ambiente();
     try {
         if (!ArquivoExiste(arquivoServerAplic))
-            terminaComMensagem(QStringLiteral("Há Problemas de Configuração do Aplicativo KORVA!") + u'\r' +
-                                   QStringLiteral("Contate o Administrador do Sistema e informe este fato, identificado") +
-                                   u'\r' + QStringLiteral("o motivo [Falta do Arquivo Server_Aplic]!"),
-                               IconeMensagem::Critico, TituloRelease());
+            terminaComMensagem(
+                QStringLiteral("Há Problemas de Configuração do Aplicativo KORVA!") + u'\r' +
+                    QStringLiteral("Contate o Administrador do Sistema e informe este fato, identificado") + u'\r' +
+                    QStringLiteral("o motivo [Falta do Arquivo Server_Aplic]!"),
+                IconeMensagem::Critico, TituloRelease());
         QString linha = Trim(LerLinhas(arquivoServerAplic, 1).value(0)) + u'^';
         a.PrefixoConfig1 = campoAparado(1, linha);
         a.PrefixoConfig2 = campoAparado(2, linha);
@@ -458,9 +459,9 @@ QString NomeEmpresa(const QString& idEmpresa)
 
 QString PathDanfeEmpresa(const QString& codigoEmpresa)
 {
-    Recordset rs = AbreConsultaMaiuscula(QStringLiteral("select PATH_DANFE ") + QStringLiteral("from empr ") +
-                                         QStringLiteral("where codi_empr = '") + DobraAspas(Trim(codigoEmpresa)) +
-                                         u'\'');
+    Recordset rs =
+        AbreConsultaMaiuscula(QStringLiteral("select PATH_DANFE ") + QStringLiteral("from empr ") +
+                              QStringLiteral("where codi_empr = '") + DobraAspas(Trim(codigoEmpresa)) + u'\'');
     const QString pasta = rs.Eof() ? QString() : Trim(ParaTexto(rs.Fields(QStringLiteral("PATH_DANFE"))));
     rs.Close();
     return pasta;

@@ -81,8 +81,8 @@ class Gravador {
 public:
     explicit Gravador(const QString& arquivo)
     {
-        if (sqlite3_open_v2(QFile::encodeName(arquivo).constData(), &banco_,
-                            SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK)
+        if (sqlite3_open_v2(QFile::encodeName(arquivo).constData(), &banco_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
+                            nullptr) != SQLITE_OK)
             falha(QStringLiteral("Não foi possível criar o banco de demonstração ") + arquivo);
     }
 
@@ -245,14 +245,33 @@ const std::array<Cidade, 5> cidadesDoVale{{
 }};
 
 const std::array<const char*, 14> ruas{{
-    "RUA DAS PALMEIRAS", "RUA SÃO BENTO", "AV. BRASIL", "RUA TIRADENTES", "RUA SETE DE SETEMBRO",
-    "AV. DOM PEDRO II", "RUA JOSÉ BONIFÁCIO", "RUA DA CONSOLAÇÃO", "AV. GETÚLIO VARGAS", "RUA MARECHAL DEODORO",
-    "RUA DOS BANDEIRANTES", "ESTRADA MUNICIPAL DO BANANAL", "RUA CEL. JOÃO LEME", "AV. DAS NAÇÕES",
+    "RUA DAS PALMEIRAS",
+    "RUA SÃO BENTO",
+    "AV. BRASIL",
+    "RUA TIRADENTES",
+    "RUA SETE DE SETEMBRO",
+    "AV. DOM PEDRO II",
+    "RUA JOSÉ BONIFÁCIO",
+    "RUA DA CONSOLAÇÃO",
+    "AV. GETÚLIO VARGAS",
+    "RUA MARECHAL DEODORO",
+    "RUA DOS BANDEIRANTES",
+    "ESTRADA MUNICIPAL DO BANANAL",
+    "RUA CEL. JOÃO LEME",
+    "AV. DAS NAÇÕES",
 }};
 
 const std::array<const char*, 10> bairros{{
-    "CENTRO", "VILA NOVA", "JARDIM AMÉRICA", "VILA MARIANA", "BOA VISTA", "SANTA CECÍLIA", "JARDIM PAULISTA",
-    "VILA SÃO JOSÉ", "PARQUE INDUSTRIAL", "BELA VISTA",
+    "CENTRO",
+    "VILA NOVA",
+    "JARDIM AMÉRICA",
+    "VILA MARIANA",
+    "BOA VISTA",
+    "SANTA CECÍLIA",
+    "JARDIM PAULISTA",
+    "VILA SÃO JOSÉ",
+    "PARQUE INDUSTRIAL",
+    "BELA VISTA",
 }};
 
 // Users: IDUSEN is the position from 1; the last one is deactivated.
@@ -260,21 +279,35 @@ const std::array<const char*, 5> usuarios{{"MARIA", "JOSE", "CLAUDIA", "ROBERTO"
 constexpr int usuariosAtivos = 4;
 
 // Customer types: idtipo_clie from 1; the sixth is deactivated.
-const std::array<const char*, 6> tiposCliente{{"ATACADO", "SUPERMERCADO", "VAREJO", "FEIRANTE", "RESTAURANTE",
-                                               "AMBULANTE"}};
+const std::array<const char*, 6> tiposCliente{
+    {"ATACADO", "SUPERMERCADO", "VAREJO", "FEIRANTE", "RESTAURANTE", "AMBULANTE"}};
 enum TipoCliente { Atacado = 1, Supermercado, Varejo, Feirante, Restaurante };
 
 const std::array<const char*, 4> marcas{{"TEVRANO", "VALE DO RIBEIRA", "SERRA VERDE", "BOA SAFRA"}};
 
 // Activities: idativ from 1; the last one is deactivated.
 const std::array<const char*, 10> atividades{{
-    "COMÉRCIO ATACADISTA DE FRUTAS", "SUPERMERCADOS", "HORTIFRUTIGRANJEIROS", "RESTAURANTES E LANCHONETES",
-    "FEIRA LIVRE", "PADARIAS E CONFEITARIAS", "PRODUÇÃO DE BANANA", "TRANSPORTE RODOVIÁRIO DE CARGAS", "EMBALAGENS",
+    "COMÉRCIO ATACADISTA DE FRUTAS",
+    "SUPERMERCADOS",
+    "HORTIFRUTIGRANJEIROS",
+    "RESTAURANTES E LANCHONETES",
+    "FEIRA LIVRE",
+    "PADARIAS E CONFEITARIAS",
+    "PRODUÇÃO DE BANANA",
+    "TRANSPORTE RODOVIÁRIO DE CARGAS",
+    "EMBALAGENS",
     "EXPORTAÇÃO DE FRUTAS",
 }};
 enum Atividade {
-    AtivAtacado = 1, AtivSupermercado, AtivHortifruti, AtivRestaurante, AtivFeira, AtivPadaria, AtivProducao,
-    AtivTransporte, AtivEmbalagens
+    AtivAtacado = 1,
+    AtivSupermercado,
+    AtivHortifruti,
+    AtivRestaurante,
+    AtivFeira,
+    AtivPadaria,
+    AtivProducao,
+    AtivTransporte,
+    AtivEmbalagens
 };
 
 // The sub-groups of IDSUB0_GRUP.
@@ -573,12 +606,18 @@ private:
         int idParametro = 1;
         int idEmpresa = 1;
         for (const auto& empresa : empresas) {
-            banco_.insere("empr", {{"idempr", idEmpresa}, {"codi_empr", empresa.codigo},
-                                   {"nome_conh_empr", empresa.nome}, {"PATH_DANFE", empresa.danfe}});
-            banco_.insere("empr_cnfg", {{"idempr_cnfg", idParametro++}, {"idempr", idEmpresa},
-                                        {"nome_para", "MODELO_PEDI_VEDS"}, {"valo_para", "3"}});
-            banco_.insere("empr_cnfg", {{"idempr_cnfg", idParametro++}, {"idempr", idEmpresa},
-                                        {"nome_para", "COR_PADRAO"}, {"valo_para", "BANANA"}});
+            banco_.insere("empr", {{"idempr", idEmpresa},
+                                   {"codi_empr", empresa.codigo},
+                                   {"nome_conh_empr", empresa.nome},
+                                   {"PATH_DANFE", empresa.danfe}});
+            banco_.insere("empr_cnfg", {{"idempr_cnfg", idParametro++},
+                                        {"idempr", idEmpresa},
+                                        {"nome_para", "MODELO_PEDI_VEDS"},
+                                        {"valo_para", "3"}});
+            banco_.insere("empr_cnfg", {{"idempr_cnfg", idParametro++},
+                                        {"idempr", idEmpresa},
+                                        {"nome_para", "COR_PADRAO"},
+                                        {"valo_para", "BANANA"}});
             ++idEmpresa;
         }
     }
@@ -595,28 +634,34 @@ private:
     // of a system colour (button face, button text).
     void gravaCores()
     {
-        banco_.insere("cor_sist", {{"idcor_sist", 1}, {"DESC_COR_SIST", "CLASSICO"},
-                                   {"CODI_BACK_0001", "-2147483633"}, {"CODI_FORE_0001", "-2147483630"},
-                                   {"CODI_BACK_0002", "16777215"}, {"CODI_FORE_0002", "0"}});
-        banco_.insere("cor_sist", {{"idcor_sist", 2}, {"DESC_COR_SIST", "BANANA"},
-                                   {"CODI_BACK_0001", QString::number(0xC0FFFF)},   // light yellow
-                                   {"CODI_FORE_0001", QString::number(0x004000)},   // dark green
-                                   {"CODI_BACK_0002", QString::number(0xE0FFFF)},   // cream
-                                   {"CODI_FORE_0002", QString::number(0x000080)}}); // dark red
+        banco_.insere("cor_sist", {{"idcor_sist", 1},
+                                   {"DESC_COR_SIST", "CLASSICO"},
+                                   {"CODI_BACK_0001", "-2147483633"},
+                                   {"CODI_FORE_0001", "-2147483630"},
+                                   {"CODI_BACK_0002", "16777215"},
+                                   {"CODI_FORE_0002", "0"}});
+        banco_.insere("cor_sist", {{"idcor_sist", 2},
+                                   {"DESC_COR_SIST", "BANANA"},
+                                   {"CODI_BACK_0001", QString::number(0xC0FFFF)},    // light yellow
+                                   {"CODI_FORE_0001", QString::number(0x004000)},    // dark green
+                                   {"CODI_BACK_0002", QString::number(0xE0FFFF)},    // cream
+                                   {"CODI_FORE_0002", QString::number(0x000080)}});  // dark red
     }
 
     void gravaTabelas()
     {
         for (int i = 0; i < static_cast<int>(tiposCliente.size()); ++i) {
             const bool ativo = i + 1 <= Restaurante;
-            banco_.insere("tipo_clie", {{"idtipo_clie", i + 1}, {"desc_tipo_clie", tiposCliente[i]},
+            banco_.insere("tipo_clie", {{"idtipo_clie", i + 1},
+                                        {"desc_tipo_clie", tiposCliente[i]},
                                         {"data_desa", ativo ? QVariant() : momento(hoje_.addDays(-700), 10 * 60)}});
         }
         for (int i = 0; i < static_cast<int>(marcas.size()); ++i)
             banco_.insere("marc", {{"idmarc", i + 1}, {"desc_marc", marcas[i]}, {"data_desa", QVariant()}});
         for (int i = 0; i < static_cast<int>(atividades.size()); ++i) {
             const bool ativa = i + 1 < static_cast<int>(atividades.size());
-            banco_.insere("ativ", {{"idativ", i + 1}, {"desc_ativ", atividades[i]},
+            banco_.insere("ativ", {{"idativ", i + 1},
+                                   {"desc_ativ", atividades[i]},
                                    {"data_desa", ativa ? QVariant() : momento(hoje_.addDays(-900), 11 * 60)}});
         }
     }
@@ -626,7 +671,9 @@ private:
         for (int i = 0; i < static_cast<int>(produtos.size()); ++i) {
             const ProdutoDemo& p = produtos[i];
             const bool ativo = p.procura > 0;
-            banco_.insere("prod", {{"idprod", i + 1}, {"codi_prod", p.codigo}, {"desc_prod", p.descricao},
+            banco_.insere("prod", {{"idprod", i + 1},
+                                   {"codi_prod", p.codigo},
+                                   {"desc_prod", p.descricao},
                                    {"idmarc", p.marca > 0 ? QVariant(p.marca) : QVariant()},
                                    {"IDSUB0_GRUP", p.subGrupo},
                                    {"data_desa", ativo ? QVariant() : momento(hoje_.addDays(-500), 15 * 60)}});
@@ -666,58 +713,78 @@ private:
         const QString conhecido = p.dados.conhecido ? QString::fromUtf8(p.dados.conhecido) : QString();
         const QString cidade = QString::fromUtf8(p.cidade->nome);
         const QString uf = QString::fromLatin1(p.cidade->uf);
-        const QString endereco =
-            QStringLiteral("%1, %2").arg(QString::fromUtf8(ruas[sorteio_.entre(0, int(ruas.size()) - 1)]))
-                .arg(sorteio_.entre(10, 3999));
+        const QString endereco = QStringLiteral("%1, %2")
+                                     .arg(QString::fromUtf8(ruas[sorteio_.entre(0, int(ruas.size()) - 1)]))
+                                     .arg(sorteio_.entre(10, 3999));
         const QString bairro = QString::fromUtf8(bairros[sorteio_.entre(0, int(bairros.size()) - 1)]);
         const int prefixoCep = sorteio_.entre(p.cidade->cepDe, p.cidade->cepAte);
         const QString cep = QStringLiteral("%1-%2").arg(prefixoCep, 5, 10, QChar(u'0')).arg(sorteio_.digitos(3));
         const QString documento = sorteio_.chance(6) ? QString() : (juridica ? cnpj(sorteio_) : cpf(sorteio_));
-        const QString inscricao = juridica ? (sorteio_.chance(15) ? QStringLiteral("ISENTO")
-                                                                  : sorteio_.digitos(3) + u'.' + sorteio_.digitos(3) +
-                                                                        u'.' + sorteio_.digitos(3) + u'.' +
-                                                                        sorteio_.digitos(3))
-                                           : sorteio_.digitos(2) + u'.' + sorteio_.digitos(3) + u'.' +
-                                                 sorteio_.digitos(3) + u'-' + sorteio_.digitos(1);
+        const QString inscricao = juridica
+                                      ? (sorteio_.chance(15) ? QStringLiteral("ISENTO")
+                                                             : sorteio_.digitos(3) + u'.' + sorteio_.digitos(3) + u'.' +
+                                                                   sorteio_.digitos(3) + u'.' + sorteio_.digitos(3))
+                                      : sorteio_.digitos(2) + u'.' + sorteio_.digitos(3) + u'.' + sorteio_.digitos(3) +
+                                            u'-' + sorteio_.digitos(1);
         const QString fone1 = sorteio_.chance(5) ? QString() : telefone(p);
         const QString fone2 = sorteio_.chance(35) ? telefone(p) : QString();
         const QString fax = juridica && sorteio_.chance(12) ? telefone(p) : QString();
         const QString web = nomeWeb(conhecido.isEmpty() ? nome : conhecido);
-        const QString email = sorteio_.chance(45) ? (juridica ? QStringLiteral("compras@") + web + QStringLiteral(".com.br")
-                                                              : web + QStringLiteral("@gmail.com"))
-                                                  : QString();
-        const QString site = juridica && sorteio_.chance(25) ? QStringLiteral("www.") + web + QStringLiteral(".com.br")
-                                                             : QString();
+        const QString email = sorteio_.chance(45)
+                                  ? (juridica ? QStringLiteral("compras@") + web + QStringLiteral(".com.br")
+                                              : web + QStringLiteral("@gmail.com"))
+                                  : QString();
+        const QString site =
+            juridica && sorteio_.chance(25) ? QStringLiteral("www.") + web + QStringLiteral(".com.br") : QString();
         const QDate inclusao = hoje_.addDays(-sorteio_.entre(120, 2500));
-        const QDate aniversario = juridica ? QDate() : QDate(sorteio_.entre(1950, 2000), sorteio_.entre(1, 12),
-                                                             sorteio_.entre(1, 28));
+        const QDate aniversario =
+            juridica ? QDate() : QDate(sorteio_.entre(1950, 2000), sorteio_.entre(1, 12), sorteio_.entre(1, 28));
         const QString codigoExterno = p.codigoExterno && sorteio_.chance(80) ? sorteio_.digitos(5) : QString();
 
         banco_.insere("pess", {
-            {"IDPESS", p.id}, {"NOME_PESS", nome}, {"NOME_CONH", textoOuNulo(conhecido)},
-            {"PSFI_PSJU", juridica ? "J" : "F"}, {"CPF0_CNPJ", textoOuNulo(documento)}, {"RG00_IE00", inscricao},
-            {"ENDE_COML_PESS", endereco}, {"BAIR_COML_PESS", bairro}, {"CIDA_COML_PESS", cidade},
-            {"CEP0_COML_PESS", cep}, {"UF00_COML_PESS", uf},
-            {"ENDE_ENTG_PESS", endereco}, {"BAIR_ENTG_PESS", bairro}, {"CIDA_ENTG_PESS", cidade},
-            {"CEP0_ENTG_PESS", cep}, {"UF00_ENTG_PESS", uf},
-            {"TELE_0001_PESS", textoOuNulo(fone1)}, {"TELE_0002_PESS", textoOuNulo(fone2)}, {"EMAI_PESS", textoOuNulo(email)}, {"HTTP_PESS", textoOuNulo(site)},
-            {"ENDE_COBR_PESS", textoOuNulo(juridica ? endereco : QString())},
-            {"BAIR_COBR_PESS", textoOuNulo(juridica ? bairro : QString())},
-            {"CIDA_COBR_PESS", textoOuNulo(juridica ? cidade : QString())},
-            {"CEP0_COBR_PESS", textoOuNulo(juridica ? cep : QString())},
-            {"UF00_COBR_PESS", textoOuNulo(juridica ? uf : QString())},
-            {"FAX0_0001_PESS", textoOuNulo(fax)}, {"FAX0_0002_PESS", QVariant()},
-            {"DATA_ANIV", momento(aniversario)}, {"SEXO", textoOuNulo(juridica ? QString() : QString(QChar(p.dados.sexo)))},
-            {"DATA_INCL", momento(inclusao, sorteio_.entre(8 * 60, 18 * 60 - 1))}, {"USER_INCL", usuarioQualquer()},
-            {"DATA_DESA", momento(p.desativada, 16 * 60)},
-            {"USER_DESA", textoOuNulo(p.desativada.isValid() ? usuarioQualquer() : QString())},
-            {"idCLIE", papel(p.clie, p.papeisNulos)}, {"idTRPT", papel(p.trpt, p.papeisNulos)},
-            {"idVEND", papel(p.vend, p.papeisNulos)}, {"idMOTO", papel(p.moto, p.papeisNulos)},
-            {"idDECO", papel(0, p.papeisNulos)}, {"idFORN", papel(p.forn, p.papeisNulos)},
-            {"idARQT", papel(0, p.papeisNulos)},
-            {"PESS_CODI_EXTE", textoOuNulo(codigoExterno)},
-            {"idTipo_Clie", p.tipoCliente > 0 ? QVariant(p.tipoCliente) : QVariant()},
-        });
+                                  {"IDPESS", p.id},
+                                  {"NOME_PESS", nome},
+                                  {"NOME_CONH", textoOuNulo(conhecido)},
+                                  {"PSFI_PSJU", juridica ? "J" : "F"},
+                                  {"CPF0_CNPJ", textoOuNulo(documento)},
+                                  {"RG00_IE00", inscricao},
+                                  {"ENDE_COML_PESS", endereco},
+                                  {"BAIR_COML_PESS", bairro},
+                                  {"CIDA_COML_PESS", cidade},
+                                  {"CEP0_COML_PESS", cep},
+                                  {"UF00_COML_PESS", uf},
+                                  {"ENDE_ENTG_PESS", endereco},
+                                  {"BAIR_ENTG_PESS", bairro},
+                                  {"CIDA_ENTG_PESS", cidade},
+                                  {"CEP0_ENTG_PESS", cep},
+                                  {"UF00_ENTG_PESS", uf},
+                                  {"TELE_0001_PESS", textoOuNulo(fone1)},
+                                  {"TELE_0002_PESS", textoOuNulo(fone2)},
+                                  {"EMAI_PESS", textoOuNulo(email)},
+                                  {"HTTP_PESS", textoOuNulo(site)},
+                                  {"ENDE_COBR_PESS", textoOuNulo(juridica ? endereco : QString())},
+                                  {"BAIR_COBR_PESS", textoOuNulo(juridica ? bairro : QString())},
+                                  {"CIDA_COBR_PESS", textoOuNulo(juridica ? cidade : QString())},
+                                  {"CEP0_COBR_PESS", textoOuNulo(juridica ? cep : QString())},
+                                  {"UF00_COBR_PESS", textoOuNulo(juridica ? uf : QString())},
+                                  {"FAX0_0001_PESS", textoOuNulo(fax)},
+                                  {"FAX0_0002_PESS", QVariant()},
+                                  {"DATA_ANIV", momento(aniversario)},
+                                  {"SEXO", textoOuNulo(juridica ? QString() : QString(QChar(p.dados.sexo)))},
+                                  {"DATA_INCL", momento(inclusao, sorteio_.entre(8 * 60, 18 * 60 - 1))},
+                                  {"USER_INCL", usuarioQualquer()},
+                                  {"DATA_DESA", momento(p.desativada, 16 * 60)},
+                                  {"USER_DESA", textoOuNulo(p.desativada.isValid() ? usuarioQualquer() : QString())},
+                                  {"idCLIE", papel(p.clie, p.papeisNulos)},
+                                  {"idTRPT", papel(p.trpt, p.papeisNulos)},
+                                  {"idVEND", papel(p.vend, p.papeisNulos)},
+                                  {"idMOTO", papel(p.moto, p.papeisNulos)},
+                                  {"idDECO", papel(0, p.papeisNulos)},
+                                  {"idFORN", papel(p.forn, p.papeisNulos)},
+                                  {"idARQT", papel(0, p.papeisNulos)},
+                                  {"PESS_CODI_EXTE", textoOuNulo(codigoExterno)},
+                                  {"idTipo_Clie", p.tipoCliente > 0 ? QVariant(p.tipoCliente) : QVariant()},
+                              });
         for (int atividade : p.atividades)
             banco_.insere("pess_ativ", {{"idpess_ativ", ++ultimaAtividade_}, {"idpess", p.id}, {"idativ", atividade}});
 
@@ -729,20 +796,27 @@ private:
             if (id <= 0)
                 continue;
             const QByteArray chave = "id" + QByteArray(tabela);
-            banco_.insere(tabela, {{chave.constData(), id}, {"idpess", p.id}, {"data_desa", desativado},
-                                   {"user_desa", quemDesativou}});
+            banco_.insere(
+                tabela,
+                {{chave.constData(), id}, {"idpess", p.id}, {"data_desa", desativado}, {"user_desa", quemDesativou}});
         }
     }
 
     static int atividadeDoTipo(int tipo)
     {
         switch (tipo) {
-        case Atacado: return AtivAtacado;
-        case Supermercado: return AtivSupermercado;
-        case Varejo: return AtivHortifruti;
-        case Feirante: return AtivFeira;
-        case Restaurante: return AtivRestaurante;
-        default: return 0;
+        case Atacado:
+            return AtivAtacado;
+        case Supermercado:
+            return AtivSupermercado;
+        case Varejo:
+            return AtivHortifruti;
+        case Feirante:
+            return AtivFeira;
+        case Restaurante:
+            return AtivRestaurante;
+        default:
+            return 0;
         }
     }
 
@@ -812,7 +886,9 @@ private:
             cliente.id = p.clie;
             cliente.desativado = p.desativada;
             const int sorte = sorteio_.entre(1, 100);
-            cliente.peso = sorte <= 70 ? sorteio_.entre(1, 5) : sorte <= 95 ? sorteio_.entre(6, 12) : sorteio_.entre(15, 25);
+            cliente.peso = sorte <= 70   ? sorteio_.entre(1, 5)
+                           : sorte <= 95 ? sorteio_.entre(6, 12)
+                                         : sorteio_.entre(15, 25);
             const int empresas = sorteio_.entre(1, 100);
             cliente.compraDe = {empresas <= 75, empresas > 60};
             for (int e = 0; e < 2; ++e) {
@@ -837,10 +913,12 @@ private:
     {
         const int semana = dia.dayOfWeek();
         if (empresa == 1)
-            return semana == Qt::Sunday ? sorteio_.entre(1, 3) : semana == Qt::Saturday ? sorteio_.entre(5, 9)
-                                                                                        : sorteio_.entre(10, 17);
-        return semana == Qt::Sunday ? sorteio_.entre(1, 2) : semana == Qt::Saturday ? sorteio_.entre(2, 5)
-                                                                                    : sorteio_.entre(5, 9);
+            return semana == Qt::Sunday     ? sorteio_.entre(1, 3)
+                   : semana == Qt::Saturday ? sorteio_.entre(5, 9)
+                                            : sorteio_.entre(10, 17);
+        return semana == Qt::Sunday     ? sorteio_.entre(1, 2)
+               : semana == Qt::Saturday ? sorteio_.entre(2, 5)
+                                        : sorteio_.entre(5, 9);
     }
 
     int sorteiaCliente(int empresa, const QDate& dia)
@@ -875,11 +953,16 @@ private:
     double quantidade(Unidade unidade, bool grande)
     {
         switch (unidade) {
-        case Unidade::Caixa: return sorteio_.entre(1, grande ? 40 : 12);
-        case Unidade::Quilo: return sorteio_.entre(8, grande ? 240 : 60) * 0.25;
-        case Unidade::Bandeja: return sorteio_.entre(5, grande ? 60 : 20);
-        case Unidade::Penca: return sorteio_.entre(3, 30);
-        case Unidade::Duzia: return sorteio_.entre(2, 20);
+        case Unidade::Caixa:
+            return sorteio_.entre(1, grande ? 40 : 12);
+        case Unidade::Quilo:
+            return sorteio_.entre(8, grande ? 240 : 60) * 0.25;
+        case Unidade::Bandeja:
+            return sorteio_.entre(5, grande ? 60 : 20);
+        case Unidade::Penca:
+            return sorteio_.entre(3, 30);
+        case Unidade::Duzia:
+            return sorteio_.entre(2, 20);
         }
         return 1;
     }
@@ -920,8 +1003,7 @@ private:
                 totalAtivo += item.totalCentavos();
         }
         static const int percentuais[] = {2, 3, 5};
-        const qint64 descontoCabecalho =
-            sorteio_.chance(12) ? totalAtivo * percentuais[sorteio_.entre(0, 2)] / 100 : 0;
+        const qint64 descontoCabecalho = sorteio_.chance(12) ? totalAtivo * percentuais[sorteio_.entre(0, 2)] / 100 : 0;
         const bool cancelado = sorteio_.chance(1);
 
         static const std::vector<int> pesosEntrega{20, 55, 20, 5};
@@ -929,33 +1011,43 @@ private:
         if (entrega > hoje_ || cancelado || sorteio_.chance(3))
             entrega = QDate();
         static const std::vector<int> pesosFechamento{70, 25, 5};
-        QDate fechamento = entrega.isValid() && sorteio_.chance(92)
-                               ? entrega.addDays(sorteio_.ponderado(pesosFechamento)) : QDate();
+        QDate fechamento =
+            entrega.isValid() && sorteio_.chance(92) ? entrega.addDays(sorteio_.ponderado(pesosFechamento)) : QDate();
         if (fechamento > hoje_)
             fechamento = QDate();
 
         const int idPedido = ++ultimoPedido_;
-        banco_.insere("pedi_veds", {
-            {"idpedi_veds", idPedido}, {"nume_pedi", primeiroNumeroPedido + idPedido},
-            {"codi_empr", empresa == 1 ? "001" : "002"}, {"data_pedi", momento(dia)},
-            {"DATA_REAL_ENTG", momento(entrega, sorteio_.entre(6 * 60, 19 * 60 - 1))},
-            {"DATA_FECH", momento(fechamento, sorteio_.entre(17 * 60, 22 * 60 - 1))},
-            {"idclie", cliente.id}, {"idvend", vendedor},
-            {"VALO_DECT", static_cast<double>(descontoCabecalho) / 100.0},
-            {"data_desa", cancelado ? momento(dia, sorteio_.entre(9 * 60, 18 * 60 - 1)) : QVariant()},
-            {"user_desa", cancelado ? QVariant(usuarioQualquer()) : QVariant()},
-        });
+        banco_.insere("pedi_veds",
+                      {
+                          {"idpedi_veds", idPedido},
+                          {"nume_pedi", primeiroNumeroPedido + idPedido},
+                          {"codi_empr", empresa == 1 ? "001" : "002"},
+                          {"data_pedi", momento(dia)},
+                          {"DATA_REAL_ENTG", momento(entrega, sorteio_.entre(6 * 60, 19 * 60 - 1))},
+                          {"DATA_FECH", momento(fechamento, sorteio_.entre(17 * 60, 22 * 60 - 1))},
+                          {"idclie", cliente.id},
+                          {"idvend", vendedor},
+                          {"VALO_DECT", static_cast<double>(descontoCabecalho) / 100.0},
+                          {"data_desa", cancelado ? momento(dia, sorteio_.entre(9 * 60, 18 * 60 - 1)) : QVariant()},
+                          {"user_desa", cancelado ? QVariant(usuarioQualquer()) : QVariant()},
+                      });
 
         for (const Item& item : itens) {
-            banco_.insere("pedi_veds_deta", {
-                {"idpedi_veds_deta", ++ultimoItem_}, {"idpedi_veds", idPedido}, {"idprod", item.produto + 1},
-                {"QTDE", item.quantidade}, {"VALO_UNIT", item.unitario / 100.0},
-                {"VALO_DECT", item.desconto / 100.0}, {"VALO_LIQU", (item.unitario - item.desconto) / 100.0},
-                {"VALO_TOTA", static_cast<double>(item.totalCentavos()) / 100.0},
-                {"status_prod", situacoes[item.situacao]},
-                {"data_desa", item.desativado ? momento(dia, sorteio_.entre(9 * 60, 18 * 60 - 1)) : QVariant()},
-                {"user_desa", item.desativado ? QVariant(usuarioQualquer()) : QVariant()},
-            });
+            banco_.insere(
+                "pedi_veds_deta",
+                {
+                    {"idpedi_veds_deta", ++ultimoItem_},
+                    {"idpedi_veds", idPedido},
+                    {"idprod", item.produto + 1},
+                    {"QTDE", item.quantidade},
+                    {"VALO_UNIT", item.unitario / 100.0},
+                    {"VALO_DECT", item.desconto / 100.0},
+                    {"VALO_LIQU", (item.unitario - item.desconto) / 100.0},
+                    {"VALO_TOTA", static_cast<double>(item.totalCentavos()) / 100.0},
+                    {"status_prod", situacoes[item.situacao]},
+                    {"data_desa", item.desativado ? momento(dia, sorteio_.entre(9 * 60, 18 * 60 - 1)) : QVariant()},
+                    {"user_desa", item.desativado ? QVariant(usuarioQualquer()) : QVariant()},
+                });
         }
     }
 

@@ -15,9 +15,8 @@ QPrinterInfo ImpressoraPadrao()
 {
     const QPrinterInfo padrao = QPrinterInfo::defaultPrinter();
     if (padrao.isNull())
-        throw VbError(ErroDeImpressora,
-                      QStringLiteral("Nenhuma impressora padrão está instalada neste computador.\r"
-                                     "Instale ou escolha uma impressora padrão e tente novamente."));
+        throw VbError(ErroDeImpressora, QStringLiteral("Nenhuma impressora padrão está instalada neste computador.\r"
+                                                       "Instale ou escolha uma impressora padrão e tente novamente."));
     return padrao;
 }
 

@@ -4,14 +4,14 @@
 #include "platform/VbError.h"
 
 #include <QElapsedTimer>
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QScrollBar>
 
 namespace {
 
-constexpr int Espaco = 12;          // around and between pages, screen pixels
-constexpr int TempoPorVez = 40;     // ms of reading between events
+constexpr int Espaco = 12;       // around and between pages, screen pixels
+constexpr int TempoPorVez = 40;  // ms of reading between events
 constexpr int PaginasGuardadas = 8;
 
 }  // namespace
@@ -92,9 +92,8 @@ void VisualizacaoDePaginas::DefineZoom(double zoom)
 {
     if (zoom <= 0 || qFuzzyCompare(zoom, zoom_))
         return;
-    const double posicao = verticalScrollBar()->maximum() > 0
-                               ? double(verticalScrollBar()->value()) / verticalScrollBar()->maximum()
-                               : 0;
+    const double posicao =
+        verticalScrollBar()->maximum() > 0 ? double(verticalScrollBar()->value()) / verticalScrollBar()->maximum() : 0;
     zoom_ = zoom;
     imagens_.clear();
     atualizaBarras();
@@ -147,8 +146,8 @@ void VisualizacaoDePaginas::paintEvent(QPaintEvent*)
     QPainter pintor(viewport());
     if (!relatorio_) {
         pintor.setPen(palette().color(QPalette::BrightText));
-        pintor.drawText(viewport()->rect().adjusted(Espaco, Espaco, -Espaco, -Espaco), Qt::AlignCenter | Qt::TextWordWrap,
-                        erro_);
+        pintor.drawText(viewport()->rect().adjusted(Espaco, Espaco, -Espaco, -Espaco),
+                        Qt::AlignCenter | Qt::TextWordWrap, erro_);
         return;
     }
     const QSize pagina = tamanhoDaPagina();
@@ -164,8 +163,7 @@ void VisualizacaoDePaginas::paintEvent(QPaintEvent*)
     }
     if (!relatorio_->Carregado()) {
         pintor.setPen(palette().color(QPalette::BrightText));
-        pintor.drawText(viewport()->rect().adjusted(0, 0, -Espaco, -2),
-                        Qt::AlignRight | Qt::AlignBottom,
+        pintor.drawText(viewport()->rect().adjusted(0, 0, -Espaco, -2), Qt::AlignRight | Qt::AlignBottom,
                         QStringLiteral("Lendo o relatório: %1%").arg(qRound(relatorio_->Progresso() * 100)));
     }
 }

@@ -36,7 +36,7 @@ void frmEscolheImpressora::configuraPagina()
 void frmEscolheImpressora::mostraPagina()
 {
     const QPageLayout pagina = impressora_.pageLayout();
-    ui->lblPagina->setText(pagina.pageSize().name() + QStringLiteral(", ")
-                           + (pagina.orientation() == QPageLayout::Portrait ? QStringLiteral("retrato")
-                                                                             : QStringLiteral("paisagem")));
+    ui->lblPagina->setText(
+        pagina.pageSize().name() + QStringLiteral(", ") +
+        (pagina.orientation() == QPageLayout::Portrait ? QStringLiteral("retrato") : QStringLiteral("paisagem")));
 }

@@ -4,13 +4,13 @@
 #include "email/ConfigEmail.h"
 #include "email/frmEnviarEmail.h"
 #include "export/Exportacao.h"
+#include "paging/RelatorioEmPaginas.h"
 #include "platform/Conversions.h"
 #include "platform/MessageBox.h"
 #include "platform/Posicionamento.h"
 #include "platform/Printing.h"
 #include "platform/VbError.h"
 #include "platform/WindowsPath.h"
-#include "paging/RelatorioEmPaginas.h"
 #include "report/Relatorio.h"
 #include "shared/Funcoes.h"
 #include "startup/Ambiente.h"
@@ -57,9 +57,7 @@ QPageLayout paginaDaImpressao()
 
 }  // namespace
 
-
-frmHTML_Generico::frmHTML_Generico(QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Ui::frmHTML_Generico>())
+frmHTML_Generico::frmHTML_Generico(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::frmHTML_Generico>())
 {
     ui->setupUi(this);
     Q_INIT_RESOURCE(icones);
@@ -67,8 +65,8 @@ frmHTML_Generico::frmHTML_Generico(QWidget* parent)
     ui->cmdEnviarEmail->setIcon(icone("mail-message-new", ":/icones/email.png"));
     connect(ui->cmdImprimir, &QToolButton::clicked, this, &frmHTML_Generico::cmdImprimir_Click);
     connect(ui->cmdEnviarEmail, &QToolButton::clicked, this, &frmHTML_Generico::cmdEnviarEmail_Click);
-    ui->cmdExportar->setIcon(QIcon::fromTheme(QStringLiteral("x-office-spreadsheet"),
-                                              style()->standardIcon(QStyle::SP_DialogSaveButton)));
+    ui->cmdExportar->setIcon(
+        QIcon::fromTheme(QStringLiteral("x-office-spreadsheet"), style()->standardIcon(QStyle::SP_DialogSaveButton)));
     connect(ui->cmdExportar, &QToolButton::clicked, this, &frmHTML_Generico::cmdExportar_Click);
     for (const int zoom : {50, 75, 100, 125, 150, 200})
         ui->cboZoom->addItem(QStringLiteral("%1%").arg(zoom), zoom / 100.0);
@@ -80,8 +78,8 @@ frmHTML_Generico::frmHTML_Generico(QWidget* parent)
             &frmHTML_Generico::mostraPaginas);
     connect(ui->cmdAbrirNavegador, &QPushButton::clicked, this, &frmHTML_Generico::carregaNavegador);
 
-    setWindowTitle(TituloRelease() + QStringLiteral(" (") + ambiente().CodiAmbiente + QStringLiteral(")")
-                   + QStringLiteral(" - Visualização de Relatório"));
+    setWindowTitle(TituloRelease() + QStringLiteral(" (") + ambiente().CodiAmbiente + QStringLiteral(")") +
+                   QStringLiteral(" - Visualização de Relatório"));
     ui->txtNrCopias->setText(QStringLiteral("1"));
     ui->lblArqGerado->setText(relatorio().ArquivoHTML);
     ui->lblArqGerado->repaint();
@@ -138,8 +136,8 @@ void frmHTML_Generico::cmdImprimir_Click()
 {
     double copias = Val(ui->txtNrCopias->text());
     if (copias > MaximoDeCopias) {
-        MsgBox(QStringLiteral("Serão impressas no máximo %1 cópias.").arg(MaximoDeCopias),
-               IconeMensagem::Exclamacao, TituloRelease());
+        MsgBox(QStringLiteral("Serão impressas no máximo %1 cópias.").arg(MaximoDeCopias), IconeMensagem::Exclamacao,
+               TituloRelease());
         copias = MaximoDeCopias;
     }
     // One pass per whole copy, as the count from 1 in steps of 1 gives.
@@ -202,15 +200,16 @@ void frmHTML_Generico::cmdExportar_Click()
     const QString csv = QStringLiteral("Texto separado por ponto e vírgula (*.csv)");
     const QFileInfo html(arquivo_);
     QString filtro = xlsx;
-    const QString destino = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Exportar Relatório"),
-        html.absolutePath() + u'/' + html.completeBaseName() + QStringLiteral(".xlsx"), xlsx + QStringLiteral(";;") + csv,
-        &filtro);
+    const QString destino =
+        QFileDialog::getSaveFileName(this, QStringLiteral("Exportar Relatório"),
+                                     html.absolutePath() + u'/' + html.completeBaseName() + QStringLiteral(".xlsx"),
+                                     xlsx + QStringLiteral(";;") + csv, &filtro);
     if (destino.isEmpty())
         return;
     try {
         const bool comoCsv = filtro == csv || destino.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive);
-        ExportaRelatorio(arquivo_, destino, comoCsv ? FormatoPlanilha::Csv : FormatoPlanilha::Xlsx, relatorio().Periodo);
+        ExportaRelatorio(arquivo_, destino, comoCsv ? FormatoPlanilha::Csv : FormatoPlanilha::Xlsx,
+                         relatorio().Periodo);
         MsgBox(QStringLiteral("Relatório exportado para %1").arg(destino), IconeMensagem::Informacao, TituloRelease());
     } catch (const VbError& erro) {
         MsgBox(erro.Description(), IconeMensagem::Critico, TituloRelease());

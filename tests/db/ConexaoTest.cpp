@@ -79,8 +79,8 @@ TEST_F(ServidorFirebird, SenhaErradaEArquivoAusenteNoServidor)
          QStringLiteral("Data Source=%1;User ID=%2;Password=%3").arg(arquivo, usuario, senha), "password"},
         {"ArquivoAusente", Backend::Firebird,
          QStringLiteral("Data Source=%1:%2/nao-existe.fdb;User ID=%3;Password=%4")
-             .arg(qEnvironmentVariable("PANTORO_FIREBIRD_HOST"), qEnvironmentVariable("PANTORO_FIREBIRD_DIR"),
-                  usuario, qEnvironmentVariable("PANTORO_FIREBIRD_PASSWORD")),
+             .arg(qEnvironmentVariable("PANTORO_FIREBIRD_HOST"), qEnvironmentVariable("PANTORO_FIREBIRD_DIR"), usuario,
+                  qEnvironmentVariable("PANTORO_FIREBIRD_PASSWORD")),
          "nao-existe.fdb"},
     });
 }
@@ -92,9 +92,10 @@ TEST_F(ServidorFirebird, AbreComParesEmOutraGrafiaELeAcentos)
     const QString original = banco.stringDeConexao();
     const auto valor = [&](int n) { return original.section(u';', n, n).section(u'=', 1); };
     Connection conexao;
-    conexao.Open(Backend::Firebird,
-                 QStringLiteral("Provider=ignorado; DBNAME = %1 ;UID=%2;PWD=%3;Dialect=3").arg(valor(0), valor(1), valor(2)),
-                 "", "", adOptionUnspecified);
+    conexao.Open(
+        Backend::Firebird,
+        QStringLiteral("Provider=ignorado; DBNAME = %1 ;UID=%2;PWD=%3;Dialect=3").arg(valor(0), valor(1), valor(2)), "",
+        "", adOptionUnspecified);
     const auto resultado = conexao.Executa("select desc_marc from marc where desc_marc = 'AÇÃO ÇEDILHA'");
     ASSERT_EQ(resultado.linhas.size(), 1);
     EXPECT_EQ(resultado.linhas[0][0], Variant("Ação Çedilha"));

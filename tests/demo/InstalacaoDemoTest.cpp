@@ -1,5 +1,5 @@
-#include "platform/VbError.h"
 #include "startup/InstalacaoDemo.h"
+#include "platform/VbError.h"
 #include "support/PastaTemporaria.h"
 
 #include <QDir>

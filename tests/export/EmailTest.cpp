@@ -76,7 +76,8 @@ protected:
         PreparaInstalacaoDemo(demo);
         QFile ini(demo + "/c/korva/config/email.ini");
         const QString linha = QStringLiteral("127.0.0.1^%1^%2^^%3^relatorios@tevrano.com.br^")
-                                  .arg(portaDoIni).arg(QLatin1String(seguranca), Senha);
+                                  .arg(portaDoIni)
+                                  .arg(QLatin1String(seguranca), Senha);
         EXPECT_TRUE(ini.open(QIODevice::WriteOnly) && ini.write(linha.toUtf8()) > 0);
         ini.close();
         return RodaPrograma(PANTORO_EXECUTAVEL, {"--demo", demo, "--relatorio", "standard", "--de", "01/01/2000",

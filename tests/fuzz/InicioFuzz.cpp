@@ -14,11 +14,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <fuzzer/FuzzedDataProvider.h>
-#include <sqlite3.h>
 #include <cstring>
+#include <fuzzer/FuzzedDataProvider.h>
 #include <memory>
 #include <optional>
+#include <sqlite3.h>
 
 namespace {
 
@@ -35,8 +35,7 @@ void escreve(const QString& caminhoRelativo, const QByteArray& bytes)
 // Runs `passo` on fresh module variables (`prepara` may set some first). The
 // program may end (exit code 1) only right after one message, and never shows
 // a message without ending; no VbError gets out. Whether the program ended.
-template <typename Preparo, typename Passo>
-bool executa(Preparo prepara, Passo passo)
+template <typename Preparo, typename Passo> bool executa(Preparo prepara, Passo passo)
 {
     ambiente() = Ambiente{};
     caixa->mensagens.clear();
@@ -164,8 +163,8 @@ void fuzz_config(const uint8_t* data, size_t size)
         return Confere(prompt.startsWith(QStringLiteral("Conteúdo do Arquivo NÃO Encontrado!")) ||
                        prompt.startsWith(QStringLiteral("O Servidor de dados não está respondendo.")));
     }
-    for (const QString* campo : {&a.ServidorBD, &a.BancoDados, &a.UsuarioBD, &a.SenhaBD, &a.TipoServidor,
-                                 &a.ConexaoFirebird})
+    for (const QString* campo :
+         {&a.ServidorBD, &a.BancoDados, &a.UsuarioBD, &a.SenhaBD, &a.TipoServidor, &a.ConexaoFirebird})
         confereCampo(*campo, false);
     Confere(!a.conexao || a.conexao->State() != adStateOpen || a.TipoServidor == QLatin1String("SQLITE"));
 }

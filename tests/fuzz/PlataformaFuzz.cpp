@@ -17,10 +17,10 @@
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <QTemporaryDir>
-#include <fuzzer/FuzzedDataProvider.h>
-#include <sqlite3.h>
 #include <cmath>
 #include <cstring>
+#include <fuzzer/FuzzedDataProvider.h>
+#include <sqlite3.h>
 #include <string>
 #include <vector>
 
@@ -204,7 +204,8 @@ void fuzz_sqlitetexto(const uint8_t* data, size_t size)
     Confere(sqlite3_step(comandoLike) == SQLITE_ROW);
     Confere(!valido || sqlite3_column_int(comandoLike, 0) == casaSemEscape);
     Confere(sqlite3_column_int(comandoLike, 1) + sqlite3_column_int(comandoLike, 2) +
-                    sqlite3_column_int(comandoLike, 3) == 1 &&
+                    sqlite3_column_int(comandoLike, 3) ==
+                1 &&
             sqlite3_column_int(comandoLike, 4) == 1 && sqlite3_column_int(comandoLike, 5) == 1);
     sqlite3_reset(comandoLike);
 

@@ -22,8 +22,9 @@
 namespace {
 
 // The widest values the person search grid holds: CNPJ, telephone, date.
-const QHash<int, QString> MaioresDaPesquisa = {
-    {1, QStringLiteral("00.000.000/0000-00")}, {4, QStringLiteral("(00) 00000-0000")}, {5, QStringLiteral("00/00/0000")}};
+const QHash<int, QString> MaioresDaPesquisa = {{1, QStringLiteral("00.000.000/0000-00")},
+                                               {4, QStringLiteral("(00) 00000-0000")},
+                                               {5, QStringLiteral("00/00/0000")}};
 
 // The filter form over the demo company (created once for all tests), on
 // the screens telas.json describes.
@@ -51,8 +52,7 @@ protected:
         JanelasDeTeste::TearDown();
     }
 
-    template <class Controle = QWidget>
-    Controle* ctl(const QWidget* janela, const char* nome) const
+    template <class Controle = QWidget> Controle* ctl(const QWidget* janela, const char* nome) const
     {
         return controle<Controle>(janela, nome);
     }
@@ -84,7 +84,8 @@ TEST_F(Janelas, CabemNaTelaComLegendasEColunasInteiras)
             EXPECT_GE(box->width(), LarguraParaOTitulo(filtro->windowTitle(), box));
             EXPECT_EQ(junta(problemasNaTela(box)), "");
         });
-        CaixaQt().Mostrar({QStringLiteral("Cliente não Cadastrado!"), IconeMensagem::Informacao, filtro->windowTitle()});
+        CaixaQt().Mostrar(
+            {QStringLiteral("Cliente não Cadastrado!"), IconeMensagem::Informacao, filtro->windowTitle()});
 
         funcoes().TipoPessoaPesquisa = QStringLiteral("CLIENTE");
         frmBROWSE_PESSOAS pesquisa(filtro.get());

@@ -38,11 +38,10 @@ protected:
         saida_ = QDir(qEnvironmentVariable("PANTORO_CUPS_PDF_DIR"));
         anteriores_ = saida_.entryList({QStringLiteral("*.pdf")});
         caixaAnterior_ = InstalaCaixaDeMensagem(caixa);
-        impressoraAnterior_ = InstalaImpressora(std::make_shared<ImpressoraQt>(
-            [this](QPrinter& impressora, QWidget*) {
-                impressora.setPageOrientation(orientacaoEscolhida);
-                return true;
-            }));
+        impressoraAnterior_ = InstalaImpressora(std::make_shared<ImpressoraQt>([this](QPrinter& impressora, QWidget*) {
+            impressora.setPageOrientation(orientacaoEscolhida);
+            return true;
+        }));
         relatorio().ArquivoHTML = Relatorio;
         janela = std::make_unique<frmHTML_Generico>();
     }
@@ -64,17 +63,20 @@ protected:
     QStringList trabalhos(int esperados)
     {
         QStringList novos;
-        const bool escritos = QTest::qWaitFor([&] {
-            novos = saida_.entryList({QStringLiteral("*.pdf")});
-            for (const QString& antigo : anteriores_)
-                novos.removeAll(antigo);
-            return novos.size() >= esperados && info(saida_.filePath(novos.last())).contains(QLatin1String("Pages:"));
-        }, 60000);
+        const bool escritos = QTest::qWaitFor(
+            [&] {
+                novos = saida_.entryList({QStringLiteral("*.pdf")});
+                for (const QString& antigo : anteriores_)
+                    novos.removeAll(antigo);
+                return novos.size() >= esperados &&
+                       info(saida_.filePath(novos.last())).contains(QLatin1String("Pages:"));
+            },
+            60000);
         EXPECT_TRUE(escritos);
         // In job order: the queue names them job_<number>-...
         std::sort(novos.begin(), novos.end(), [](const QString& a, const QString& b) {
-            return a.section(QLatin1Char('_'), 1).section(QLatin1Char('-'), 0, 0).toInt()
-                < b.section(QLatin1Char('_'), 1).section(QLatin1Char('-'), 0, 0).toInt();
+            return a.section(QLatin1Char('_'), 1).section(QLatin1Char('-'), 0, 0).toInt() <
+                   b.section(QLatin1Char('_'), 1).section(QLatin1Char('-'), 0, 0).toInt();
         });
         QStringList infos;
         for (const QString& novo : novos)

@@ -26,7 +26,10 @@ public:
     }
     void Linha(const LinhaRelatorio& l) override
     {
-        QString texto = QStringLiteral("linha %1pt%2 %3").arg(l.tamanhoFontePt).arg(l.negrito ? " negrito" : "").arg(l.familiaFonte);
+        QString texto = QStringLiteral("linha %1pt%2 %3")
+                            .arg(l.tamanhoFontePt)
+                            .arg(l.negrito ? " negrito" : "")
+                            .arg(l.familiaFonte);
         for (const CelulaRelatorio& c : l.celulas)
             texto += QStringLiteral(" |%1%%2%3").arg(c.larguraPercentual).arg("ECD"[int(c.alinhamento)]).arg(c.texto);
         linhas << texto;
@@ -54,8 +57,9 @@ TEST(LeitorRelatorio, LeTabelasLinhasEstilosECelulasDoArquivo)
     EXPECT_EQ(pa[7], QStringLiteral("P"));
     EXPECT_EQ(pa[10], QStringLiteral("linha 8pt Tahoma |15%E02/05/2024 |15%D2 |15%D33,5 |15%D16,75 |40%EZECA"));
     // The last row has no </TR>; its empty cell is "&nbsp" without ";".
-    EXPECT_EQ(pa[13], QStringLiteral("linha 8pt negrito Tahoma |15%ETotal Geral |15%D3,00 |15%D36,50 |15%D12,17 |40%E")
-                          + QChar(0x00A0));
+    EXPECT_EQ(pa[13],
+              QStringLiteral("linha 8pt negrito Tahoma |15%ETotal Geral |15%D3,00 |15%D36,50 |15%D12,17 |40%E") +
+                  QChar(0x00A0));
     EXPECT_EQ(pa[14], QStringLiteral("fim"));
 
     const QStringList entrega = le(esperado(QStringLiteral("entrega"))).linhas;
@@ -89,7 +93,8 @@ TEST(LeitorRelatorio, RecusaArquivoQueNaoEUmRelatorioInteiro)
     } casos[] = {
         {"vazio", "", vb_error::ArquivoInvalido},
         {"cortado", inteiro.left(inteiro.size() / 2), vb_error::ArquivoInvalido},
-        {"de outro programa", "<html><body><table><tr><td>x</td></tr></table></body></html>", vb_error::ArquivoInvalido},
+        {"de outro programa", "<html><body><table><tr><td>x</td></tr></table></body></html>",
+         vb_error::ArquivoInvalido},
         {"sem tabelas", "<HTML><BODY>nada</BODY></HTML>", vb_error::ArquivoInvalido},
     };
     QTemporaryDir pasta;

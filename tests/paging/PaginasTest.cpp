@@ -65,12 +65,12 @@ TEST_P(PaginasDoDemo, CadaLinhaUmaVezEmOrdemEMolduraEmCadaPagina)
 {
     QTemporaryDir pasta;
     const QString pdf = pasta.filePath(QStringLiteral("r.pdf"));
-    const Saida saida = RodaPrograma(QStringLiteral(PANTORO_EXECUTAVEL),
-                                     {QStringLiteral("--demo"), pasta.filePath(QStringLiteral("demo")),
-                                      QStringLiteral("--relatorio"), QLatin1String(GetParam().layout),
-                                      QStringLiteral("--fonte"), QLatin1String(GetParam().fonte),
-                                      QStringLiteral("--de"), QStringLiteral("01/03/2026"), QStringLiteral("--ate"),
-                                      QStringLiteral("31/05/2026"), QStringLiteral("--pdf"), pdf});
+    const Saida saida =
+        RodaPrograma(QStringLiteral(PANTORO_EXECUTAVEL),
+                     {QStringLiteral("--demo"), pasta.filePath(QStringLiteral("demo")), QStringLiteral("--relatorio"),
+                      QLatin1String(GetParam().layout), QStringLiteral("--fonte"), QLatin1String(GetParam().fonte),
+                      QStringLiteral("--de"), QStringLiteral("01/03/2026"), QStringLiteral("--ate"),
+                      QStringLiteral("31/05/2026"), QStringLiteral("--pdf"), pdf});
     ASSERT_EQ(saida.codigo, 0) << saida.erro.toStdString();
     LinhasDoCorpo arquivo;
     LeRelatorio(saida.saida.split(QLatin1Char('\n')).first().trimmed(), arquivo);
@@ -101,20 +101,19 @@ TEST_P(PaginasDoDemo, CadaLinhaUmaVezEmOrdemEMolduraEmCadaPagina)
     const QString tudo = paginas.join(QLatin1Char(' '));
     for (auto linha = vezes.cbegin(); linha != vezes.cend(); ++linha) {
         // Whole words only: "9 - Verde" is no copy of "19 - Verde".
-        const QRegularExpression inteira(QStringLiteral("(?<!\\S)") + QRegularExpression::escape(linha.key())
-                                         + QStringLiteral("(?!\\S)"));
+        const QRegularExpression inteira(QStringLiteral("(?<!\\S)") + QRegularExpression::escape(linha.key()) +
+                                         QStringLiteral("(?!\\S)"));
         EXPECT_EQ(tudo.count(inteira), linha.value()) << linha.key().toStdString();
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(Layouts, PaginasDoDemo,
                          ::testing::Values(Caso{"standard", "10"}, Caso{"pa", "10"}, Caso{"detalhado", "10"},
-                                           Caso{"entrega", "8"}, Caso{"entrega", "14"},
-                                           Caso{"entrega-vertical", "8"}, Caso{"entrega-vertical", "14"},
-                                           Caso{"agrupamento", "10"}),
+                                           Caso{"entrega", "8"}, Caso{"entrega", "14"}, Caso{"entrega-vertical", "8"},
+                                           Caso{"entrega-vertical", "14"}, Caso{"agrupamento", "10"}),
                          [](const ::testing::TestParamInfo<Caso>& info) {
-                             return QString::fromLatin1(info.param.layout).remove(QLatin1Char('-')).toStdString()
-                                 + info.param.fonte;
+                             return QString::fromLatin1(info.param.layout).remove(QLatin1Char('-')).toStdString() +
+                                    info.param.fonte;
                          });
 
 }  // namespace

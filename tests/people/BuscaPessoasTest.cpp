@@ -9,20 +9,28 @@
 
 namespace {
 
-const std::map<QString, FormaBusca> Formas = {
-    {"Nenhuma", FormaBusca::Nenhuma}, {"CPFCNPJ", FormaBusca::CPFCNPJ}, {"Nome", FormaBusca::Nome},
-    {"Fantasia", FormaBusca::Fantasia}, {"Cidade", FormaBusca::Cidade}, {"UF", FormaBusca::UF},
-    {"RamoAtividade", FormaBusca::RamoAtividade}, {"Telefone", FormaBusca::Telefone},
-    {"CodInterno", FormaBusca::CodInterno}, {"CodExterno", FormaBusca::CodExterno}};
+const std::map<QString, FormaBusca> Formas = {{"Nenhuma", FormaBusca::Nenhuma},
+                                              {"CPFCNPJ", FormaBusca::CPFCNPJ},
+                                              {"Nome", FormaBusca::Nome},
+                                              {"Fantasia", FormaBusca::Fantasia},
+                                              {"Cidade", FormaBusca::Cidade},
+                                              {"UF", FormaBusca::UF},
+                                              {"RamoAtividade", FormaBusca::RamoAtividade},
+                                              {"Telefone", FormaBusca::Telefone},
+                                              {"CodInterno", FormaBusca::CodInterno},
+                                              {"CodExterno", FormaBusca::CodExterno}};
 const std::map<QString, ConteudoBusca> Conteudos = {{"Nenhum", ConteudoBusca::Nenhum},
                                                     {"QualquerParte", ConteudoBusca::QualquerParte},
                                                     {"CampoInteiro", ConteudoBusca::CampoInteiro},
                                                     {"InicialCom", ConteudoBusca::InicialCom}};
-const std::map<QString, CategoriaPessoa> Categorias = {
-    {"", CategoriaPessoa::Todos}, {"Nenhuma", CategoriaPessoa::Nenhuma}, {"Prospect", CategoriaPessoa::Prospect},
-    {"Cliente", CategoriaPessoa::Cliente}, {"Fornecedor", CategoriaPessoa::Fornecedor},
-    {"Transportadora", CategoriaPessoa::Transportadora}, {"Vendedor", CategoriaPessoa::Vendedor},
-    {"Motorista", CategoriaPessoa::Motorista}};
+const std::map<QString, CategoriaPessoa> Categorias = {{"", CategoriaPessoa::Todos},
+                                                       {"Nenhuma", CategoriaPessoa::Nenhuma},
+                                                       {"Prospect", CategoriaPessoa::Prospect},
+                                                       {"Cliente", CategoriaPessoa::Cliente},
+                                                       {"Fornecedor", CategoriaPessoa::Fornecedor},
+                                                       {"Transportadora", CategoriaPessoa::Transportadora},
+                                                       {"Vendedor", CategoriaPessoa::Vendedor},
+                                                       {"Motorista", CategoriaPessoa::Motorista}};
 
 // The search of a case's fields 0 to 4.
 ParametrosBusca Busca(const Caso& caso)

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "support/ImprimeTexto.h"
 #include "platform/UserLocale.h"
 #include "platform/VbError.h"
+#include "support/ImprimeTexto.h"
 
 #include <QLocale>
 #include <QString>
@@ -21,8 +21,7 @@ inline long ErroVb(const std::function<void()>& acao)
 
 // Runs `acao` with the user's locale set to `nome`; pt_BR, the tests'
 // default, comes back after.
-template <class Acao>
-auto EmLocale(const QString& nome, Acao acao)
+template <class Acao> auto EmLocale(const QString& nome, Acao acao)
 {
     struct Restaura {
         ~Restaura() { DefinirLocaleUsuario(QLocale(QStringLiteral("pt_BR"))); }

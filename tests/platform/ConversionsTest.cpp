@@ -1,5 +1,5 @@
-#include "Auxiliares.h"
 #include "platform/Conversions.h"
+#include "Auxiliares.h"
 #include "platform/Format.h"
 #include "support/Casos.h"
 

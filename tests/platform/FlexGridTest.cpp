@@ -1,5 +1,5 @@
-#include "Auxiliares.h"
 #include "platform/FlexGrid.h"
+#include "Auxiliares.h"
 
 #include <QSignalSpy>
 #include <gtest/gtest.h>

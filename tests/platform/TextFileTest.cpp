@@ -1,6 +1,6 @@
+#include "platform/TextFile.h"
 #include "Auxiliares.h"
 #include "platform/Cp1252.h"
-#include "platform/TextFile.h"
 #include "support/Casos.h"
 #include "support/PastaTemporaria.h"
 
@@ -17,7 +17,8 @@ TEST(AcrescentaLinha, Cp1252ComCrLf)
     AcrescentaLinha(arquivo, QStringLiteral("<TD>Ação €</TD>"));
     AcrescentaLinha(arquivo, QString());
     AcrescentaLinha(arquivo, QStringLiteral("a😀b中c") + QChar(0xD800) + "d");
-    EXPECT_EQ(Conteudo(c.raiz() + "/relatorios/pantoro.html"), QByteArray("<TD>A\xe7\xe3o \x80</TD>\r\n\r\na?b?c?d\r\n"));
+    EXPECT_EQ(Conteudo(c.raiz() + "/relatorios/pantoro.html"),
+              QByteArray("<TD>A\xe7\xe3o \x80</TD>\r\n\r\na?b?c?d\r\n"));
 }
 
 TEST(LerLinhas, FinsDeLinhaECodificacoes)

@@ -1,5 +1,5 @@
-#include "Auxiliares.h"
 #include "platform/WindowsPath.h"
+#include "Auxiliares.h"
 #include "support/Casos.h"
 #include "support/PastaTemporaria.h"
 

@@ -1,9 +1,9 @@
 #include "support/PastaMontada.h"
 
 #include "platform/VbError.h"
-#include "support/BaseRelatorio.h"
 #include "report/Relatorio.h"
 #include "startup/Ambiente.h"
+#include "support/BaseRelatorio.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -27,7 +27,9 @@ struct PastaRuim {
 
 const PastaRuim PastasRuins[] = {
     {"PastaInexistente", vb_error::PathNotFound, "Path not found",
-     [](const QTemporaryDir& tmp, std::unique_ptr<PastaMontada>&) { return tmp.filePath(QStringLiteral("nao-existe/")); }},
+     [](const QTemporaryDir& tmp, std::unique_ptr<PastaMontada>&) {
+         return tmp.filePath(QStringLiteral("nao-existe/"));
+     }},
     {"PastaQueEhUmArquivo", vb_error::PathNotFound, "Path not found",
      [](const QTemporaryDir& tmp, std::unique_ptr<PastaMontada>&) {
          QFile arquivo(tmp.filePath(QStringLiteral("relatorios")));
@@ -70,8 +72,8 @@ TEST_P(ArquivoDoRelatorio, PastaQueNaoRecebeOArquivo)
             ADD_FAILURE() << "the run wrote the report";
         } catch (const VbError& erro) {
             EXPECT_EQ(erro.Number(), caso.erro);
-            EXPECT_EQ(erro.Description(), QString::fromLatin1(caso.texto) + QStringLiteral(": ") + pasta +
-                                              QStringLiteral("pantoro.html"));
+            EXPECT_EQ(erro.Description(),
+                      QString::fromLatin1(caso.texto) + QStringLiteral(": ") + pasta + QStringLiteral("pantoro.html"));
         }
         EXPECT_TRUE(relatorio().ArquivoHTML.isEmpty());
 

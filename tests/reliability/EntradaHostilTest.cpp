@@ -1,12 +1,12 @@
+#include "platform/Ado.h"
 #include "platform/Conversions.h"
 #include "platform/Cp1252.h"
-#include "platform/Ado.h"
 #include "platform/VbError.h"
-#include "support/BaseRelatorio.h"
-#include "support/Casos.h"
 #include "report/Relatorio.h"
 #include "shared/Funcoes.h"
 #include "startup/Ambiente.h"
+#include "support/BaseRelatorio.h"
+#include "support/Casos.h"
 
 #include <QFile>
 #include <functional>
@@ -84,8 +84,7 @@ TEST_P(HostilNoRelatorio, FiltroComTextoHostilEhSoUmNomeDesconhecido)
             filtro.*campo.campo = desconhecido;
             const Execucao referencia = executa(filtro);
             for (const TextoHostil& hostil : TextosHostis()) {
-                SCOPED_TRACE(hostil.nome + " in " + campo.nome + " layout " +
-                             std::to_string(static_cast<int>(layout)));
+                SCOPED_TRACE(hostil.nome + " in " + campo.nome + " layout " + std::to_string(static_cast<int>(layout)));
                 filtro.*campo.campo = hostil.texto;
                 const Execucao execucao = executa(filtro);
                 EXPECT_EQ(execucao.semDados, referencia.semDados);

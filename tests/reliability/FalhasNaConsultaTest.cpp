@@ -1,10 +1,10 @@
 #include "support/Falhas.h"
 #include "support/ItensDaLista.h"
 
-#include "support/BaseRelatorio.h"
-#include "report/Relatorio.h"
 #include "platform/Conversions.h"
+#include "report/Relatorio.h"
 #include "shared/Funcoes.h"
+#include "support/BaseRelatorio.h"
 
 #include <QComboBox>
 #include <QWidget>
@@ -14,8 +14,8 @@
 // server's error, the run shows nothing, and the next run is whole.
 namespace {
 
-const LayoutRelatorio Layouts[] = {LayoutRelatorio::Standard,  LayoutRelatorio::PA,
-                                   LayoutRelatorio::Detalhado, LayoutRelatorio::Entrega,
+const LayoutRelatorio Layouts[] = {LayoutRelatorio::Standard,        LayoutRelatorio::PA,
+                                   LayoutRelatorio::Detalhado,       LayoutRelatorio::Entrega,
                                    LayoutRelatorio::EntregaVertical, LayoutRelatorio::AgrupaProd};
 
 class FalhaNoRelatorio : public BaseRelatorio {};
@@ -61,7 +61,11 @@ TEST_P(FalhaNoRelatorio, CadaConsultaDosPreenchimentos)
     const std::vector<Preenchimento> preenchimentos = {
         {"cboVendedor", [](QWidget* janela, QComboBox*) { CarregaVendedores(janela, QString()); }},
         {"cboTipoCli", [](QWidget* janela, QComboBox*) { CarregaTipoCliente(janela); }},
-        {"cboCliente", [](QWidget*, QComboBox* combo) { QString texto; CarregaClientes(texto, combo); }},
+        {"cboCliente",
+         [](QWidget*, QComboBox* combo) {
+             QString texto;
+             CarregaClientes(texto, combo);
+         }},
     };
     for (const Preenchimento& preenchimento : preenchimentos) {
         SCOPED_TRACE(preenchimento.controle);

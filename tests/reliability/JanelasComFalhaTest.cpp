@@ -44,8 +44,8 @@ TEST_P(PesquisaComFalha, CadaConsultaDaPesquisa)
     pesquisa();
     const QStringList esperado = achados;
     ASSERT_FALSE(esperado.isEmpty());
-    EXPECT_GT(CadaConsultaNaJanela(pesquisa, *caixa, [&] { Utilizavel(janela); },
-                                   [&] { EXPECT_EQ(achados, esperado); }),
+    EXPECT_GT(CadaConsultaNaJanela(
+                  pesquisa, *caixa, [&] { Utilizavel(janela); }, [&] { EXPECT_EQ(achados, esperado); }),
               2);
 }
 

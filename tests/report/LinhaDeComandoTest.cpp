@@ -17,7 +17,8 @@ namespace {
 
 const QString Titulo = QStringLiteral("ERP KORVA - Tevrano - Release 2014.08.05");
 
-Saida roda(const QStringList& argumentos, const QProcessEnvironment& ambiente = QProcessEnvironment::systemEnvironment())
+Saida roda(const QStringList& argumentos,
+           const QProcessEnvironment& ambiente = QProcessEnvironment::systemEnvironment())
 {
     return RodaPrograma(QStringLiteral(PANTORO_EXECUTAVEL), argumentos, ambiente);
 }
@@ -30,10 +31,11 @@ protected:
     static QStringList argumentos(const char* layout, const QStringList& extras, const char* de = "01/05/2024",
                                   const char* ate = "31/05/2024")
     {
-        return QStringList{QStringLiteral("--demo"), pasta->path() + QStringLiteral("/demo"),
-                           QStringLiteral("--relatorio"), QLatin1String(layout), QStringLiteral("--de"),
-                           QLatin1String(de), QStringLiteral("--ate"), QLatin1String(ate)}
-            + extras;
+        return QStringList{QStringLiteral("--demo"),      pasta->path() + QStringLiteral("/demo"),
+                           QStringLiteral("--relatorio"), QLatin1String(layout),
+                           QStringLiteral("--de"),        QLatin1String(de),
+                           QStringLiteral("--ate"),       QLatin1String(ate)} +
+               extras;
     }
 
     static QTemporaryDir* pasta;
@@ -67,7 +69,8 @@ TEST_F(LinhaDeComando, CadaFimTemSeuCodigoESuaMensagem)
 {
     QTemporaryDir driveVazio;
     QTemporaryDir outra;
-    EscreveArquivo(outra.path() + QStringLiteral("/demo/c/korva/config/paths.ini"), "^^^^^^^^^c:\\korva\\sumiu\\^^^\r\n");
+    EscreveArquivo(outra.path() + QStringLiteral("/demo/c/korva/config/paths.ini"),
+                   "^^^^^^^^^c:\\korva\\sumiu\\^^^\r\n");
     QStringList semPasta = argumentos("pa", {});
     semPasta[1] = outra.path() + QStringLiteral("/demo");
     const QString usage = QStringLiteral("usage:");
@@ -79,8 +82,14 @@ TEST_F(LinhaDeComando, CadaFimTemSeuCodigoESuaMensagem)
         QString erro;
     } casos[] = {
         {{QStringLiteral("--relatorio"), QStringLiteral("lista")}, false, 2, usage},
-        {{QStringLiteral("--relatorio"), QStringLiteral("pa"), QStringLiteral("--fonte"), QStringLiteral("9")}, false, 2, usage},
-        {{QStringLiteral("--relatorio"), QStringLiteral("pa"), QStringLiteral("--data"), QStringLiteral("ontem")}, false, 2, usage},
+        {{QStringLiteral("--relatorio"), QStringLiteral("pa"), QStringLiteral("--fonte"), QStringLiteral("9")},
+         false,
+         2,
+         usage},
+        {{QStringLiteral("--relatorio"), QStringLiteral("pa"), QStringLiteral("--data"), QStringLiteral("ontem")},
+         false,
+         2,
+         usage},
         {{QStringLiteral("--de"), QStringLiteral("01/05/2024")}, false, 2, usage},
         {{QStringLiteral("--fiel")}, false, 2, usage},
         {{QStringLiteral("--relatorio"), QStringLiteral("pa"), QStringLiteral("--de")}, false, 2, usage},
@@ -88,9 +97,13 @@ TEST_F(LinhaDeComando, CadaFimTemSeuCodigoESuaMensagem)
         {argumentos("detalhado", {}, "01/01/2020", "02/01/2020"), false, 3, semDados},
         {argumentos("standard", {QString(100000, u'^')}), false, 3, semDados},
         // No launch string and no marker file; a drive C without configuration.
-        {{QStringLiteral("--relatorio"), QStringLiteral("standard")}, true, 1,
+        {{QStringLiteral("--relatorio"), QStringLiteral("standard")},
+         true,
+         1,
          QStringLiteral("Chamada Ilegal para esta rotina!")},
-        {{QStringLiteral("--relatorio"), QStringLiteral("standard"), QStringLiteral("1^1^PRD^")}, true, 1,
+        {{QStringLiteral("--relatorio"), QStringLiteral("standard"), QStringLiteral("1^1^PRD^")},
+         true,
+         1,
          QStringLiteral("Falta do Arquivo Server_Aplic")},
         {semPasta, false, 4, Titulo + QStringLiteral(": Path not found: c:\\korva\\sumiu\\pantoro.html")},
     };

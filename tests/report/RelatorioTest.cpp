@@ -15,9 +15,9 @@ namespace {
 const QString AvisoMarca = QStringLiteral(
     "Atenção!!!\rEste tipo de filtro (Marca) pode trazer distorções nos descontos aplicados no cabeçalho "
     "do Pedido.\rSomente os descontos aplicados no item são considerados neste filtro");
-const QString AvisoPA = QStringLiteral(
-    "O Relatório de PA somente pode ser processado com a opção da Data do Pedido (Data de Vendas).\r"
-    "O sistema está ajustado o parametro automaticamente");
+const QString AvisoPA =
+    QStringLiteral("O Relatório de PA somente pode ser processado com a opção da Data do Pedido (Data de Vendas).\r"
+                   "O sistema está ajustado o parametro automaticamente");
 
 LayoutRelatorio LayoutDe(const QString& nome)
 {
@@ -124,11 +124,11 @@ TEST_P(Relatorio, FiltrosDeVendedorTipoEClienteNaConsulta)
     const ResultadoRelatorio resultado = executa(filtro);
     Conexao().contador.antesDeConsultar = nullptr;
 
-    const QString consulta = QStringLiteral(
-        "SELECT pedi_veds.* FROM pedi_veds, clie, pess WHERE (pedi_veds.idclie = clie.idClie and "
-        "clie.idpess = pess.idpess) and (DATA_PEDI>='20240501 00:00' and DATA_PEDI<='20240501 23:59') "
-        "AND (pedi_veds.data_desa is null) and pedi_veds.codi_empr = '001' AND pedi_veds.IDVEND = 1 "
-        "AND pess.idTipo_Clie = 1  and pedi_veds.idClie = '1' ORDER BY idpedi_veds");
+    const QString consulta =
+        QStringLiteral("SELECT pedi_veds.* FROM pedi_veds, clie, pess WHERE (pedi_veds.idclie = clie.idClie and "
+                       "clie.idpess = pess.idpess) and (DATA_PEDI>='20240501 00:00' and DATA_PEDI<='20240501 23:59') "
+                       "AND (pedi_veds.data_desa is null) and pedi_veds.codi_empr = '001' AND pedi_veds.IDVEND = 1 "
+                       "AND pess.idTipo_Clie = 1  and pedi_veds.idClie = '1' ORDER BY idpedi_veds");
     EXPECT_EQ(funcoes().Sql, consulta);
     EXPECT_TRUE(enviadas.contains(UCase(consulta)));
     EXPECT_EQ(resultado.dtAte, QStringLiteral("01/05/2024"));
@@ -177,7 +177,6 @@ TEST_P(Relatorio, DiaSemHoraContaComoMeiaNoite)
     EXPECT_TRUE(arquivoGerado().contains("21/05/2024</TD> <TD width=15% ALIGN='RIGHT'>1</TD>"));
 }
 
-INSTANTIATE_TEST_SUITE_P(BancosEMotores, Relatorio, ::testing::ValuesIn(ParametrosRelatorio()),
-                         NomeDoParametro);
+INSTANTIATE_TEST_SUITE_P(BancosEMotores, Relatorio, ::testing::ValuesIn(ParametrosRelatorio()), NomeDoParametro);
 
 }  // namespace

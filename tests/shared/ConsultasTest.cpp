@@ -5,21 +5,30 @@
 namespace {
 
 // The role lookups take their argument by value and give text.
-template <QString (*Papel)(const QString&)>
-Variant ComoConsulta(QString& idPessoa)
+template <QString (*Papel)(const QString&)> Variant ComoConsulta(QString& idPessoa)
 {
     return Variant(Papel(idPessoa));
 }
 
 const std::map<QString, Variant (*)(QString&)> ConsultaChamada = {
-    {"NomeCliente", NomeCliente}, {"IdMarca", IdMarca}, {"IdMarcaProduto", IdMarcaProduto},
-    {"IdProduto", IdProduto}, {"DescontoPedido", DescontoPedido}, {"IdTipoCliente", IdTipoCliente},
-    {"IdVendedor", IdVendedor}, {"IdCliente", IdCliente}, {"DescProduto", DescProduto},
-    {"NomeVendedor", NomeVendedor}, {"ParametroEmpresa", ParametroEmpresa},
-    {"IdClientePessoa", ComoConsulta<IdClientePessoa>}, {"IdMotoristaPessoa", ComoConsulta<IdMotoristaPessoa>},
+    {"NomeCliente", NomeCliente},
+    {"IdMarca", IdMarca},
+    {"IdMarcaProduto", IdMarcaProduto},
+    {"IdProduto", IdProduto},
+    {"DescontoPedido", DescontoPedido},
+    {"IdTipoCliente", IdTipoCliente},
+    {"IdVendedor", IdVendedor},
+    {"IdCliente", IdCliente},
+    {"DescProduto", DescProduto},
+    {"NomeVendedor", NomeVendedor},
+    {"ParametroEmpresa", ParametroEmpresa},
+    {"IdClientePessoa", ComoConsulta<IdClientePessoa>},
+    {"IdMotoristaPessoa", ComoConsulta<IdMotoristaPessoa>},
     {"IdTransportadoraPessoa", ComoConsulta<IdTransportadoraPessoa>},
-    {"IdVendedorPessoa", ComoConsulta<IdVendedorPessoa>}, {"IdFornecedorPessoa", ComoConsulta<IdFornecedorPessoa>},
-    {"IdDecoradorPessoa", ComoConsulta<IdDecoradorPessoa>}, {"IdArquitetoPessoa", ComoConsulta<IdArquitetoPessoa>},
+    {"IdVendedorPessoa", ComoConsulta<IdVendedorPessoa>},
+    {"IdFornecedorPessoa", ComoConsulta<IdFornecedorPessoa>},
+    {"IdDecoradorPessoa", ComoConsulta<IdDecoradorPessoa>},
+    {"IdArquitetoPessoa", ComoConsulta<IdArquitetoPessoa>},
 };
 
 using Consultas = BaseFuncoes;

@@ -12,9 +12,9 @@ TEST(CorVB, NumerosDeCorEDoSistema)
     for (const Caso& caso : Casos("shared/casos/cores.tsv")) {
         SCOPED_TRACE(caso.onde());
         const int papel = papeis.keyToValue(caso.bytes(1).constData());
-        const QColor esperada = papel >= 0
-            ? QGuiApplication::palette().color(QPalette::Active, static_cast<QPalette::ColorRole>(papel))
-            : QColor(caso[1]);
+        const QColor esperada =
+            papel >= 0 ? QGuiApplication::palette().color(QPalette::Active, static_cast<QPalette::ColorRole>(papel))
+                       : QColor(caso[1]);
         EXPECT_EQ(CorVB(caso[0]), esperada);
     }
 }

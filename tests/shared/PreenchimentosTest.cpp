@@ -1,8 +1,8 @@
 #include "BaseFuncoes.h"
 
 #include "platform/FlexGrid.h"
-#include "support/ItensDaLista.h"
 #include "platform/VbError.h"
+#include "support/ItensDaLista.h"
 
 #include <QComboBox>
 #include <QWidget>

@@ -1,6 +1,6 @@
+#include "startup/Ambiente.h"
 #include "support/Casos.h"
 #include "support/ImprimeTexto.h"
-#include "startup/Ambiente.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
+#include "startup/Ambiente.h"
 #include "support/AmbienteDeTeste.h"
 #include "support/BancoDeTeste.h"
 #include "support/Casos.h"
-#include "startup/Ambiente.h"
 
 #include <QFile>
 #include <map>
@@ -16,23 +16,40 @@ namespace {
 
 const QString release = QStringLiteral("ERP KORVA - Tevrano - Release 2014.08.05");
 
-QString Texto(const QString& texto) { return texto; }
-QString Texto(int numero) { return QString::number(numero); }
-QString Texto(bool valor) { return valor ? QStringLiteral("True") : QStringLiteral("False"); }
+QString Texto(const QString& texto)
+{
+    return texto;
+}
+QString Texto(int numero)
+{
+    return QString::number(numero);
+}
+QString Texto(bool valor)
+{
+    return valor ? QStringLiteral("True") : QStringLiteral("False");
+}
 
 // What start-up left that a case may check, by the names the case table uses.
 std::map<QString, QString> Observado(const Ambiente& a, const QList<Mensagem>& mensagens)
 {
     static const char* const icones[] = {"Nenhum", "Critico", "Exclamacao", "Informacao"};
     std::map<QString, QString> visto = {
-        {"ParametrosChamada", a.ParametrosChamada}, {"IdUsuario", Texto(a.IdUsuario)},
-        {"IdEmpresa", Texto(a.IdEmpresa)},          {"CodiAmbiente", a.CodiAmbiente},
-        {"NomeTela", a.NomeTela},                   {"Titulo", TituloJanela()},
-        {"PrefixoConfig1", a.PrefixoConfig1},       {"PrefixoConfig2", a.PrefixoConfig2},
-        {"ArqPaths", a.ArqPaths},                   {"PastaRelatorios", a.PastaRelatorios},
-        {"TipoServidor", a.TipoServidor},           {"AceitaAcentos", Texto(a.AceitaAcentos)},
-        {"BancoDados", a.BancoDados},               {"ServidorBD", a.ServidorBD},
-        {"CodiEmpresa", a.CodiEmpresa},             {"PastaDanfe", a.PastaDanfe},
+        {"ParametrosChamada", a.ParametrosChamada},
+        {"IdUsuario", Texto(a.IdUsuario)},
+        {"IdEmpresa", Texto(a.IdEmpresa)},
+        {"CodiAmbiente", a.CodiAmbiente},
+        {"NomeTela", a.NomeTela},
+        {"Titulo", TituloJanela()},
+        {"PrefixoConfig1", a.PrefixoConfig1},
+        {"PrefixoConfig2", a.PrefixoConfig2},
+        {"ArqPaths", a.ArqPaths},
+        {"PastaRelatorios", a.PastaRelatorios},
+        {"TipoServidor", a.TipoServidor},
+        {"AceitaAcentos", Texto(a.AceitaAcentos)},
+        {"BancoDados", a.BancoDados},
+        {"ServidorBD", a.ServidorBD},
+        {"CodiEmpresa", a.CodiEmpresa},
+        {"PastaDanfe", a.PastaDanfe},
     };
     if (!mensagens.isEmpty()) {
         visto["prompt"] = mensagens[0].prompt;

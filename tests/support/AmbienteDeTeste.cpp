@@ -1,18 +1,17 @@
 #include "AmbienteDeTeste.h"
 
-#include "support/BancoDeTeste.h"
 #include "platform/VbError.h"
 #include "startup/Ambiente.h"
+#include "support/BancoDeTeste.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-const QByteArray AmbienteDeTeste::serverIniPadrao =
-    "local^c:\\korva\\dados\\empresa.db^^^SQLITE^^False^\r\n"
-    "local^c:\\korva\\dados\\empresa.db^^^SQLITE^^False^\r\n"
-    "local^c:\\korva\\dados\\empresa.db^^^SQLITE^^False^\r\n";
+const QByteArray AmbienteDeTeste::serverIniPadrao = "local^c:\\korva\\dados\\empresa.db^^^SQLITE^^False^\r\n"
+                                                    "local^c:\\korva\\dados\\empresa.db^^^SQLITE^^False^\r\n"
+                                                    "local^c:\\korva\\dados\\empresa.db^^^SQLITE^^False^\r\n";
 
 void AmbienteDeTeste::SetUp()
 {
@@ -55,7 +54,8 @@ void AmbienteDeTeste::insereEmpresasEUsuarios(BancoDeTeste& banco)
     banco.executaScript(QStringLiteral(
         "insert into empr (idempr, codi_empr, nome_conh_empr, PATH_DANFE) values (1, '001', 'Tevrano Matriz', null);"
         "insert into empr (idempr, codi_empr, nome_conh_empr, PATH_DANFE) values (2, '002  ', 'Tevrano Filial', '  ');"
-        "insert into empr (idempr, codi_empr, nome_conh_empr, PATH_DANFE) values (3, '003', 'Tevrano Norte', 'D:\\NFE\\');"
+        "insert into empr (idempr, codi_empr, nome_conh_empr, PATH_DANFE) values (3, '003', 'Tevrano Norte', "
+        "'D:\\NFE\\');"
         "insert into usen (IDUSEN, usen) values (1, 'MARIA');"
         "insert into usen (IDUSEN, usen) values (5, 'JOSE');"
         "insert into usen (IDUSEN, usen) values (12, 'PEDRO');"));

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "support/PastaTemporaria.h"
-#include "support/ImprimeTexto.h"
 #include "platform/MessageBox.h"
+#include "support/ImprimeTexto.h"
+#include "support/PastaTemporaria.h"
 
 #include <QByteArray>
 #include <QString>

@@ -109,8 +109,7 @@ void BancoDeTeste::rodaFerramenta(const QProcessEnvironment& ambiente, const QSt
     processo.start(programa, argumentos);
     processo.write(entrada.toUtf8());
     processo.closeWriteChannel();
-    if (!processo.waitForFinished(120000) || processo.exitStatus() != QProcess::NormalExit ||
-        processo.exitCode() != 0)
+    if (!processo.waitForFinished(120000) || processo.exitStatus() != QProcess::NormalExit || processo.exitCode() != 0)
         throw std::runtime_error(programa.toStdString() + " failed: " + processo.readAll().toStdString());
 }
 
@@ -122,8 +121,7 @@ void BancoDeTeste::executa(const QString& sql)
         conexao_->Executa(sql);
     } catch (const VbError& erro) {
         conexao_->contador = guardado;
-        throw std::runtime_error("fixture SQL failed: " + erro.Description().toStdString() + "\n" +
-                                 sql.toStdString());
+        throw std::runtime_error("fixture SQL failed: " + erro.Description().toStdString() + "\n" + sql.toStdString());
     }
     conexao_->contador = guardado;
 }

@@ -85,6 +85,5 @@ std::vector<ParametroRelatorio> ParametrosRelatorio()
 
 std::string NomeDoParametro(const ::testing::TestParamInfo<ParametroRelatorio>& info)
 {
-    return BancoDeTeste::nome(info.param.banco)
-        + (info.param.motor == MotorRelatorio::Fiel ? "_Fiel" : "_Rapido");
+    return BancoDeTeste::nome(info.param.banco) + (info.param.motor == MotorRelatorio::Fiel ? "_Fiel" : "_Rapido");
 }

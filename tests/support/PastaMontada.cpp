@@ -16,8 +16,7 @@ PastaMontada::PastaMontada(Tipo tipo)
     QFile enchimento(pasta_.filePath(QStringLiteral("enchimento")));
     if (enchimento.open(QIODevice::WriteOnly)) {
         const QByteArray bloco(4096, 'x');
-        while (enchimento.write(bloco) == bloco.size() && enchimento.flush()) {
-        }
+        while (enchimento.write(bloco) == bloco.size() && enchimento.flush()) {}
     }
 }
 

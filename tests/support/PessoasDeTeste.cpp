@@ -11,7 +11,8 @@ namespace {
 
 bool EhBusca(const QString& sql)
 {
-    return sql.startsWith(QLatin1String("SELECT * FROM PESS ")) || sql.contains(QLatin1String("FROM ATIV, PESS, PESS_ATIV"));
+    return sql.startsWith(QLatin1String("SELECT * FROM PESS ")) ||
+           sql.contains(QLatin1String("FROM ATIV, PESS, PESS_ATIV"));
 }
 
 }  // namespace

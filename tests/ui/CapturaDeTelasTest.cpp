@@ -99,8 +99,7 @@ TEST_F(CapturaDeTelas, FiltroEOsSeisRelatoriosDaDemo)
     const Mensagem caixas[] = {
         {QStringLiteral("Cliente não Cadastrado!"), IconeMensagem::Informacao, TituloRelease()},
         {QStringLiteral("Não há dados para exibir!"), IconeMensagem::Informacao, TituloRelease()},
-        {QStringLiteral("Nenhum Registro Localizado com esses parâmetros..."), IconeMensagem::Nenhum,
-         TituloPrograma()},
+        {QStringLiteral("Nenhum Registro Localizado com esses parâmetros..."), IconeMensagem::Nenhum, TituloPrograma()},
         {QStringLiteral("O Relatório de PA somente pode ser processado com a opção da Data do Pedido (Data de "
                         "Vendas).\rO sistema está ajustado o parametro automaticamente"),
          IconeMensagem::Informacao, janela->windowTitle()},

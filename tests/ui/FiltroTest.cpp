@@ -3,11 +3,11 @@
 #include "support/Casos.h"
 #include "support/ItensDaLista.h"
 
-#include "support/BancoDeTeste.h"
 #include "platform/Clock.h"
 #include "report/Relatorio.h"
 #include "report/frmPantoro.h"
 #include "startup/Ambiente.h"
+#include "support/BancoDeTeste.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -26,11 +26,13 @@ protected:
     {
         JanelasDeTeste::SetUp();
         banco.executaScript(DadosDeTeste("ui/filtro.sql"));
-        banco.executaScript(QStringLiteral(
-            "insert into pedi_veds (idpedi_veds, nume_pedi, codi_empr, data_pedi, idclie, valo_dect) "
-            "values (1, 42, '001', '%1 10:00:00', 10, 0);"
-            "insert into pedi_veds_deta (idpedi_veds_deta, idpedi_veds, idprod, qtde, valo_unit, valo_dect, valo_tota) "
-            "values (1, 1, 1, 3, 10, 0, 30)").arg(Hoje().toString(QStringLiteral("yyyy-MM-dd"))));
+        banco.executaScript(
+            QStringLiteral("insert into pedi_veds (idpedi_veds, nume_pedi, codi_empr, data_pedi, idclie, valo_dect) "
+                           "values (1, 42, '001', '%1 10:00:00', 10, 0);"
+                           "insert into pedi_veds_deta (idpedi_veds_deta, idpedi_veds, idprod, qtde, valo_unit, "
+                           "valo_dect, valo_tota) "
+                           "values (1, 1, 1, 3, 10, 0, 30)")
+                .arg(Hoje().toString(QStringLiteral("yyyy-MM-dd"))));
         ambiente().PastaRelatorios = pasta.path() + u'/';
         ambiente().CodiAmbiente = QStringLiteral("PRD");
         janela = std::make_unique<frmPantoro>();
@@ -48,8 +50,7 @@ protected:
         JanelasDeTeste::TearDown();
     }
 
-    template <class Controle = QWidget>
-    Controle* ctl(const char* nome) const
+    template <class Controle = QWidget> Controle* ctl(const char* nome) const
     {
         return controle<Controle>(janela.get(), nome);
     }
@@ -93,7 +94,8 @@ TEST_F(FormularioFiltro, CarregaComOsPadroesDaJanela)
     EXPECT_TRUE(ctl<QRadioButton>("opTF10")->isChecked());
     EXPECT_FALSE(ctl("frameTamanhoFonte")->isVisible());
     EXPECT_EQ(ItensDaLista(*ctl<QComboBox>("cboVendedor")), QStringList{QStringLiteral("ANA")});
-    EXPECT_EQ(ItensDaLista(*ctl<QComboBox>("cboTipoCli")), (QStringList{QStringLiteral("ATACADO"), QStringLiteral("VAREJO")}));
+    EXPECT_EQ(ItensDaLista(*ctl<QComboBox>("cboTipoCli")),
+              (QStringList{QStringLiteral("ATACADO"), QStringLiteral("VAREJO")}));
     // Filled, the two lists still start with an empty box: no filter.
     EXPECT_EQ(ctl<QComboBox>("cboVendedor")->currentText(), QString());
     EXPECT_EQ(ctl<QComboBox>("cboTipoCli")->currentText(), QString());

@@ -27,8 +27,8 @@ bool DoUsuario(const QWidget* controle)
     const QString nome = controle->objectName();
     if (!nome.isEmpty() && !nome.startsWith(QLatin1String("qt_")))
         return true;
-    return qobject_cast<const QAbstractButton*>(controle)
-        && qobject_cast<const QDialogButtonBox*>(controle->parentWidget());
+    return qobject_cast<const QAbstractButton*>(controle) &&
+           qobject_cast<const QDialogButtonBox*>(controle->parentWidget());
 }
 
 QString Legenda(const QWidget* controle)

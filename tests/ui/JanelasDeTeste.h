@@ -24,8 +24,7 @@ protected:
     void TearDown() override;
 
     // The named control of a window; the test fails when it is missing.
-    template <class Controle>
-    static Controle* controle(const QWidget* janela, const char* nome)
+    template <class Controle> static Controle* controle(const QWidget* janela, const char* nome)
     {
         auto* encontrado = janela->findChild<Controle*>(QString::fromLatin1(nome));
         EXPECT_NE(encontrado, nullptr) << nome;

@@ -127,18 +127,18 @@ TEST_P(Copias, UmaPassagemPorCopiaEAvisoNoFim)
 const QStringList DuasImpressoes{QStringLiteral("print"), QStringLiteral("print")};
 const QStringList DuasConfiguracoes{QStringLiteral("pagesetup"), QStringLiteral("pagesetup")};
 
-INSTANTIATE_TEST_SUITE_P(
-    Contagens, Copias,
-    ::testing::Values(CasoCopias{"ZeroNaoImprime", "0", false, {}},
-                      CasoCopias{"DuasNaPadrao", "2", false, DuasImpressoes},
-                      CasoCopias{"DuasComEscolhaSoConfiguram", "2", true, DuasConfiguracoes},
-                      CasoCopias{"TextoDepoisDoNumero", "2 cópias", false, DuasImpressoes},
-                      CasoCopias{"FracaoArredondaParaBaixo", "2.5", false, DuasImpressoes},
-                      CasoCopias{"SemNumeroNaoImprime", "duas", false, {}},
-                      CasoCopias{"NegativoNaoImprime", "-3", false, {}},
-                      CasoCopias{"VazioNaoImprime", "", false, {}},
-                      CasoCopias{"UmBilhaoLimitado", "1e9", false, QVector<QString>(99, QStringLiteral("print")),
-                                 QStringLiteral("Serão impressas no máximo 99 cópias.")}),
-    [](const ::testing::TestParamInfo<CasoCopias>& info) { return std::string(info.param.nome); });
+INSTANTIATE_TEST_SUITE_P(Contagens, Copias,
+                         ::testing::Values(CasoCopias{"ZeroNaoImprime", "0", false, {}},
+                                           CasoCopias{"DuasNaPadrao", "2", false, DuasImpressoes},
+                                           CasoCopias{"DuasComEscolhaSoConfiguram", "2", true, DuasConfiguracoes},
+                                           CasoCopias{"TextoDepoisDoNumero", "2 cópias", false, DuasImpressoes},
+                                           CasoCopias{"FracaoArredondaParaBaixo", "2.5", false, DuasImpressoes},
+                                           CasoCopias{"SemNumeroNaoImprime", "duas", false, {}},
+                                           CasoCopias{"NegativoNaoImprime", "-3", false, {}},
+                                           CasoCopias{"VazioNaoImprime", "", false, {}},
+                                           CasoCopias{"UmBilhaoLimitado", "1e9", false,
+                                                      QVector<QString>(99, QStringLiteral("print")),
+                                                      QStringLiteral("Serão impressas no máximo 99 cópias.")}),
+                         [](const ::testing::TestParamInfo<CasoCopias>& info) { return std::string(info.param.nome); });
 
 }  // namespace
