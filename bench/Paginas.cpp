@@ -13,11 +13,12 @@
 // it comes from this column). Prints a Markdown table.
 
 #include "PicoDeMemoria.h"
-#include "app/RelatorioPdf.h"
+#include "janelas/AjustesDeRelatorio.h"
+#include "janelas/PdfNavegador.h"
+#include "paging/PdfDoRelatorio.h"
 #include "paging/RelatorioEmPaginas.h"
 #include "platform/Fontes.h"
 #include "platform/VbError.h"
-#include "viewer/AjustesDeRelatorio.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,6 +1,8 @@
-#include "app/ExecucaoSemJanela.h"
-#include "app/LinhaDeComando.h"
-#include "app/ProgramaJanela.h"
+#include "cli/ExecucaoSemJanela.h"
+#include "cli/LinhaDeComando.h"
+#include "demo/InstalacaoDemo.h"
+#include "janelas/PdfNavegador.h"
+#include "janelas/ProgramaJanela.h"
 #include "platform/Clock.h"
 #include "platform/Fontes.h"
 #include "platform/Format.h"
@@ -8,11 +10,11 @@
 #include "platform/UserLocale.h"
 #include "platform/VbError.h"
 #include "startup/Ambiente.h"
-#include "startup/InstalacaoDemo.h"
 
 #include <QApplication>
 #include <QLoggingCategory>
 #include <QTextStream>
+#include <malloc.h>
 #include <unistd.h>
 
 namespace {
@@ -58,7 +60,7 @@ int executa(QApplication& app, OpcoesLinhaDeComando& opcoes, bool janela)
         if (janela)
             return ExecutaJanela(app, opcoes.lancamento);
         if (opcoes.relatorio)
-            return ExecutaRelatorioSemJanela(opcoes);
+            return ExecutaRelatorioSemJanela(opcoes, GravaPdfNavegador);
         return ExecutaDemoSemJanela(opcoes);
     } catch (const FimDoPrograma& fim) {
         return fim.ExitCode();
@@ -109,6 +111,10 @@ int main(int argc, char** argv)
     // The browser engine refuses its sandbox to root.
     if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    // The PDF writer grows and frees a buffer for every page; glibc would
+    // hand that memory back to the system each time (a fifth of the run).
+    mallopt(M_TRIM_THRESHOLD, 256 << 20);
+    mallopt(M_MMAP_THRESHOLD, 64 << 20);
     ConfiguraFontes();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);

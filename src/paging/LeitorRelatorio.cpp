@@ -1,7 +1,7 @@
 #include "LeitorRelatorio.h"
 
 #include "platform/VbError.h"
-#include "startup/Ambiente.h"
+#include "platform/Versao.h"
 
 #include <cstring>
 #include <libxml/HTMLparser.h>

@@ -4,9 +4,9 @@
 #include "platform/VbError.h"
 
 #include <QFileInfo>
+#include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrinter>
 #include <QSaveFile>
 
 namespace {
@@ -105,12 +105,17 @@ QImage RelatorioEmPaginas::Imagem(int pagina, double pontosPorPolegada) const
     return imagem;
 }
 
-void RelatorioEmPaginas::ImprimeEm(QPrinter& impressora, int copias) const
+QString RelatorioEmPaginas::NomeDoDocumento() const
+{
+    return QFileInfo(arquivo_).fileName();
+}
+
+void RelatorioEmPaginas::ImprimeEm(QPagedPaintDevice& folhas, int copias, const QString& dispositivo) const
 {
     if (copias <= 0)
         return;
     // The printer's paper may not be the one the pages were laid out for.
-    const QPageLayout pagina = impressora.pageLayout();
+    const QPageLayout pagina = folhas.pageLayout();
     const Geometria geometria = geometriaDe(pagina);
     std::unique_ptr<Paginacao> outra;
     const Paginacao* paginacao = paginacao_.get();
@@ -119,23 +124,18 @@ void RelatorioEmPaginas::ImprimeEm(QPrinter& impressora, int copias) const
         outra->Continua(documento_);
         paginacao = outra.get();
     }
-    impressora.setCopyCount(1);
-    impressora.setDocName(QFileInfo(arquivo_).fileName());
+    const QString naoConcluida = QStringLiteral("A impressão não foi concluída na impressora %1.").arg(dispositivo);
     QPainter pintor;
-    if (!pintor.begin(&impressora))
-        throw VbError(ErroDeImpressora,
-                      QStringLiteral("A impressora %1 não pôde ser aberta.").arg(impressora.printerName()));
+    if (!pintor.begin(&folhas))
+        throw VbError(ErroDeImpressora, QStringLiteral("A impressora %1 não pôde ser aberta.").arg(dispositivo));
     for (int copia = 0; copia < copias; ++copia)
         for (int i = 0; i < paginacao->Total(); ++i) {
-            if ((copia > 0 || i > 0) && !impressora.newPage())
-                throw VbError(
-                    ErroDeImpressora,
-                    QStringLiteral("A impressão não foi concluída na impressora %1.").arg(impressora.printerName()));
+            if ((copia > 0 || i > 0) && !folhas.newPage())
+                throw VbError(ErroDeImpressora, naoConcluida);
             pinta(pintor, *paginacao, geometria, i);
         }
     if (!pintor.end())
-        throw VbError(ErroDeImpressora,
-                      QStringLiteral("A impressão não foi concluída na impressora %1.").arg(impressora.printerName()));
+        throw VbError(ErroDeImpressora, naoConcluida);
 }
 
 void RelatorioEmPaginas::GravaPdf(const QString& arquivo) const

@@ -46,7 +46,8 @@ public:
     // The whole sheet, white, at `pontosPorPolegada`.
     QImage Imagem(int pagina, double pontosPorPolegada) const;
 
-    void ImprimeEm(QPrinter& impressora, int copias) const override;
+    void ImprimeEm(QPagedPaintDevice& folhas, int copias, const QString& dispositivo) const override;
+    QString NomeDoDocumento() const override;
     // Writes the PDF whole or not at all: a failed write leaves no file.
     void GravaPdf(const QString& arquivo) const;
 

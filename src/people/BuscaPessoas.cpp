@@ -4,8 +4,8 @@
 #include "platform/Conversions.h"
 #include "platform/FlexGrid.h"
 #include "platform/Format.h"
+#include "platform/TextoSql.h"
 #include "shared/Funcoes.h"
-#include "shared/TextoSql.h"
 #include "startup/Ambiente.h"
 
 #include <QStringList>

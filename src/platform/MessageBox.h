@@ -4,8 +4,6 @@
 #include <QVector>
 #include <memory>
 
-class QWidget;
-
 // Every message of the program is an OK box; only the icon and title vary.
 enum class IconeMensagem { Nenhum, Critico, Exclamacao, Informacao };
 
@@ -28,16 +26,6 @@ void MsgBox(const QString& prompt, IconeMensagem icone = IconeMensagem::Nenhum,
             const QString& titulo = TituloPrograma());
 // The box in use; returns the previous one.
 std::shared_ptr<CaixaDeMensagem> InstalaCaixaDeMensagem(std::shared_ptr<CaixaDeMensagem> caixa);
-
-// The width a window needs for `titulo` to show whole in its title bar, at
-// most what a message box may take on the screen.
-int LarguraParaOTitulo(const QString& titulo, const QWidget* janela = nullptr);
-
-// Modal QMessageBox over the active window.
-class CaixaQt : public CaixaDeMensagem {
-public:
-    void Mostrar(const Mensagem& mensagem) override;
-};
 
 // Headless runs: "title: prompt" on stderr.
 class CaixaTerminal : public CaixaDeMensagem {

@@ -1,10 +1,10 @@
 #include "ConsultasRapidas.h"
 
 #include "platform/Conversions.h"
+#include "platform/TextoSql.h"
 #include "report/ConsultasRelatorio.h"
 #include "report/ExecucaoRelatorio.h"
 #include "report/RelatorioEntregaVertical.h"
-#include "shared/TextoSql.h"
 #include "startup/Ambiente.h"
 
 namespace {

@@ -102,21 +102,11 @@ QString FechamentoVertical(int tamanhoFonte, const std::array<int16_t, 5>& totai
     return texto + QStringLiteral("</TABLE>") + QStringLiteral("<br/>") + QStringLiteral("</BODY></HTML>");
 }
 
-QObject& DonoFlexTemp()
-{
-    // Lives for the process: the grid keeps its rows until the next run.
-    static QObject* dono = [] {
-        auto* objeto = new QObject;
-        auto* grid = new FlexGrid(objeto);
-        grid->setObjectName(QStringLiteral("FlexTemp"));
-        return objeto;
-    }();
-    return *dono;
-}
-
 FlexGrid& FlexTemp()
 {
-    return *DonoFlexTemp().findChild<FlexGrid*>(QStringLiteral("FlexTemp"));
+    // Lives for the process: the grid keeps its rows until the next run.
+    static FlexGrid* grade = new FlexGrid;
+    return *grade;
 }
 
 QString PassosEntregaVertical::PaginaInicial()
@@ -127,7 +117,7 @@ QString PassosEntregaVertical::PaginaInicial()
 void PassosEntregaVertical::Prepara()
 {
     preparaGrid(FlexTemp());
-    CarregaFlexTemp(&DonoFlexTemp());
+    CarregaFlexTemp(FlexTemp());
 }
 
 QString PassosEntregaVertical::ConsultaPedidos()

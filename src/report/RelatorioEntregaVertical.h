@@ -32,9 +32,7 @@ QString BlocoPedidoVertical(int tamanhoFonte, const PedidoVertical& pedido);
 // The "Total" row, the product summary from the grid and the page end.
 QString FechamentoVertical(int tamanhoFonte, const std::array<int16_t, 5>& totais, const FlexGrid& grid);
 
-// The engine's scratch grid: the FlexGrid child "FlexTemp" of a QObject
-// that lives for the process, so CarregaFlexTemp finds it by name.
-QObject& DonoFlexTemp();
+// The engine's scratch grid, for the process.
 FlexGrid& FlexTemp();
 
 class PassosEntregaVertical : public PassosRelatorio {

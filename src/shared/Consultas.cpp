@@ -1,8 +1,8 @@
 #include "Consultas.h"
 
 #include "platform/Conversions.h"
+#include "platform/TextoSql.h"
 #include "shared/Funcoes.h"
-#include "shared/TextoSql.h"
 #include "startup/Ambiente.h"
 
 namespace {

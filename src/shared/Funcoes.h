@@ -1,11 +1,11 @@
 #pragma once
 
+#include "platform/TextoSql.h"
 #include "shared/Consultas.h"
 #include "shared/Cores.h"
-#include "shared/Formularios.h"
 #include "shared/Preenchimentos.h"
 #include "shared/Somas.h"
-#include "shared/TextoSql.h"
+#include "shared/Textos.h"
 
 #include <QString>
 

@@ -2,34 +2,22 @@
 
 #include "platform/Conversions.h"
 #include "platform/FlexGrid.h"
-#include "platform/VbError.h"
-#include "shared/Formularios.h"
+#include "platform/TextoSql.h"
 #include "shared/Funcoes.h"
-#include "shared/TextoSql.h"
+#include "shared/Textos.h"
 #include "startup/Ambiente.h"
-
-#include <QComboBox>
-#include <QWidget>
 
 namespace {
 
-template <typename Controle> Controle* ControleDaJanela(QObject* janela, const QString& nome)
+// `coluna` of every row of `sql` (upper-cased), in order.
+QStringList Entradas(const QString& sql, const QString& coluna)
 {
-    Controle* controle = janela ? janela->findChild<Controle*>(nome) : nullptr;
-    if (!controle)
-        throw VbError(vb_error::ControlNotFound, QStringLiteral("A janela \"%1\" não tem o controle %2.")
-                                                     .arg(janela ? janela->objectName() : QString(), nome));
-    return controle;
-}
-
-// Clears the list and adds `coluna` of every row of `sql` (upper-cased), in order.
-void PreencheCombo(QComboBox* combo, const QString& sql, const QString& coluna)
-{
-    combo->clear();
+    QStringList entradas;
     Recordset rs = AbreConsultaMaiuscula(sql);
     for (; !rs.Eof(); rs.MoveNext())
-        combo->addItem(ParaTexto(rs.Fields(coluna)));
+        entradas << ParaTexto(rs.Fields(coluna));
     rs.Close();
+    return entradas;
 }
 
 // One field of a customer list entry: the text cut or padded to `tamanho`, then "|".
@@ -46,18 +34,16 @@ bool ComecaPorAlgarismo(const QString& texto)
 
 }  // namespace
 
-void CarregaTipoCliente(QWidget* janela)
+QStringList CarregaTipoCliente()
 {
-    auto* combo = ControleDaJanela<QComboBox>(janela, QStringLiteral("cboTipoCli"));
     VariaveisFuncoes& f = funcoes();
     f.Sql = QStringLiteral("select desc_tipo_clie from tipo_clie where data_desa is null ");
     f.Sql += QStringLiteral("order by desc_tipo_clie");
-    PreencheCombo(combo, f.Sql, QStringLiteral("desc_tipo_clie"));
+    return Entradas(f.Sql, QStringLiteral("desc_tipo_clie"));
 }
 
-void CarregaVendedores(QWidget* janela, QString filtro)
+QStringList CarregaVendedores(QString filtro)
 {
-    auto* combo = ControleDaJanela<QComboBox>(janela, QStringLiteral("cboVendedor"));
     VariaveisFuncoes& f = funcoes();
     f.Sql = QStringLiteral("select pess.nome_conh from pess, vend ");
     f.Sql += QStringLiteral("where ");
@@ -67,25 +53,33 @@ void CarregaVendedores(QWidget* janela, QString filtro)
         f.Sql += QStringLiteral("and pess.nome_conh like '") + DobraAspas(filtro) + QStringLiteral("%' ");
     f.Sql += QStringLiteral("and vend.data_desa is null ");
     f.Sql += QStringLiteral("order by pess.nome_conh");
-    PreencheCombo(combo, f.Sql, QStringLiteral("NOME_CONH"));
+    return Entradas(f.Sql, QStringLiteral("NOME_CONH"));
 }
 
-void CarregaAtividades(QWidget* janela, const QString& filtro)
+QStringList CarregaAtividades(const QString& filtro)
 {
-    auto* combo = ControleDaJanela<QComboBox>(janela, QStringLiteral("cboCod"));
     VariaveisFuncoes& f = funcoes();
     f.Sql = QStringLiteral("select desc_ativ from ativ where data_desa is null ");
     // The filter goes in untrimmed, and "order by" follows the quote directly.
     if (!Trim(filtro).isEmpty())
         f.Sql += QStringLiteral("and desc_ativ like '") + DobraAspas(filtro) + QStringLiteral("%'");
     f.Sql += QStringLiteral("order by desc_ativ");
-    PreencheCombo(combo, f.Sql, QStringLiteral("desc_ativ"));
+    return Entradas(f.Sql, QStringLiteral("desc_ativ"));
 }
 
-void CarregaClientes(QString& texto, QComboBox* combo)
+QStringList CarregaMarcas(const QString& prefixo)
 {
-    if (!combo)
-        throw VbError(vb_error::ControlNotFound, QStringLiteral("CarregaClientes: nenhuma caixa de combinação."));
+    VariaveisFuncoes& f = funcoes();
+    f.Sql = QStringLiteral("select desc_marc from marc where data_desa is null ");
+    const QString aparado = Trim(prefixo);
+    if (!aparado.isEmpty())
+        f.Sql += QStringLiteral("and desc_marc like '") + DobraAspas(aparado) + QStringLiteral("%' ");
+    f.Sql += QStringLiteral("order by marc.desc_marc");
+    return Entradas(f.Sql, QStringLiteral("desc_marc"));
+}
+
+QStringList CarregaClientes(QString& texto)
+{
     texto = Trim(texto);
     VariaveisFuncoes& f = funcoes();
     f.Sql = QStringLiteral(
@@ -99,27 +93,27 @@ void CarregaClientes(QString& texto, QComboBox* combo)
     }
     f.Sql += QStringLiteral("ORDER BY PESS.NOME_PESS");
 
-    combo->clear();
+    QStringList entradas;
     Recordset rs = AbreConsultaMaiuscula(f.Sql);
     for (; !rs.Eof(); rs.MoveNext())
-        combo->addItem(CampoDaLista(rs.Fields(QStringLiteral("NOME_PESS")), 50) +
-                       CampoDaLista(rs.Fields(QStringLiteral("cpf0_cnpj")), 20) +
-                       CampoDaLista(rs.Fields(QStringLiteral("IDPESS")), 10) +
-                       CampoDaLista(rs.Fields(QStringLiteral("idClie")), 10));
+        entradas << CampoDaLista(rs.Fields(QStringLiteral("NOME_PESS")), 50) +
+                        CampoDaLista(rs.Fields(QStringLiteral("cpf0_cnpj")), 20) +
+                        CampoDaLista(rs.Fields(QStringLiteral("IDPESS")), 10) +
+                        CampoDaLista(rs.Fields(QStringLiteral("idClie")), 10);
     rs.Close();
+    return entradas;
 }
 
-void CarregaFlexTemp(QObject* janela)
+void CarregaFlexTemp(FlexGrid& grade)
 {
-    auto* grade = ControleDaJanela<FlexGrid>(janela, QStringLiteral("FlexTemp"));
     VariaveisFuncoes& f = funcoes();
     f.Sql = QStringLiteral("select idprod, codi_prod, desc_prod from prod where data_desa is null ");
     f.Sql += QStringLiteral("order by idprod");
     const QChar tab(9);
     Recordset rs = AbreConsultaMaiuscula(f.Sql);
     for (; !rs.Eof(); rs.MoveNext())
-        grade->AddItem(ParaTexto(rs.Fields(QStringLiteral("idProd"))) + tab +
-                       ParaTexto(rs.Fields(QStringLiteral("codi_prod"))) + tab + QLatin1Char('0') + tab +
-                       ParaTexto(rs.Fields(QStringLiteral("Desc_PROD"))) + tab);
+        grade.AddItem(ParaTexto(rs.Fields(QStringLiteral("idProd"))) + tab +
+                      ParaTexto(rs.Fields(QStringLiteral("codi_prod"))) + tab + QLatin1Char('0') + tab +
+                      ParaTexto(rs.Fields(QStringLiteral("Desc_PROD"))) + tab);
     rs.Close();
 }

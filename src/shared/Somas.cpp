@@ -2,10 +2,10 @@
 
 #include "platform/Conversions.h"
 #include "platform/Format.h"
+#include "platform/TextoSql.h"
 #include "platform/VbError.h"
 #include "shared/Consultas.h"
 #include "shared/Funcoes.h"
-#include "shared/TextoSql.h"
 #include "startup/Ambiente.h"
 
 #include <functional>

@@ -3,16 +3,13 @@
 #include "platform/Conversions.h"
 #include "platform/MessageBox.h"
 #include "platform/TextFile.h"
+#include "platform/TextoSql.h"
 #include "platform/VbError.h"
 #include "platform/WindowsPath.h"
-#include "shared/Funcoes.h"
-#include "shared/TextoSql.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QLabel>
 #include <QRegularExpression>
-#include <QWidget>
 #include <optional>
 
 namespace {
@@ -234,57 +231,6 @@ void conectarOuTerminar()
                        IconeMensagem::Critico, QStringLiteral("Falha de Conexão com o Servidor"));
 }
 
-void defineTexto(QWidget* janela, const char* nome, const QString& texto)
-{
-    if (auto* rotulo = janela->findChild<QLabel*>(QLatin1String(nome)))
-        rotulo->setText(texto);
-}
-
-void iniciar(QWidget* janela, const QString& argumento, const QString& chamadaPadrao)
-{
-    Ambiente& a = ambiente();
-    a.ParametrosChamada = argumento;
-    if (MarcadorInstalacao() == QLatin1String("ZAKTORP"))
-        a.ParametrosChamada = chamadaPadrao;
-    if (Trim(a.ParametrosChamada).isEmpty())
-        terminaComMensagem(QStringLiteral("Chamada Ilegal para esta rotina!"), IconeMensagem::Nenhum, TituloPrograma());
-
-    a.IdUsuario = idDoCampo(1, QStringLiteral("do usuário"));
-    a.IdEmpresa = idDoCampo(2, QStringLiteral("da empresa"));
-    a.CodiAmbiente = CStr(Campo(3, a.ParametrosChamada));
-
-    conectarOuTerminar();
-
-    try {
-        const QString idEmpresa = QString::number(a.IdEmpresa);
-        const QString codigo = CodigoEmpresa(idEmpresa);
-        const QString nome = NomeEmpresa(idEmpresa);
-        if (janela) {
-            defineTexto(janela, "lblCodiEmpresa", codigo);
-            defineTexto(janela, "lblNomeEmpresa", nome);
-            defineTexto(janela, "lblCodiAmbiente", a.CodiAmbiente);
-        }
-        BuscaUsuario(a.IdUsuario);
-    } catch (const VbError& e) {
-        terminaComMensagem(QStringLiteral("Erro em tempo de execução '%1':").arg(e.Number()) + QStringLiteral("\r\r") +
-                               semSenha(e.Description()),
-                           IconeMensagem::Critico, TituloPrograma());
-    }
-
-    if (janela) {
-        CentralizaForm(janela);
-        janela->setWindowTitle(TituloJanela());
-        if (a.CodiAmbiente != QLatin1String("PRD")) {
-            if (auto* titulo = janela->findChild<QLabel*>(QStringLiteral("lblTituloJanela"))) {
-                QPalette cores = titulo->palette();
-                cores.setColor(QPalette::WindowText, QColor(255, 0, 0));  // VB colour 255
-                titulo->setPalette(cores);
-            }
-        }
-    }
-    a.NomeTela = QStringLiteral("frmPantoro");
-}
-
 }  // namespace
 
 Ambiente& ambiente()
@@ -299,11 +245,6 @@ Connection& Conexao()
     if (!a.conexao)
         a.conexao = std::make_unique<Connection>();
     return *a.conexao;
-}
-
-QString TituloRelease()
-{
-    return QStringLiteral("ERP KORVA - Tevrano - Release 2014.08.05");
 }
 
 Recordset AbreConsultaMaiuscula(const QString& sql)
@@ -342,14 +283,37 @@ Variant Campo(int16_t n, QString& texto)
     return Variant(campo);
 }
 
-void IniciarJanela(QWidget* janela, const QString& argumento, const QString& chamadaPadrao)
+LegendasDaJanela IniciarJanela(const QString& argumento, const QString& chamadaPadrao)
 {
-    iniciar(janela, argumento, chamadaPadrao);
-}
+    Ambiente& a = ambiente();
+    a.ParametrosChamada = argumento;
+    if (MarcadorInstalacao() == QLatin1String("ZAKTORP"))
+        a.ParametrosChamada = chamadaPadrao;
+    if (Trim(a.ParametrosChamada).isEmpty())
+        terminaComMensagem(QStringLiteral("Chamada Ilegal para esta rotina!"), IconeMensagem::Nenhum, TituloPrograma());
 
-void IniciarSemJanela(const QString& argumento, const QString& chamadaPadrao)
-{
-    iniciar(nullptr, argumento, chamadaPadrao);
+    a.IdUsuario = idDoCampo(1, QStringLiteral("do usuário"));
+    a.IdEmpresa = idDoCampo(2, QStringLiteral("da empresa"));
+    a.CodiAmbiente = CStr(Campo(3, a.ParametrosChamada));
+
+    conectarOuTerminar();
+
+    LegendasDaJanela legendas;
+    try {
+        const QString idEmpresa = QString::number(a.IdEmpresa);
+        legendas.codiEmpresa = CodigoEmpresa(idEmpresa);
+        legendas.nomeEmpresa = NomeEmpresa(idEmpresa);
+        legendas.codiAmbiente = a.CodiAmbiente;
+        BuscaUsuario(a.IdUsuario);
+    } catch (const VbError& e) {
+        terminaComMensagem(QStringLiteral("Erro em tempo de execução '%1':").arg(e.Number()) + QStringLiteral("\r\r") +
+                               semSenha(e.Description()),
+                           IconeMensagem::Critico, TituloPrograma());
+    }
+    legendas.titulo = TituloJanela();
+    legendas.tituloEmVermelho = a.CodiAmbiente != QLatin1String("PRD");
+    a.NomeTela = QStringLiteral("frmPantoro");
+    return legendas;
 }
 
 QString MarcadorInstalacao()
@@ -360,8 +324,7 @@ QString MarcadorInstalacao()
 void BuscaUsuario(int16_t idUsuario)
 {
     Ambiente& a = ambiente();
-    QString& sql = funcoes().Sql2;
-    sql = QStringLiteral("SELECT * FROM USEN WHERE IDUSEN=") + QString::number(idUsuario);
+    const QString sql = QStringLiteral("SELECT * FROM USEN WHERE IDUSEN=") + QString::number(idUsuario);
     try {
         Recordset rs = AbreConsultaMaiuscula(sql);
         a.NomeUsuario = rs.Eof() ? QString() : CStr(rs.Fields(QStringLiteral("usen")));

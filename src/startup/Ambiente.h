@@ -2,12 +2,11 @@
 
 #include "platform/Ado.h"
 #include "platform/Variant.h"
+#include "platform/Versao.h"
 
 #include <QString>
 #include <cstdint>
 #include <memory>
-
-class QWidget;
 
 // Module "ambiente": the launch string, the configuration files and the one
 // shared connection. Its variables live for the whole process.
@@ -44,9 +43,6 @@ Ambiente& ambiente();
 // The shared connection, created (unopened) on first use.
 Connection& Conexao();
 
-// The release text: window-title prefix and title of report messages.
-QString TituloRelease();  // "ERP KORVA - Tevrano - Release 2014.08.05"
-
 // The two ways every query is opened on Conexao:
 // upper-cased: the whole text upper-cased, client-side static, batch-optimistic.
 Recordset AbreConsultaMaiuscula(const QString& sql);
@@ -58,13 +54,20 @@ Recordset AbreConsulta(const QString& sql, int lockType = adLockReadOnly);
 // field, "" for n < 1, Empty for an empty text.
 Variant Campo(int16_t n, QString& texto);
 
-// Start-up sequence of the start-up window: launch string, Conectar, company
-// captions (lblCodiEmpresa, lblNomeEmpresa, lblCodiAmbiente found by name on
-// `janela` when present), user, centring, title, red lblTituloJanela outside
-// PRD. Ends the program (FimDoPrograma) on the fatal cases, after the message.
-void IniciarJanela(QWidget* janela, const QString& argumento, const QString& chamadaPadrao);
-// The same sequence without a window (headless runs): captions are not set.
-void IniciarSemJanela(const QString& argumento, const QString& chamadaPadrao);
+// What the start-up window shows of the environment it was started in.
+struct LegendasDaJanela {
+    QString codiEmpresa;            // lblCodiEmpresa
+    QString nomeEmpresa;            // lblNomeEmpresa
+    QString codiAmbiente;           // lblCodiAmbiente
+    QString titulo;                 // the window's title (TituloJanela)
+    bool tituloEmVermelho = false;  // lblTituloJanela red (VB colour 255) outside PRD
+};
+
+// Start-up sequence: launch string, Conectar, company and user. Returns what
+// the window sets on its labels and title bar (a headless run reads the
+// company from it); the window centres itself. Ends the program
+// (FimDoPrograma) on the fatal cases, after the message.
+LegendasDaJanela IniciarJanela(const QString& argumento, const QString& chamadaPadrao);
 
 QString MarcadorInstalacao();  // "ZAKTORP" or "CLIENTE"
 void BuscaUsuario(int16_t idUsuario);

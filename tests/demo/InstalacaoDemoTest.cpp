@@ -1,4 +1,4 @@
-#include "startup/InstalacaoDemo.h"
+#include "demo/InstalacaoDemo.h"
 #include "platform/VbError.h"
 #include "support/PastaTemporaria.h"
 

@@ -1,6 +1,6 @@
+#include "demo/InstalacaoDemo.h"
 #include "email/ConfigEmail.h"
 #include "platform/VbError.h"
-#include "startup/InstalacaoDemo.h"
 #include "support/Casos.h"
 #include "support/ExecucaoDoPrograma.h"
 #include "support/PastaTemporaria.h"

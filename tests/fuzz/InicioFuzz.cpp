@@ -99,7 +99,7 @@ std::optional<int16_t> idEsperado(const QString& campo)
 void fuzz_inicio(const uint8_t* data, size_t size)
 {
     const QString chamada = QString::fromUtf8(Entrada(data, size, kUmMega));
-    Confere(executa([](Ambiente&) {}, [&] { IniciarSemJanela(chamada, QStringLiteral("1^1^PRD^")); }));
+    Confere(executa([](Ambiente&) {}, [&] { IniciarJanela(chamada, QStringLiteral("1^1^PRD^")); }));
     const QString& prompt = caixa->mensagens.constLast().prompt;
     const Ambiente& a = ambiente();
     if (Trim(chamada).isEmpty())

@@ -1,11 +1,12 @@
 #include "ui/JanelasDeTeste.h"
 
-#include "people/frmBROWSE_PESSOAS.h"
+#include "demo/InstalacaoDemo.h"
+#include "janelas/CaixaQt.h"
+#include "janelas/frmBROWSE_PESSOAS.h"
+#include "janelas/frmPantoro.h"
 #include "platform/TraducoesQt.h"
-#include "report/frmPantoro.h"
 #include "shared/Funcoes.h"
 #include "startup/Ambiente.h"
-#include "startup/InstalacaoDemo.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,10 +1,10 @@
+#include "janelas/ImpressoraQt.h"
+#include "janelas/VisualizacaoDePaginas.h"
+#include "janelas/frmHTML_Generico.h"
 #include "paging/RelatorioEmPaginas.h"
 #include "platform/MessageBox.h"
 #include "report/Relatorio.h"
 #include "startup/Ambiente.h"
-#include "viewer/ImpressoraQt.h"
-#include "viewer/VisualizacaoDePaginas.h"
-#include "viewer/frmHTML_Generico.h"
 
 #include <QCheckBox>
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "support/PessoasDeTeste.h"
 
-#include "people/frmBROWSE_PESSOAS.h"
-#include "report/frmPantoro.h"
+#include "janelas/frmBROWSE_PESSOAS.h"
+#include "janelas/frmPantoro.h"
 #include "shared/Funcoes.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "support/PessoasDeTeste.h"
 
+#include "janelas/frmBROWSE_PESSOAS.h"
 #include "people/PesquisaRecordada.h"
-#include "people/frmBROWSE_PESSOAS.h"
 #include "platform/FlexGrid.h"
 #include "shared/Funcoes.h"
 #include "startup/Ambiente.h"

@@ -1,6 +1,6 @@
 #include "support/Falhas.h"
 
-#include "people/frmBROWSE_PESSOAS.h"
+#include "janelas/frmBROWSE_PESSOAS.h"
 #include "platform/FlexGrid.h"
 #include "startup/Ambiente.h"
 #include "support/PessoasDeTeste.h"

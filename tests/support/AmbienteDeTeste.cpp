@@ -75,13 +75,10 @@ void AmbienteDeTeste::escreve(const QString& caminhoRelativo, const QByteArray& 
     drive.escreve(caminhoRelativo, bytes);
 }
 
-int AmbienteDeTeste::inicia(const QString& argumento, QWidget* janela) const
+int AmbienteDeTeste::inicia(const QString& argumento) const
 {
     try {
-        if (janela)
-            IniciarJanela(janela, argumento, QStringLiteral("1^1^PRD^"));
-        else
-            IniciarSemJanela(argumento, QStringLiteral("1^1^PRD^"));
+        IniciarJanela(argumento, QStringLiteral("1^1^PRD^"));
     } catch (const FimDoPrograma& fim) {
         return fim.ExitCode();
     }

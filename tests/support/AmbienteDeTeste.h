@@ -11,7 +11,6 @@
 #include <ostream>
 
 class BancoDeTeste;
-class QWidget;
 
 // One installation in a temporary drive C (no marker file): the three
 // configuration files, a company database, and a recording message box.
@@ -27,7 +26,7 @@ public:
     void escreve(const QString& caminhoRelativo, const QByteArray& bytes) const;
 
     // Runs the start-up; the exit code it ended with, 0 when it went through.
-    int inicia(const QString& argumento, QWidget* janela = nullptr) const;
+    int inicia(const QString& argumento) const;
 
     static const QByteArray serverIniPadrao;  // the same SQLite database for PRD, HIST and DEV
 

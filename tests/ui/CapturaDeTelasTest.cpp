@@ -1,14 +1,15 @@
 #include "JanelasDeTeste.h"
 
-#include "people/frmBROWSE_PESSOAS.h"
+#include "demo/InstalacaoDemo.h"
+#include "janelas/CaixaQt.h"
+#include "janelas/frmBROWSE_PESSOAS.h"
+#include "janelas/frmHTML_Generico.h"
+#include "janelas/frmPantoro.h"
 #include "platform/Clock.h"
 #include "platform/Format.h"
 #include "platform/VbError.h"
-#include "report/frmPantoro.h"
 #include "shared/Funcoes.h"
 #include "startup/Ambiente.h"
-#include "startup/InstalacaoDemo.h"
-#include "viewer/frmHTML_Generico.h"
 
 #include <QDir>
 #include <QLineEdit>

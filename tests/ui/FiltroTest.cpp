@@ -3,9 +3,9 @@
 #include "support/Casos.h"
 #include "support/ItensDaLista.h"
 
+#include "janelas/frmPantoro.h"
 #include "platform/Clock.h"
 #include "report/Relatorio.h"
-#include "report/frmPantoro.h"
 #include "startup/Ambiente.h"
 #include "support/BancoDeTeste.h"
 

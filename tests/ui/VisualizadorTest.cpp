@@ -1,9 +1,9 @@
 #include "JanelasDeTeste.h"
 
+#include "janelas/frmHTML_Generico.h"
 #include "platform/Cp1252.h"
 #include "report/Relatorio.h"
 #include "startup/Ambiente.h"
-#include "viewer/frmHTML_Generico.h"
 
 #include <QCheckBox>
 #include <QFile>

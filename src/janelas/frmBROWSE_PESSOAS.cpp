@@ -1,11 +1,14 @@
 #include "frmBROWSE_PESSOAS.h"
 #include "ui_frmBROWSE_PESSOAS.h"
 
+#include "janelas/AplicaCores.h"
+#include "janelas/Formularios.h"
+#include "janelas/LargurasDaGrade.h"
+#include "janelas/Posicionamento.h"
 #include "people/PesquisaRecordada.h"
 #include "platform/Conversions.h"
 #include "platform/FlexGrid.h"
 #include "platform/MessageBox.h"
-#include "platform/Posicionamento.h"
 #include "platform/VbError.h"
 #include "shared/Funcoes.h"
 #include "startup/Ambiente.h"
@@ -301,7 +304,7 @@ void frmBROWSE_PESSOAS::AbreListaDeAtividades()
     // Refilling the list must not replace what the user typed.
     const QString texto = ui->cboCod->currentText();
     try {
-        CarregaAtividades(this, Trim(texto));
+        PreencheLista(*ui->cboCod, CarregaAtividades(Trim(texto)));
         ui->cboCod->setEditText(texto);
     } catch (const VbError& erro) {
         MostraErro(erro);

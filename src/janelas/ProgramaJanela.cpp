@@ -1,9 +1,9 @@
 #include "ProgramaJanela.h"
 
-#include "platform/MessageBox.h"
+#include "janelas/CaixaQt.h"
+#include "janelas/ImpressoraQt.h"
+#include "janelas/frmPantoro.h"
 #include "platform/VbError.h"
-#include "report/frmPantoro.h"
-#include "viewer/ImpressoraQt.h"
 
 #include <QApplication>
 

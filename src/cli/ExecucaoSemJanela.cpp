@@ -1,9 +1,9 @@
 #include "ExecucaoSemJanela.h"
 
-#include "app/RelatorioPdf.h"
 #include "email/ConfigEmail.h"
 #include "email/EnvioEmail.h"
 #include "export/Exportacao.h"
+#include "paging/PdfDoRelatorio.h"
 #include "platform/Clock.h"
 #include "platform/Conversions.h"
 #include "platform/Format.h"
@@ -31,10 +31,10 @@ void escreveCaminho(const QString& caminho)
 void inicia(const OpcoesLinhaDeComando& opcoes, const QString& chamadaPadrao, FiltroRelatorio& filtro)
 {
     InstalaCaixaDeMensagem(std::make_shared<CaixaTerminal>());
-    IniciarSemJanela(opcoes.lancamento, chamadaPadrao);
-    filtro.codiEmpresa = Trim(ambiente().CodiEmpresa);
-    filtro.nomeEmpresa = NomeEmpresa(QString::number(ambiente().IdEmpresa));
-    filtro.tituloJanela = TituloJanela();
+    const LegendasDaJanela legendas = IniciarJanela(opcoes.lancamento, chamadaPadrao);
+    filtro.codiEmpresa = Trim(legendas.codiEmpresa);
+    filtro.nomeEmpresa = legendas.nomeEmpresa;
+    filtro.tituloJanela = legendas.titulo;
 }
 
 // A database or file error of the run: its message, exit code 4.
@@ -55,7 +55,7 @@ int executa(const FiltroRelatorio& filtro, MotorRelatorio motor, ResultadoRelato
     return resultado.semDados ? saida::SemDados : saida::Feito;
 }
 
-int gravaPdf(const QString& html, const QString& pdf, void (*grava)(const QString&, const QString&) = GravaPdf)
+int gravaPdf(const QString& html, const QString& pdf, const GravadorDePdf& grava = GravaPdf)
 {
     try {
         grava(html, pdf);
@@ -116,7 +116,7 @@ QString ChamadaPadrao()
     return QStringLiteral("1^1^PRD^");
 }
 
-int ExecutaRelatorioSemJanela(const OpcoesLinhaDeComando& opcoes)
+int ExecutaRelatorioSemJanela(const OpcoesLinhaDeComando& opcoes, const GravadorDePdf& pdfNavegador)
 {
     FiltroRelatorio filtro = opcoes.filtro;
     inicia(opcoes, ChamadaPadrao(), filtro);
@@ -130,7 +130,7 @@ int ExecutaRelatorioSemJanela(const OpcoesLinhaDeComando& opcoes)
     if (!opcoes.pdf.isEmpty())
         pior = std::max(pior, gravaPdf(html, opcoes.pdf));
     if (!opcoes.pdfNavegador.isEmpty())
-        pior = std::max(pior, gravaPdf(html, opcoes.pdfNavegador, GravaPdfNavegador));
+        pior = std::max(pior, gravaPdf(html, opcoes.pdfNavegador, pdfNavegador));
     if (pior != saida::Feito)
         return pior;
     const QString periodo = relatorio().Periodo;

@@ -1,20 +1,11 @@
 #include "Formularios.h"
 
-#include "platform/Conversions.h"
-#include "platform/VbError.h"
-
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QScreen>
 #include <QWidget>
-
-namespace {
-
-constexpr long ChamadaInvalida = 5;  // VB's "Invalid procedure call or argument"
-
-}  // namespace
 
 void CentralizaForm(QWidget* janela)
 {
@@ -42,15 +33,8 @@ void SelecionaTexto()
     caixa->setSelection(0, caixa->text().length());
 }
 
-QString AjustaTamanho(QString& texto, int16_t tamanho, bool alinhaEsquerda)
+void PreencheLista(QComboBox& combo, const QStringList& entradas)
 {
-    if (tamanho < 0)
-        throw VbError(ChamadaInvalida, QStringLiteral("AjustaTamanho: tamanho negativo (%1)").arg(tamanho));
-    texto = Trim(texto);
-    if (texto.isEmpty())
-        texto = QString(tamanho, QLatin1Char(' '));
-    if (texto.length() > tamanho)
-        texto = texto.left(tamanho);
-    const QString brancos(tamanho - texto.length(), QLatin1Char(' '));
-    return alinhaEsquerda ? texto + brancos : brancos + texto;
+    combo.clear();
+    combo.addItems(entradas);
 }

@@ -8,6 +8,7 @@
 #include <optional>
 
 class QPrinter;
+class QWidget;
 
 // The printer of the running program. "Escolher Impressora" chooses the
 // printer and its page set-up, kept for the later prints of the session;
@@ -21,7 +22,7 @@ public:
 
     explicit ImpressoraQt(Escolha escolha = EscolhaNaJanela);
 
-    void ConfigurarPagina(QWidget* parent) override;
+    void ConfigurarPagina() override;
     void ImprimirNaPadrao(const Imprimivel* documento, int copias) override;
     std::optional<QPageLayout> PaginaEscolhida() const override { return pagina_; }
 

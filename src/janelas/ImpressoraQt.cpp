@@ -1,9 +1,10 @@
 #include "ImpressoraQt.h"
 
+#include "janelas/frmEscolheImpressora.h"
 #include "paging/RelatorioEmPaginas.h"
 #include "platform/VbError.h"
-#include "viewer/frmEscolheImpressora.h"
 
+#include <QApplication>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -39,11 +40,11 @@ void ImpressoraQt::prepara(QPrinter& impressora) const
     impressora.setPageLayout(pagina_ ? *pagina_ : RelatorioEmPaginas::PaginaPadrao());
 }
 
-void ImpressoraQt::ConfigurarPagina(QWidget* parent)
+void ImpressoraQt::ConfigurarPagina()
 {
     QPrinter impressora(QPrinter::HighResolution);
     prepara(impressora);
-    if (escolha_(impressora, parent)) {
+    if (escolha_(impressora, QApplication::activeWindow())) {
         nome_ = impressora.printerName();
         pagina_ = impressora.pageLayout();
     }
@@ -55,5 +56,7 @@ void ImpressoraQt::ImprimirNaPadrao(const Imprimivel* documento, int copias)
     prepara(impressora);
     if (!documento)
         throw VbError(ErroDeImpressora, QStringLiteral("Não há relatório para imprimir."));
-    documento->ImprimeEm(impressora, copias);
+    impressora.setCopyCount(1);
+    impressora.setDocName(documento->NomeDoDocumento());
+    documento->ImprimeEm(impressora, copias, impressora.printerName());
 }

@@ -1,16 +1,17 @@
 #include "frmPantoro.h"
 #include "ui_frmPantoro.h"
 
-#include "people/frmBROWSE_PESSOAS.h"
+#include "janelas/Formularios.h"
+#include "janelas/Posicionamento.h"
+#include "janelas/frmBROWSE_PESSOAS.h"
+#include "janelas/frmHTML_Generico.h"
 #include "platform/Clock.h"
 #include "platform/Conversions.h"
 #include "platform/Format.h"
 #include "platform/MessageBox.h"
-#include "platform/Posicionamento.h"
 #include "platform/VbError.h"
 #include "shared/Funcoes.h"
 #include "startup/Ambiente.h"
-#include "viewer/frmHTML_Generico.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -106,7 +107,17 @@ frmPantoro::~frmPantoro() = default;
 
 void frmPantoro::Carregar(const QString& argumentoChamada)
 {
-    IniciarJanela(this, argumentoChamada, QStringLiteral("1^1^PRD^"));
+    const LegendasDaJanela legendas = IniciarJanela(argumentoChamada, QStringLiteral("1^1^PRD^"));
+    ui->lblCodiEmpresa->setText(legendas.codiEmpresa);
+    ui->lblNomeEmpresa->setText(legendas.nomeEmpresa);
+    ui->lblCodiAmbiente->setText(legendas.codiAmbiente);
+    CentralizaForm(this);
+    setWindowTitle(legendas.titulo);
+    if (legendas.tituloEmVermelho) {
+        QPalette cores = ui->lblTituloJanela->palette();
+        cores.setColor(QPalette::WindowText, QColor(255, 0, 0));  // VB colour 255
+        ui->lblTituloJanela->setPalette(cores);
+    }
     PreparaFiltros();
 }
 
@@ -114,8 +125,8 @@ void frmPantoro::PreparaFiltros()
 {
     ambiente().NomeTela = QStringLiteral("frmPantoro");
     ComAvisoDeErro([this] {
-        CarregaVendedores(this, QString());
-        CarregaTipoCliente(this);
+        PreencheLista(*ui->cboVendedor, CarregaVendedores(QString()));
+        PreencheLista(*ui->cboTipoCli, CarregaTipoCliente());
     });
     // Filled lists leave the boxes empty: an empty box means "all".
     ui->cboVendedor->setCurrentIndex(-1);
@@ -202,20 +213,9 @@ void frmPantoro::showEvent(QShowEvent* evento)
 void frmPantoro::cboMarca_DropDown()
 {
     ComAvisoDeErro([this] {
-        QString& sql = funcoes().Sql;
-        sql = QStringLiteral("select desc_marc from marc where data_desa is null ");
-        const QString prefixo = Trim(ui->cboMarca->currentText());
-        if (!prefixo.isEmpty())
-            sql += QStringLiteral("and desc_marc like '") + DobraAspas(prefixo) + QStringLiteral("%' ");
-        sql += QStringLiteral("order by marc.desc_marc");
-
+        // Replacing the list clears the typed text too.
         const QString digitado = ui->cboMarca->currentText();
-        ui->cboMarca->clear();
-        Recordset marcas = AbreConsultaMaiuscula(sql);
-        for (; !marcas.Eof(); marcas.MoveNext())
-            ui->cboMarca->addItem(ParaTexto(marcas.Fields(QStringLiteral("desc_marc"))));
-        marcas.Close();
-        // Clearing the list clears the typed text too.
+        PreencheLista(*ui->cboMarca, CarregaMarcas(digitado));
         ui->cboMarca->setEditText(digitado);
     });
 }
@@ -225,7 +225,7 @@ void frmPantoro::cboCliente_DropDown()
     ComAvisoDeErro([this] {
         const QString digitado = ui->cboCliente->currentText();
         QString texto = digitado;
-        CarregaClientes(texto, ui->cboCliente);
+        PreencheLista(*ui->cboCliente, CarregaClientes(texto));
         ui->cboCliente->setEditText(digitado);
     });
 }

@@ -2,21 +2,22 @@
 #include "ui_frmHTML_Generico.h"
 
 #include "email/ConfigEmail.h"
-#include "email/frmEnviarEmail.h"
 #include "export/Exportacao.h"
+#include "janelas/AjustesDeRelatorio.h"
+#include "janelas/Posicionamento.h"
+#include "janelas/SoArquivosLocais.h"
+#include "janelas/VisualizacaoDePaginas.h"
+#include "janelas/frmEnviarEmail.h"
+#include "paging/PdfDoRelatorio.h"
 #include "paging/RelatorioEmPaginas.h"
 #include "platform/Conversions.h"
 #include "platform/MessageBox.h"
-#include "platform/Posicionamento.h"
 #include "platform/Printing.h"
 #include "platform/VbError.h"
 #include "platform/WindowsPath.h"
 #include "report/Relatorio.h"
 #include "shared/Funcoes.h"
 #include "startup/Ambiente.h"
-#include "viewer/AjustesDeRelatorio.h"
-#include "viewer/SoArquivosLocais.h"
-#include "viewer/VisualizacaoDePaginas.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -41,7 +42,10 @@ QIcon icone(const char* tema, const char* reserva)
 class RelatorioIlegivel : public Imprimivel {
 public:
     explicit RelatorioIlegivel(QString motivo) : motivo_(std::move(motivo)) {}
-    void ImprimeEm(QPrinter&, int) const override { throw VbError(vb_error::ArquivoInvalido, motivo_); }
+    void ImprimeEm(QPagedPaintDevice&, int, const QString&) const override
+    {
+        throw VbError(vb_error::ArquivoInvalido, motivo_);
+    }
 
 private:
     QString motivo_;
@@ -146,7 +150,7 @@ void frmHTML_Generico::cmdImprimir_Click()
     try {
         if (ui->chkEscolheImpressora->isChecked()) {
             for (int passagem = 0; passagem < passagens; ++passagem)
-                impressora->ConfigurarPagina(this);
+                impressora->ConfigurarPagina();
             ui->PaginasDoRelatorio->UsaPagina(paginaDaImpressao());
         } else if (passagens > 0) {
             // Every copy from one layout of the pages, in one job.
@@ -177,9 +181,7 @@ void frmHTML_Generico::cmdEnviarEmail_Click()
         RelatorioParaEnvio envio{LePlanilha(html, periodo).titulo, periodo,
                                  [html](const QString& pasta) {
                                      const QString pdf = pasta + QStringLiteral("/pantoro.pdf");
-                                     RelatorioEmPaginas paginas(html);
-                                     paginas.CarregaTudo();
-                                     paginas.GravaPdf(pdf);
+                                     GravaPdf(html, pdf);
                                      return pdf;
                                  },
                                  [html, periodo](const QString& pasta) {

@@ -1,9 +1,8 @@
-#include "RelatorioPdf.h"
+#include "PdfNavegador.h"
 
-#include "paging/RelatorioEmPaginas.h"
+#include "janelas/AjustesDeRelatorio.h"
+#include "janelas/SoArquivosLocais.h"
 #include "platform/VbError.h"
-#include "viewer/AjustesDeRelatorio.h"
-#include "viewer/SoArquivosLocais.h"
 
 #include <QEventLoop>
 #include <QFileInfo>
@@ -14,7 +13,6 @@
 #include <QUrl>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
-#include <malloc.h>
 
 namespace {
 
@@ -42,17 +40,6 @@ bool espera(QEventLoop& laco)
 }
 
 }  // namespace
-
-void GravaPdf(const QString& arquivoHtml, const QString& arquivoPdf)
-{
-    // The PDF writer grows and frees a buffer for every page; glibc would
-    // hand that memory back to the system each time (a fifth of the run).
-    mallopt(M_TRIM_THRESHOLD, 256 << 20);
-    mallopt(M_MMAP_THRESHOLD, 64 << 20);
-    RelatorioEmPaginas relatorio(arquivoHtml);
-    relatorio.CarregaTudo();
-    relatorio.GravaPdf(arquivoPdf);
-}
 
 void GravaPdfNavegador(const QString& arquivoHtml, const QString& arquivoPdf)
 {
