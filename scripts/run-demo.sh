@@ -6,5 +6,5 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/caminhos.sh
 scripts/install-deps.sh
-scripts/build.sh
+scripts/build.sh -DBUILD_TESTING=OFF
 exec "$PANTORO_BIN" --demo "${DEMO_DIR:-demo}" "$@"

@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-scripts/build.sh
+scripts/build.sh -DBUILD_TESTING=ON
 if [ -x scripts/firebird.sh ]; then
   eval "$(scripts/firebird.sh start)"
   trap 'scripts/firebird.sh stop' EXIT

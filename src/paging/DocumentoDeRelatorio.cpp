@@ -1,5 +1,7 @@
 #include "DocumentoDeRelatorio.h"
 
+#include "report/MarcasDoRelatorio.h"
+
 #include <cmath>
 
 namespace {
@@ -130,7 +132,7 @@ void DocumentoDeRelatorio::Quebra(QuebraRelatorio quebra)
 void DocumentoDeRelatorio::InicioDeTabela(const TabelaRelatorio& tabela)
 {
     guardaPendentes();
-    if (!naMoldura_ && (!blocoAberto_ || tabela.id.compare(QLatin1String("Table2"), Qt::CaseInsensitive) == 0))
+    if (!naMoldura_ && (!blocoAberto_ || tabela.id.compare(marca::TabelaDoPedido, Qt::CaseInsensitive) == 0))
         iniciaBloco();
     TabelaGuardada nova;
     nova.largura = static_cast<float>(tabela.larguraPx > 0 ? tabela.larguraPx : larguraUtil_);

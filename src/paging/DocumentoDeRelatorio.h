@@ -16,7 +16,7 @@
 //
 // The page frame is every table before the first paragraph; the body is cut
 // in blocks that the layout keeps on one page where they fit: a block ends
-// at a <br> or <P>, and an order's heading table ("Table2") starts one.
+// at a <br> or <P>, and an order's heading table (marca::TabelaDoPedido) starts one.
 class DocumentoDeRelatorio : public ReceptorDeRelatorio {
 public:
     // Gaps between tables, in CSS pixels, as the browser leaves them.

@@ -1,7 +1,7 @@
 #include "LeitorRelatorio.h"
 
 #include "platform/VbError.h"
-#include "platform/Versao.h"
+#include "report/MarcasDoRelatorio.h"
 
 #include <cstring>
 #include <libxml/HTMLparser.h>
@@ -164,8 +164,7 @@ struct LeitorDeRelatorio::Estado {
         protegido([this] {
             if (!primeiraLinhaVista) {
                 primeiraLinhaVista = true;
-                // A report of this program begins with the release text.
-                if (!linha.celulas.first().texto.startsWith(TituloRelease()))
+                if (!linha.celulas.first().texto.startsWith(marca::InicioDaMoldura()))
                     recusa(vb_error::ArquivoInvalido, QStringLiteral("O arquivo não é um relatório deste programa: %1"),
                            caminho);
             }

@@ -267,7 +267,57 @@ QString Connection::Traduz(const QString& sql) const
     return TraduzSql(backend_, sql);
 }
 
-Connection::Resultado Connection::Executa(const QString& sql)
+namespace {
+
+// A statement's rows through a forward-only QSqlQuery, each converted as it is read.
+class CursorQt : public Connection::Cursor {
+public:
+    CursorQt(QSqlQuery consulta, Backend backend, ContadorConsultas& contador, QStringList segredos)
+        : consulta_(std::move(consulta)), contador_(contador), segredos_(std::move(segredos))
+    {
+        if (!consulta_.isSelect())
+            return;
+        const QSqlRecord registro = consulta_.record();
+        sqlite3_stmt* comando = backend == Backend::Sqlite ? comandoSqlite(consulta_) : nullptr;
+        colunaDeData_.resize(registro.count());
+        for (int i = 0; i < registro.count(); ++i) {
+            colunas_ << registro.fieldName(i);
+            colunaDeData_[i] = backend == Backend::Sqlite && ehColunaDeDataSqlite(comando, i, registro.fieldName(i));
+        }
+    }
+
+    const QStringList& Colunas() const override { return colunas_; }
+
+    bool Proxima(QVector<Variant>& linha) override
+    {
+        if (terminou_ || colunas_.isEmpty())
+            return false;
+        if (!consulta_.next()) {
+            if (consulta_.lastError().isValid())
+                throw VbError(adErroNaConsulta, semSegredos(textoDoErro(consulta_.lastError()), segredos_));
+            terminou_ = true;
+            consulta_.finish();
+            return false;
+        }
+        linha.resize(colunas_.size());
+        for (int i = 0; i < colunas_.size(); ++i)
+            linha[i] = paraVariant(consulta_.value(i), colunaDeData_[i]);
+        ++contador_.linhas;
+        return true;
+    }
+
+private:
+    QSqlQuery consulta_;
+    ContadorConsultas& contador_;
+    QStringList segredos_;
+    QStringList colunas_;
+    QVector<bool> colunaDeData_;
+    bool terminou_ = false;
+};
+
+}  // namespace
+
+std::unique_ptr<Connection::Cursor> Connection::Abre(const QString& sql)
 {
     if (!aberta_)
         throw VbError(adErroConexaoFechada, QStringLiteral("A conexão não pode ser usada para executar esta "
@@ -277,42 +327,44 @@ Connection::Resultado Connection::Executa(const QString& sql)
     if (contador.antesDeConsultar)
         contador.antesDeConsultar(numero, sql);
 
-    QSqlDatabase banco = QSqlDatabase::database(nome_, false);
-    QSqlQuery consulta(banco);
+    QSqlQuery consulta(QSqlDatabase::database(nome_, false));
     consulta.setForwardOnly(true);
     if (!consulta.exec(Traduz(sql)))
         throw VbError(adErroNaConsulta, semSegredos(textoDoErro(consulta.lastError()), segredos_));
+    return std::make_unique<CursorQt>(std::move(consulta), backend_, contador, segredos_);
+}
 
+Connection::Resultado Connection::Executa(const QString& sql)
+{
+    const std::unique_ptr<Cursor> cursor = Abre(sql);
     Resultado resultado;
-    if (!consulta.isSelect())
-        return resultado;
-
-    const QSqlRecord registro = consulta.record();
-    sqlite3_stmt* comando = backend_ == Backend::Sqlite ? comandoSqlite(consulta) : nullptr;
-    QVector<bool> colunaDeData(registro.count());
-    for (int i = 0; i < registro.count(); ++i) {
-        resultado.colunas << registro.fieldName(i);
-        colunaDeData[i] = backend_ == Backend::Sqlite && ehColunaDeDataSqlite(comando, i, registro.fieldName(i));
-    }
-    while (consulta.next()) {
-        QVector<Variant> linha;
-        linha.reserve(registro.count());
-        for (int i = 0; i < registro.count(); ++i)
-            linha << paraVariant(consulta.value(i), colunaDeData[i]);
+    resultado.colunas = cursor->Colunas();
+    QVector<Variant> linha;
+    while (cursor->Proxima(linha))
         resultado.linhas << linha;
-        ++contador.linhas;
-    }
-    if (consulta.lastError().isValid())
-        throw VbError(adErroNaConsulta, semSegredos(textoDoErro(consulta.lastError()), segredos_));
     return resultado;
 }
 
-void Recordset::Open(const QString& source, Connection& connection, int /*cursorType*/, int /*lockType*/,
-                     long /*options*/)
+Recordset::Recordset() = default;
+Recordset::~Recordset() = default;
+Recordset::Recordset(Recordset&&) noexcept = default;
+Recordset& Recordset::operator=(Recordset&&) noexcept = default;
+
+void Recordset::Open(const QString& source, Connection& connection, int cursorType, int /*lockType*/, long /*options*/)
 {
     if (aberto_)
         throw VbError(adErroObjetoAberto, textoObjetoAberto);
-    resultado_ = connection.Executa(source);
+    if (cursorType == adOpenForwardOnly) {
+        cursor_ = connection.Abre(source);
+        resultado_ = {cursor_->Colunas(), {}};
+        fim_ = !cursor_->Proxima(linha_);
+    } else {
+        resultado_ = connection.Executa(source);
+        fim_ = false;
+    }
+    indices_.clear();
+    for (int i = resultado_.colunas.size() - 1; i >= 0; --i)
+        indices_.insert(resultado_.colunas[i].toLower(), i);
     posicao_ = 0;
     aberto_ = true;
 }
@@ -321,6 +373,9 @@ void Recordset::Close()
 {
     exigeAberto();
     resultado_ = {};
+    cursor_.reset();
+    linha_.clear();
+    indices_.clear();
     posicao_ = 0;
     aberto_ = false;
 }
@@ -334,12 +389,14 @@ void Recordset::exigeAberto() const
 bool Recordset::Eof() const
 {
     exigeAberto();
-    return posicao_ >= resultado_.linhas.size();
+    return cursor_ ? fim_ : posicao_ >= resultado_.linhas.size();
 }
 
 bool Recordset::Bof() const
 {
     exigeAberto();
+    if (cursor_)
+        return fim_ && posicao_ == 0;
     return resultado_.linhas.isEmpty() || posicao_ < 0;
 }
 
@@ -348,11 +405,15 @@ void Recordset::MoveNext()
     if (Eof())
         throw VbError(vb_error::NoCurrentRecord, textoSemRegistroAtual);
     ++posicao_;
+    if (cursor_)
+        fim_ = !cursor_->Proxima(linha_);
 }
 
 void Recordset::MoveFirst()
 {
     exigeAberto();
+    if (cursor_)
+        throw VbError(adErroSoParaFrente, QStringLiteral("O conjunto de linhas não permite buscar para trás."));
     if (resultado_.linhas.isEmpty())
         throw VbError(vb_error::NoCurrentRecord, textoSemRegistroAtual);
     posicao_ = 0;
@@ -361,23 +422,40 @@ void Recordset::MoveFirst()
 long Recordset::RecordCount() const
 {
     exigeAberto();
-    return resultado_.linhas.size();
+    return cursor_ ? -1 : resultado_.linhas.size();
 }
 
-Variant Recordset::Fields(const QString& name) const
+int Recordset::Indice(const QString& name) const
 {
     exigeAberto();
-    const QString procurado = name.trimmed();
-    int coluna = -1;
-    for (int i = 0; i < resultado_.colunas.size() && coluna < 0; ++i)
-        if (resultado_.colunas[i].compare(procurado, Qt::CaseInsensitive) == 0)
-            coluna = i;
-    if (coluna < 0)
+    const auto achado = indices_.constFind(name.trimmed().toLower());
+    if (achado == indices_.constEnd())
         throw VbError(vb_error::ItemNotFound,
                       QStringLiteral("O item não pode ser encontrado na coleção correspondente ao nome ou ordinal "
                                      "solicitado: ") +
                           name);
+    return achado.value();
+}
+
+const QVector<Variant>& Recordset::linhaAtual() const
+{
     if (Eof())
         throw VbError(vb_error::NoCurrentRecord, textoSemRegistroAtual);
-    return resultado_.linhas[posicao_][coluna];
+    return cursor_ ? linha_ : resultado_.linhas[posicao_];
+}
+
+Variant Recordset::Fields(const QString& name) const
+{
+    return Fields(Indice(name));
+}
+
+const Variant& Recordset::Fields(int indice) const
+{
+    const QVector<Variant>& linha = linhaAtual();
+    if (indice < 0 || indice >= linha.size())
+        throw VbError(vb_error::ItemNotFound,
+                      QStringLiteral("O item não pode ser encontrado na coleção correspondente ao nome ou ordinal "
+                                     "solicitado: %1")
+                          .arg(indice));
+    return linha[indice];
 }

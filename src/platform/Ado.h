@@ -2,6 +2,7 @@
 
 #include "Variant.h"
 
+#include <QHash>
 #include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
@@ -17,6 +18,7 @@ enum class Backend { Sqlite, Firebird, Odbc };
 
 // ADO constant values, as the program passes them.
 constexpr int adUseClient = 3;
+constexpr int adOpenForwardOnly = 0;
 constexpr int adOpenStatic = 3;
 constexpr int adLockReadOnly = 1;
 constexpr int adLockBatchOptimistic = 4;
@@ -30,6 +32,7 @@ constexpr int adModeReadWrite = 3;
 constexpr long adErroNaConsulta = -2147217900;  // the server refused the statement
 constexpr long adErroObjetoAberto = 3705;       // Open on an open object
 constexpr long adErroConexaoFechada = 3709;     // a statement on a closed connection
+constexpr long adErroSoParaFrente = 3219;       // MoveFirst on a forward-only recordset
 
 // Counts every statement sent and every row read, and lets a test make the
 // Nth statement fail (fault injection).
@@ -80,6 +83,12 @@ public:
     };
     Resultado Executa(const QString& sql);
 
+    // The same statement read one row at a time, as the caller asks for the
+    // next: only the current row is held. The cursor must go before the
+    // connection does.
+    class Cursor;
+    std::unique_ptr<Cursor> Abre(const QString& sql);
+
     // The text the server receives for the program's SQL text.
     QString Traduz(const QString& sql) const;
 
@@ -92,11 +101,27 @@ private:
     QStringList segredos_;  // texts never shown in a message
 };
 
+class Connection::Cursor {
+public:
+    virtual ~Cursor() = default;
+    virtual const QStringList& Colunas() const = 0;
+    // The next row into `linha`; false after the last. A failure while
+    // reading: VbError -2147217900 with the server's text.
+    virtual bool Proxima(QVector<Variant>& linha) = 0;
+};
+
 class Recordset {
 public:
+    Recordset();
+    ~Recordset();
+    Recordset(Recordset&&) noexcept;
+    Recordset& operator=(Recordset&&) noexcept;
+
     int CursorLocation = 2;
 
-    // Reads every row at once (client-side static cursor). Open on an open
+    // adOpenStatic (client-side static cursor): reads every row at once.
+    // adOpenForwardOnly: reads each row as MoveNext reaches it and holds only
+    // that one; RecordCount is -1 and MoveFirst raises 3219. Open on an open
     // recordset: VbError 3705; every other member on a closed one: 3704.
     void Open(const QString& source, Connection& connection, int cursorType = adOpenStatic,
               int lockType = adLockReadOnly, long options = adOptionUnspecified);
@@ -112,12 +137,21 @@ public:
     // Case-insensitive column name; Null for database nulls, Date for date
     // columns. Unknown name: VbError 3265. No current row: VbError 3021.
     Variant Fields(const QString& name) const;
+    // The same by the column's index (Indice), for loops over many rows.
+    const Variant& Fields(int indice) const;
+    // The index of a column name, resolved once per open. Unknown: 3265.
+    int Indice(const QString& name) const;
     QStringList Nomes() const { return resultado_.colunas; }
 
 private:
     void exigeAberto() const;
+    const QVector<Variant>& linhaAtual() const;
 
     Connection::Resultado resultado_;
+    std::unique_ptr<Connection::Cursor> cursor_;  // forward-only: the rows still to read
+    QVector<Variant> linha_;                      // forward-only: the current row
+    bool fim_ = false;                            // forward-only: past the last row
+    QHash<QString, int> indices_;                 // lower-cased column name -> index
     int posicao_ = 0;
     bool aberto_ = false;
 };

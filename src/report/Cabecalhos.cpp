@@ -26,7 +26,7 @@ QString inicioPagina(const FiltroRelatorio& filtro, const QString& tituloPagina,
 {
     return QStringLiteral("<HTML><HEAD>") + MetaSchema + QStringLiteral("<TITLE>") + tituloPagina +
            QStringLiteral("</TITLE>") + QStringLiteral("<BODY leftMargin=1 rightMargin=1>") + AberturaTabela() +
-           LinhaNegrito(tamanhoFonte) + QStringLiteral("<TD width=30% ALIGN='LEFT'>") + TituloRelease() +
+           LinhaNegrito(tamanhoFonte) + QStringLiteral("<TD width=30% ALIGN='LEFT'>") + marca::InicioDaMoldura() +
            QStringLiteral("</TD>") + QStringLiteral("<TD width=40% ALIGN='CENTER'>") + filtro.codiEmpresa +
            QStringLiteral("-") + filtro.nomeEmpresa + QStringLiteral("</TD>") +
            QStringLiteral("<TD width=30% ALIGN='RIGHT'>Emissão: ") +

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "report/MarcasDoRelatorio.h"
+
 #include <QString>
 
 // The HTML pieces every layout of the order report repeats. Nothing is
@@ -8,7 +10,7 @@
 enum class Alinha { Esquerda, Direita, Centro };
 
 // "<TABLE BORDER=1 Width=670 ALIGN=CENTER ID=<id> borderColor='black' cellSpacing=0 cellPadding=1>"
-QString AberturaTabela(const QString& id = QStringLiteral("Table1"));
+QString AberturaTabela(const QString& id = marca::TabelaComum);
 // "<TR style='FONT-WEIGHT: bold; FONT-SIZE: <n>pt; ...'>"
 QString LinhaNegrito(int tamanhoFonte = 8);
 // "<TR style='FONT-SIZE: <n>pt; ...'>"

@@ -56,7 +56,7 @@ ItemPedido LeItemPedido(const Recordset& rs)
 QString BlocoPedido(VarianteDetalhada variante, int tamanhoFonte, const CabecalhoPedido& pedido)
 {
     const int tamanho = variante == VarianteDetalhada::Entrega ? tamanhoFonte : 8;
-    return AberturaTabela(QStringLiteral("Table2")) + LinhaNegrito(tamanho) +
+    return AberturaTabela(marca::TabelaDoPedido) + LinhaNegrito(tamanho) +
            Celula(15, Alinha::Esquerda, QStringLiteral("Data do Pedido")) +
            Celula(15, Alinha::Esquerda, QStringLiteral("Nr. Pedido")) +
            Celula(15, Alinha::Esquerda, QStringLiteral("Data Entrega")) +

@@ -64,7 +64,7 @@ void preparaGrid(FlexGrid& grid)
 
 QString BlocoPedidoVertical(int tamanhoFonte, const PedidoVertical& pedido)
 {
-    QString texto = AberturaTabela(QStringLiteral("Table2")) + LinhaNegrito(tamanhoFonte) +
+    QString texto = AberturaTabela(marca::TabelaDoPedido) + LinhaNegrito(tamanhoFonte) +
                     Celula(10, Alinha::Esquerda, QStringLiteral("Data do Pedido")) +
                     Celula(10, Alinha::Esquerda, QStringLiteral("Nr. Pedido")) +
                     Celula(10, Alinha::Esquerda, QStringLiteral("Data Entrega")) +

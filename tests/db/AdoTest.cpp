@@ -48,6 +48,29 @@ TEST_P(RecordsetTest, LeTiposNulosEDatas)
     EXPECT_EQ(ErroVb([&] { rs.Eof(); }), vb_error::ObjectClosed);
 }
 
+// Forward-only: the same values, each row read only when MoveNext reaches it.
+TEST_P(RecordsetTest, SoParaFrenteLeCadaLinhaAoChegarNela)
+{
+    const long linhasAntes = Conexao().contador.linhas;
+    Recordset rs;
+    rs.Open("select idpedi_veds, data_pedi from pedi_veds order by idpedi_veds", Conexao(), adOpenForwardOnly);
+    EXPECT_EQ(Conexao().contador.linhas - linhasAntes, 1);
+    EXPECT_EQ(rs.RecordCount(), -1);
+    const int data = rs.Indice(" DATA_PEDI ");
+    EXPECT_EQ(rs.Fields(data), Variant(QDateTime(QDate(2024, 3, 5), QTime(14, 30))));
+    EXPECT_EQ(ErroVb([&] { rs.MoveFirst(); }), adErroSoParaFrente);
+    rs.MoveNext();
+    EXPECT_EQ(rs.Fields("idpedi_veds"), Variant::Long(2));
+    EXPECT_EQ(Conexao().contador.linhas - linhasAntes, 2);
+    rs.MoveNext();
+    EXPECT_TRUE(rs.Eof());
+    EXPECT_EQ(ErroVb([&] { rs.Fields(data); }), vb_error::NoCurrentRecord);
+    rs.Close();
+    rs.Open("select idpedi_veds from pedi_veds where idpedi_veds < 0", Conexao(), adOpenForwardOnly);
+    EXPECT_TRUE(rs.Eof());
+    EXPECT_TRUE(rs.Bof());
+}
+
 TEST_P(RecordsetTest, ErroDaConsultaTrazOTextoDoServidor)
 {
     Recordset rs;
