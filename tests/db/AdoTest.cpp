@@ -1,8 +1,8 @@
 #include "platform/Ado.h"
-#include "platform/Auxiliares.h"
+#include "fixtures/BancoDeTeste.h"
 #include "platform/VbError.h"
 #include "startup/Ambiente.h"
-#include "support/BancoDeTeste.h"
+#include "support/Auxiliares.h"
 
 #include <gtest/gtest.h>
 

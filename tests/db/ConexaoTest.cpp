@@ -1,8 +1,8 @@
 // Every way of failing to open gives the provider failure with a readable
 // text that never shows the password, even where the driver's text holds it.
+#include "fixtures/BancoDeTeste.h"
 #include "platform/Ado.h"
 #include "platform/VbError.h"
-#include "support/BancoDeTeste.h"
 
 #include <QFile>
 #include <QTemporaryDir>

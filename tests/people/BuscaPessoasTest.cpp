@@ -1,5 +1,5 @@
+#include "fixtures/PessoasDeTeste.h"
 #include "support/Casos.h"
-#include "support/PessoasDeTeste.h"
 
 #include "people/BuscaPessoas.h"
 #include "platform/FlexGrid.h"

@@ -1,6 +1,6 @@
 #include "platform/Conversions.h"
-#include "Auxiliares.h"
 #include "platform/Format.h"
+#include "support/Auxiliares.h"
 #include "support/Casos.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 #include "platform/FlexGrid.h"
-#include "Auxiliares.h"
+#include "support/Auxiliares.h"
 
 #include <QSignalSpy>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "platform/TextFile.h"
-#include "Auxiliares.h"
 #include "platform/Cp1252.h"
+#include "support/Auxiliares.h"
 #include "support/Casos.h"
 #include "support/PastaTemporaria.h"
 

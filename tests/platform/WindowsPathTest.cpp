@@ -1,5 +1,5 @@
 #include "platform/WindowsPath.h"
-#include "Auxiliares.h"
+#include "support/Auxiliares.h"
 #include "support/Casos.h"
 #include "support/PastaTemporaria.h"
 

@@ -1,9 +1,9 @@
 #include "support/PastaMontada.h"
 
+#include "fixtures/BaseRelatorio.h"
 #include "platform/VbError.h"
 #include "report/Relatorio.h"
 #include "startup/Ambiente.h"
-#include "support/BaseRelatorio.h"
 
 #include <QFile>
 #include <QTemporaryDir>

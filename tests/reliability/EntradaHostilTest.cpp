@@ -1,3 +1,4 @@
+#include "fixtures/BaseRelatorio.h"
 #include "platform/Ado.h"
 #include "platform/Conversions.h"
 #include "platform/Cp1252.h"
@@ -5,7 +6,6 @@
 #include "report/Relatorio.h"
 #include "shared/Funcoes.h"
 #include "startup/Ambiente.h"
-#include "support/BaseRelatorio.h"
 #include "support/Casos.h"
 
 #include <QFile>

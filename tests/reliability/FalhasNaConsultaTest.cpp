@@ -1,9 +1,9 @@
-#include "support/Falhas.h"
+#include "fixtures/Falhas.h"
 
+#include "fixtures/BaseRelatorio.h"
 #include "platform/Conversions.h"
 #include "report/Relatorio.h"
 #include "shared/Funcoes.h"
-#include "support/BaseRelatorio.h"
 
 // Every statement of a report run, a lookup and a filler,
 // made to fail one at a time: the failure reaches the caller as the

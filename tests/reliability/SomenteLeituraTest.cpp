@@ -1,8 +1,8 @@
+#include "fixtures/BaseRelatorio.h"
 #include "platform/Ado.h"
 #include "platform/VbError.h"
 #include "report/Relatorio.h"
 #include "startup/Ambiente.h"
-#include "support/BaseRelatorio.h"
 
 #include <QProcess>
 #include <QRegularExpression>

@@ -1,4 +1,4 @@
-#include "support/BaseRelatorio.h"
+#include "fixtures/BaseRelatorio.h"
 #include "support/Casos.h"
 
 #include "platform/Conversions.h"

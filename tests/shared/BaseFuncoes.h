@@ -1,7 +1,7 @@
 #pragma once
 
+#include "fixtures/BancoDeTeste.h"
 #include "shared/Funcoes.h"
-#include "support/BancoDeTeste.h"
 #include "support/Casos.h"
 
 #include <gtest/gtest.h>

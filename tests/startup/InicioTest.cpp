@@ -1,16 +1,10 @@
+#include "fixtures/AmbienteDeTeste.h"
+#include "fixtures/BancoDeTeste.h"
 #include "startup/Ambiente.h"
-#include "support/AmbienteDeTeste.h"
-#include "support/BancoDeTeste.h"
 #include "support/Casos.h"
 
 #include <QFile>
 #include <map>
-
-// A failing case names its row.
-void PrintTo(const Caso& caso, std::ostream* os)
-{
-    *os << caso.onde();
-}
 
 namespace {
 

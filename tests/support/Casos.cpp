@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QFile>
+#include <cctype>
 #include <stdexcept>
 
 namespace {
@@ -38,11 +39,8 @@ QByteArray SemEscapes(const QByteArray& campo)
     return texto;
 }
 
-}  // namespace
-
-Variant Caso::variant(size_t i) const
+Variant ComoVariant(const QString& campo)
 {
-    const QString campo = (*this)[i];
     const QString valor = campo.mid(2);
     if (campo == QLatin1String("N"))
         return Variant::Null();
@@ -63,6 +61,54 @@ Variant Caso::variant(size_t i) const
     return Variant(campo);
 }
 
+}  // namespace
+
+size_t Caso::indice(std::string_view coluna) const
+{
+    const QString nome = QString::fromUtf8(coluna.data(), static_cast<qsizetype>(coluna.size()));
+    for (qsizetype i = 0; colunas && i < colunas->size(); ++i) {
+        const QString& declarada = colunas->at(i);
+        if (declarada == nome || (declarada.endsWith(QLatin1String("...")) && declarada.chopped(3) == nome))
+            return static_cast<size_t>(i);
+    }
+    throw std::runtime_error(onde() + ": no column \"" + std::string(coluna) + "\" in the table's header");
+}
+
+QByteArray Caso::bytes(std::string_view coluna) const
+{
+    return bytes(indice(coluna));
+}
+
+Variant Caso::variant(std::string_view coluna) const
+{
+    return ComoVariant((*this)(coluna));
+}
+
+Variant Caso::variant(size_t i) const
+{
+    return ComoVariant((*this)[i]);
+}
+
+QStringList Caso::lista(std::string_view coluna) const
+{
+    QStringList itens;
+    for (size_t i = indice(coluna); i < campos.size(); ++i)
+        itens << QString::fromUtf8(campos[i]);
+    while (!itens.isEmpty() && itens.last().isEmpty())
+        itens.removeLast();
+    return itens;
+}
+
+std::string Caso::nome() const
+{
+    const bool temCaso = colunas && colunas->contains(QStringLiteral("caso"));
+    std::string nome = temCaso ? (*this)("caso").toStdString() : "linha" + std::to_string(linha);
+    for (char& c : nome)
+        if (!std::isalnum(static_cast<unsigned char>(c)))
+            c = '_';
+    return nome;
+}
+
 std::string Caso::onde() const
 {
     return (arquivo + u':' + QString::number(linha)).toStdString();
@@ -71,17 +117,27 @@ std::string Caso::onde() const
 std::vector<Caso> Casos(const char* caminho)
 {
     std::vector<Caso> casos;
+    std::shared_ptr<const QStringList> colunas;
     const QList<QByteArray> linhas = LeArquivo(caminho).split('\n');
     for (qsizetype n = 0; n < linhas.size(); ++n) {
         const QByteArray& linha = linhas[n];
+        if (linha.startsWith("#:")) {
+            colunas = std::make_shared<const QStringList>(QString::fromUtf8(linha.mid(2).trimmed()).split(u'\t'));
+            continue;
+        }
         if (linha.trimmed().isEmpty() || linha.startsWith('#'))
             continue;
-        Caso caso{QString::fromUtf8(caminho), static_cast<int>(n + 1), {}};
+        Caso caso{QString::fromUtf8(caminho), static_cast<int>(n + 1), colunas, {}};
         for (const QByteArray& campo : linha.split('\t'))
             caso.campos.push_back(SemEscapes(campo));
         casos.push_back(caso);
     }
     return casos;
+}
+
+std::string NomeDoCaso(const ::testing::TestParamInfo<Caso>& info)
+{
+    return info.param.nome();
 }
 
 QString DadosDeTeste(const char* caminho)

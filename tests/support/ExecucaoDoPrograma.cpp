@@ -5,7 +5,11 @@
 Saida RodaPrograma(const QString& executavel, const QStringList& argumentos, const QProcessEnvironment& ambiente)
 {
     QProcess processo;
-    processo.setProcessEnvironment(ambiente);
+    // The program speaks pt_BR, as the expected texts do, unless the test names another locale.
+    QProcessEnvironment doPrograma = ambiente;
+    if (!doPrograma.contains(QStringLiteral("PANTORO_LOCALE")))
+        doPrograma.insert(QStringLiteral("PANTORO_LOCALE"), QStringLiteral("pt_BR"));
+    processo.setProcessEnvironment(doPrograma);
     processo.start(executavel, argumentos);
     Saida saida;
     if (!processo.waitForFinished(300000) || processo.exitStatus() != QProcess::NormalExit)

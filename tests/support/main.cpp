@@ -1,15 +1,17 @@
 #include "platform/Fontes.h"
+#include "platform/UserLocale.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <gtest/gtest.h>
 
-// Every test executable gets an application object (offscreen by default),
-// as the windows and the browser engine need one.
+// Every test program of the core: an application for fonts and painting
+// (offscreen), and the locale the expected texts are written in, whatever
+// the machine's is.
 int main(int argc, char** argv)
 {
     ConfiguraFontes();
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    QApplication app(argc, argv);
+    QGuiApplication app(argc, argv);
+    DefinirLocaleUsuario(QLocale(QLocale::Portuguese, QLocale::Brazil));
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

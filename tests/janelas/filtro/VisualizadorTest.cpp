@@ -1,4 +1,4 @@
-#include "JanelasDeTeste.h"
+#include "janelas/comum/JanelasDeTeste.h"
 
 #include "janelas/frmHTML_Generico.h"
 #include "platform/Cp1252.h"

@@ -1,4 +1,4 @@
-#include "support/PessoasDeTeste.h"
+#include "fixtures/PessoasDeTeste.h"
 
 #include "janelas/frmBROWSE_PESSOAS.h"
 #include "janelas/frmPantoro.h"

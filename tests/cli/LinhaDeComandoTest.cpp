@@ -1,6 +1,6 @@
+#include "fixtures/BancoDeTeste.h"
 #include "report/Relatorio.h"
 #include "startup/Ambiente.h"
-#include "support/BancoDeTeste.h"
 #include "support/Casos.h"
 #include "support/ExecucaoDoPrograma.h"
 #include "support/PastaTemporaria.h"
@@ -136,7 +136,7 @@ TEST(ServidorQueCaiNaLinhaDeComando, Sai4ComOTextoDoServidor)
     if (!BancoDeTeste::disponiveis().contains(Backend::Firebird))
         GTEST_SKIP() << "no Firebird server (scripts/firebird.sh start)";
     BancoDeTeste banco(Backend::Firebird);
-    banco.executaScript(DadosDeTeste("support/empresa.sql"));
+    banco.executaScript(DadosDeTeste("fixtures/empresa.sql"));
     banco.executa(QStringLiteral("insert into usen (IDUSEN, usen) values (1, 'MARIA')"));
     ambiente().conexao.reset();
 

@@ -1,13 +1,13 @@
-#include "JanelasDeTeste.h"
+#include "janelas/comum/JanelasDeTeste.h"
 
+#include "janelas/comum/ItensDaLista.h"
 #include "support/Casos.h"
-#include "support/ItensDaLista.h"
 
+#include "fixtures/BancoDeTeste.h"
 #include "janelas/frmPantoro.h"
 #include "platform/Clock.h"
 #include "report/Relatorio.h"
 #include "startup/Ambiente.h"
-#include "support/BancoDeTeste.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -19,13 +19,13 @@
 
 namespace {
 
-// The filter form on the small company of ui/filtro.sql.
+// The filter form on the small company of janelas/comum/filtro.sql.
 class FormularioFiltro : public JanelasDeTeste {
 protected:
     void SetUp() override
     {
         JanelasDeTeste::SetUp();
-        banco.executaScript(DadosDeTeste("ui/filtro.sql"));
+        banco.executaScript(DadosDeTeste("janelas/comum/filtro.sql"));
         banco.executaScript(
             QStringLiteral("insert into pedi_veds (idpedi_veds, nume_pedi, codi_empr, data_pedi, idclie, valo_dect) "
                            "values (1, 42, '001', '%1 10:00:00', 10, 0);"
@@ -104,11 +104,11 @@ TEST_F(FormularioFiltro, CarregaComOsPadroesDaJanela)
     EXPECT_TRUE(caixa->mensagens.isEmpty());
 }
 
-// ui/casos/tamanho-fonte.tsv: layout options clicked in order, and whether
+// janelas/filtro/casos/tamanho-fonte.tsv: layout options clicked in order, and whether
 // the font-size group shows after them.
 TEST_F(FormularioFiltro, GrupoDoTamanhoDaFonteSegueOLayout)
 {
-    for (const Caso& caso : Casos("ui/casos/tamanho-fonte.tsv")) {
+    for (const Caso& caso : Casos("janelas/filtro/casos/tamanho-fonte.tsv")) {
         SCOPED_TRACE(caso.onde());
         clica("opRelStandard");
         for (const QString& opcao : caso[0].split(u' '))

@@ -1,4 +1,4 @@
-#include "JanelasDeTeste.h"
+#include "janelas/comum/JanelasDeTeste.h"
 
 #include "demo/InstalacaoDemo.h"
 #include "janelas/CaixaQt.h"

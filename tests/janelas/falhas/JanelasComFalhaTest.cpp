@@ -1,9 +1,9 @@
-#include "support/Falhas.h"
+#include "fixtures/Falhas.h"
 
+#include "fixtures/PessoasDeTeste.h"
 #include "janelas/frmBROWSE_PESSOAS.h"
 #include "platform/FlexGrid.h"
 #include "startup/Ambiente.h"
-#include "support/PessoasDeTeste.h"
 
 #include <QComboBox>
 #include <QPushButton>
