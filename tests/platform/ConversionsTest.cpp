@@ -18,11 +18,11 @@ QString Iso(const QDateTime& data)
 // case table writes it.
 QString Resultado(const Caso& caso)
 {
-    const QString rotina = caso[0];
-    const Variant valor = caso.variant(2);
+    const QString rotina = caso("rotina");
+    const Variant valor = caso.variant("valor");
     try {
         if (rotina == QLatin1String("Format"))
-            return Format(valor, caso[3]);
+            return Format(valor, caso("mascara"));
         if (rotina == QLatin1String("CStr"))
             return CStr(valor);
         if (rotina == QLatin1String("Val"))
@@ -54,13 +54,15 @@ QString Resultado(const Caso& caso)
     return {};
 }
 
-TEST(Conversoes, RotinasNosDoisLocales)
+class Conversoes : public ::testing::TestWithParam<Caso> {};
+
+TEST_P(Conversoes, NosLocalesDoCaso)
 {
-    for (const Caso& caso : Casos("platform/casos/conversoes.tsv")) {
-        SCOPED_TRACE(caso.onde());
-        for (const QString& locale : caso[1].split(u' '))
-            EXPECT_EQ(EmLocale(locale, [&] { return Resultado(caso); }), caso[4]) << locale.toStdString();
-    }
+    const Caso& caso = GetParam();
+    for (const QString& locale : caso("locales").split(u' '))
+        EXPECT_EQ(EmLocale(locale, [&] { return Resultado(caso); }), caso("esperado")) << locale.toStdString();
 }
+
+INSTANTIATE_TEST_SUITE_P(Tabela, Conversoes, ::testing::ValuesIn(Casos("platform/casos/conversoes.tsv")), NomeDoCaso);
 
 }  // namespace

@@ -33,7 +33,8 @@ struct Caso {
     Variant variant(std::string_view coluna) const;
     // The fields of a "name..." column, empty ones at the end dropped.
     QStringList lista(std::string_view coluna) const;
-    // The test's name: the "caso" column when the table has one, else the line.
+    // The test's name: the "caso" column when the table has one, else the
+    // first field and the line.
     std::string nome() const;
     // "file:line", for failure messages.
     std::string onde() const;

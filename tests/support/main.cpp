@@ -9,6 +9,8 @@
 // the machine's is.
 int main(int argc, char** argv)
 {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     ConfiguraFontes();
     QGuiApplication app(argc, argv);
     DefinirLocaleUsuario(QLocale(QLocale::Portuguese, QLocale::Brazil));
