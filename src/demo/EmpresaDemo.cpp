@@ -1,5 +1,8 @@
 #include "EmpresaDemo.h"
 
+#include "GravadorDemo.h"
+#include "Sorteio.h"
+#include "TabelaDemo.h"
 #include "platform/VbError.h"
 
 #include <QDateTime>
@@ -7,178 +10,15 @@
 #include <QTime>
 #include <QVariant>
 
-#include <sqlite3.h>
-
 #include <array>
 #include <cmath>
-#include <cstdint>
-#include <initializer_list>
-#include <map>
 #include <set>
 #include <utility>
 #include <vector>
 
 namespace {
 
-// ---------------------------------------------------------------------------
-// Fixed-seed numbers (splitmix64): the same sequence on every platform and
-// compiler, unlike the standard distributions.
-
-class Sorteio {
-public:
-    explicit Sorteio(uint64_t semente) : estado_(semente) {}
-
-    uint64_t proximo()
-    {
-        uint64_t z = (estado_ += 0x9E3779B97F4A7C15ULL);
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
-        return z ^ (z >> 31);
-    }
-
-    // A whole number from `minimo` to `maximo`, both included.
-    int entre(int minimo, int maximo)
-    {
-        return minimo + static_cast<int>(proximo() % static_cast<uint64_t>(maximo - minimo + 1));
-    }
-
-    bool chance(int porCento) { return entre(1, 100) <= porCento; }
-
-    // An index into `pesos`, each index as likely as its weight.
-    int ponderado(const std::vector<int>& pesos)
-    {
-        int total = 0;
-        for (int peso : pesos)
-            total += peso;
-        int sorteado = entre(1, total);
-        for (int i = 0; i < static_cast<int>(pesos.size()); ++i) {
-            sorteado -= pesos[i];
-            if (sorteado <= 0)
-                return i;
-        }
-        return static_cast<int>(pesos.size()) - 1;
-    }
-
-    QString digitos(int quantos)
-    {
-        QString texto;
-        for (int i = 0; i < quantos; ++i)
-            texto += QChar(u'0' + entre(0, 9));
-        return texto;
-    }
-
-private:
-    uint64_t estado_;
-};
-
-// ---------------------------------------------------------------------------
-// The database being written: one prepared INSERT per table and column list.
-// An invalid QVariant is written as NULL.
-
-using Coluna = std::pair<const char*, QVariant>;
-
-class Gravador {
-public:
-    explicit Gravador(const QString& arquivo)
-    {
-        if (sqlite3_open_v2(QFile::encodeName(arquivo).constData(), &banco_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
-                            nullptr) != SQLITE_OK)
-            falha(QStringLiteral("Não foi possível criar o banco de demonstração ") + arquivo);
-    }
-
-    ~Gravador()
-    {
-        for (auto& [chave, comando] : comandos_)
-            sqlite3_finalize(comando);
-        sqlite3_close(banco_);
-    }
-
-    Gravador(const Gravador&) = delete;
-    Gravador& operator=(const Gravador&) = delete;
-
-    void executa(const QString& sql)
-    {
-        char* erro = nullptr;
-        if (sqlite3_exec(banco_, sql.toUtf8().constData(), nullptr, nullptr, &erro) != SQLITE_OK) {
-            const QString texto = QString::fromUtf8(erro);
-            sqlite3_free(erro);
-            throw VbError(vb_error::PathFileAccess, QStringLiteral("Banco de demonstração: ") + texto);
-        }
-    }
-
-    void insere(const char* tabela, std::initializer_list<Coluna> colunas)
-    {
-        sqlite3_stmt* comando = comandoDe(tabela, colunas);
-        int posicao = 1;
-        for (const auto& [nome, valor] : colunas)
-            liga(comando, posicao++, valor);
-        if (sqlite3_step(comando) != SQLITE_DONE)
-            falha(QStringLiteral("Falha ao gravar em ") + QString::fromLatin1(tabela));
-        sqlite3_reset(comando);
-        sqlite3_clear_bindings(comando);
-    }
-
-private:
-    [[noreturn]] void falha(const QString& oQue) const
-    {
-        throw VbError(vb_error::PathFileAccess,
-                      oQue + QStringLiteral(": ") + QString::fromUtf8(banco_ ? sqlite3_errmsg(banco_) : "sem memória"));
-    }
-
-    sqlite3_stmt* comandoDe(const char* tabela, std::initializer_list<Coluna> colunas)
-    {
-        QByteArray nomes;
-        QByteArray marcas;
-        for (const auto& coluna : colunas) {
-            if (!nomes.isEmpty()) {
-                nomes += ", ";
-                marcas += ", ";
-            }
-            nomes += coluna.first;
-            marcas += '?';
-        }
-        const QByteArray sql = "insert into " + QByteArray(tabela) + " (" + nomes + ") values (" + marcas + ")";
-        auto achado = comandos_.find(sql);
-        if (achado != comandos_.end())
-            return achado->second;
-        sqlite3_stmt* comando = nullptr;
-        if (sqlite3_prepare_v2(banco_, sql.constData(), -1, &comando, nullptr) != SQLITE_OK)
-            falha(QStringLiteral("Falha ao preparar ") + QString::fromLatin1(sql));
-        comandos_.emplace(sql, comando);
-        return comando;
-    }
-
-    void liga(sqlite3_stmt* comando, int posicao, const QVariant& valor)
-    {
-        int resultado = SQLITE_OK;
-        switch (valor.typeId()) {
-        case QMetaType::Int:
-        case QMetaType::LongLong:
-            resultado = sqlite3_bind_int64(comando, posicao, valor.toLongLong());
-            break;
-        case QMetaType::Double:
-            resultado = sqlite3_bind_double(comando, posicao, valor.toDouble());
-            break;
-        case QMetaType::QString: {
-            const QByteArray texto = valor.toString().toUtf8();
-            resultado = sqlite3_bind_text(comando, posicao, texto.constData(), texto.size(), SQLITE_TRANSIENT);
-            break;
-        }
-        default:
-            resultado = sqlite3_bind_null(comando, posicao);
-            break;
-        }
-        if (resultado != SQLITE_OK)
-            falha(QStringLiteral("Falha ao preparar um valor"));
-    }
-
-    sqlite3* banco_ = nullptr;
-    std::map<QByteArray, sqlite3_stmt*> comandos_;
-};
-
-// ---------------------------------------------------------------------------
 // Dates as the database keeps them: ISO text, or NULL for a null date.
-
 QVariant momento(const QDate& dia, int minutosDoDia = 0)
 {
     if (!dia.isValid())
@@ -192,304 +32,17 @@ QVariant textoOuNulo(const QString& texto)
     return texto.isEmpty() ? QVariant() : QVariant(texto);
 }
 
+QVariant idOuNulo(int id)
+{
+    return id > 0 ? QVariant(id) : QVariant();
+}
+
 QVariant papel(int id, bool nulo)
 {
     if (id > 0)
         return id;
     return nulo ? QVariant() : QVariant(0);
 }
-
-// ---------------------------------------------------------------------------
-// Catalogue of the demo company. Names are kept in capitals, as the suite
-// stores them.
-
-struct Cidade {
-    const char* nome;
-    const char* uf;
-    const char* ddd;
-    int cepDe;  // first five digits of the CEP range
-    int cepAte;
-};
-
-const std::array<Cidade, 19> cidadesClientes{{
-    {"SÃO PAULO", "SP", "11", 1000, 5999},
-    {"GUARULHOS", "SP", "11", 7000, 7399},
-    {"SANTO ANDRÉ", "SP", "11", 9000, 9299},
-    {"SÃO BERNARDO DO CAMPO", "SP", "11", 9600, 9899},
-    {"OSASCO", "SP", "11", 6000, 6299},
-    {"JUNDIAÍ", "SP", "11", 13200, 13219},
-    {"CAMPINAS", "SP", "19", 13000, 13139},
-    {"SANTOS", "SP", "13", 11000, 11099},
-    {"GUARUJÁ", "SP", "13", 11400, 11499},
-    {"PRAIA GRANDE", "SP", "13", 11700, 11729},
-    {"SOROCABA", "SP", "15", 18000, 18109},
-    {"RIBEIRÃO PRETO", "SP", "16", 14000, 14109},
-    {"SÃO JOSÉ DOS CAMPOS", "SP", "12", 12200, 12249},
-    {"CURITIBA", "PR", "41", 80000, 82999},
-    {"JOINVILLE", "SC", "47", 89200, 89239},
-    {"BELO HORIZONTE", "MG", "31", 30000, 31999},
-    {"RIO DE JANEIRO", "RJ", "21", 20000, 23799},
-    {"NITERÓI", "RJ", "21", 24000, 24399},
-    {"REGISTRO", "SP", "13", 11900, 11909},
-}};
-
-// The salespeople live in the first ones.
-constexpr int cidadesDaGrandeSaoPaulo = 5;
-
-const std::array<Cidade, 5> cidadesDoVale{{
-    {"REGISTRO", "SP", "13", 11900, 11909},
-    {"SETE BARRAS", "SP", "13", 11910, 11914},
-    {"ELDORADO", "SP", "13", 11960, 11964},
-    {"JUQUIÁ", "SP", "13", 11800, 11804},
-    {"MIRACATU", "SP", "13", 11850, 11854},
-}};
-
-const std::array<const char*, 14> ruas{{
-    "RUA DAS PALMEIRAS",
-    "RUA SÃO BENTO",
-    "AV. BRASIL",
-    "RUA TIRADENTES",
-    "RUA SETE DE SETEMBRO",
-    "AV. DOM PEDRO II",
-    "RUA JOSÉ BONIFÁCIO",
-    "RUA DA CONSOLAÇÃO",
-    "AV. GETÚLIO VARGAS",
-    "RUA MARECHAL DEODORO",
-    "RUA DOS BANDEIRANTES",
-    "ESTRADA MUNICIPAL DO BANANAL",
-    "RUA CEL. JOÃO LEME",
-    "AV. DAS NAÇÕES",
-}};
-
-const std::array<const char*, 10> bairros{{
-    "CENTRO",
-    "VILA NOVA",
-    "JARDIM AMÉRICA",
-    "VILA MARIANA",
-    "BOA VISTA",
-    "SANTA CECÍLIA",
-    "JARDIM PAULISTA",
-    "VILA SÃO JOSÉ",
-    "PARQUE INDUSTRIAL",
-    "BELA VISTA",
-}};
-
-// Users: IDUSEN is the position from 1; the last one is deactivated.
-const std::array<const char*, 5> usuarios{{"MARIA", "JOSE", "CLAUDIA", "ROBERTO", "SUPORTE"}};
-constexpr int usuariosAtivos = 4;
-
-// Customer types: idtipo_clie from 1; the sixth is deactivated.
-const std::array<const char*, 6> tiposCliente{
-    {"ATACADO", "SUPERMERCADO", "VAREJO", "FEIRANTE", "RESTAURANTE", "AMBULANTE"}};
-enum TipoCliente { Atacado = 1, Supermercado, Varejo, Feirante, Restaurante };
-
-const std::array<const char*, 4> marcas{{"TEVRANO", "VALE DO RIBEIRA", "SERRA VERDE", "BOA SAFRA"}};
-
-// Activities: idativ from 1; the last one is deactivated.
-const std::array<const char*, 10> atividades{{
-    "COMÉRCIO ATACADISTA DE FRUTAS",
-    "SUPERMERCADOS",
-    "HORTIFRUTIGRANJEIROS",
-    "RESTAURANTES E LANCHONETES",
-    "FEIRA LIVRE",
-    "PADARIAS E CONFEITARIAS",
-    "PRODUÇÃO DE BANANA",
-    "TRANSPORTE RODOVIÁRIO DE CARGAS",
-    "EMBALAGENS",
-    "EXPORTAÇÃO DE FRUTAS",
-}};
-enum Atividade {
-    AtivAtacado = 1,
-    AtivSupermercado,
-    AtivHortifruti,
-    AtivRestaurante,
-    AtivFeira,
-    AtivPadaria,
-    AtivProducao,
-    AtivTransporte,
-    AtivEmbalagens
-};
-
-// The sub-groups of IDSUB0_GRUP.
-enum SubGrupo { Nanica = 1, Maca = 2, Ouro = 3, Prata = 4, Terra = 5 };
-enum class Unidade { Caixa, Quilo, Bandeja, Penca, Duzia };
-
-struct ProdutoDemo {
-    const char* codigo;
-    const char* descricao;
-    int subGrupo;
-    int marca;  // 0: no brand
-    Unidade unidade;
-    int precoCentavos;
-    int procura;  // weight in the orders
-};
-
-// idprod is the position from 1; the last product is deactivated and sold no more.
-const std::array<ProdutoDemo, 31> produtos{{
-    {"NAN001", "BANANA NANICA CX 20KG", Nanica, 1, Unidade::Caixa, 4800, 10},
-    {"NAN002", "BANANA NANICA CX 13KG", Nanica, 1, Unidade::Caixa, 3400, 6},
-    {"NAN003", "BANANA NANICA KG", Nanica, 2, Unidade::Quilo, 350, 6},
-    {"NAN004", "BANANA NANICA CLIMATIZADA CX 20KG", Nanica, 3, Unidade::Caixa, 5600, 5},
-    {"NAN005", "BANANA NANICA EXTRA CX 20KG", Nanica, 1, Unidade::Caixa, 5900, 4},
-    {"NAN006", "BANANA NANICA PRIMEIRA CX 18KG", Nanica, 4, Unidade::Caixa, 4300, 4},
-    {"NAN007", "BANANA NANICA PENCA", Nanica, 2, Unidade::Penca, 650, 3},
-    {"NAN008", "BANANA NANICA SEGUNDA CX 20KG", Nanica, 4, Unidade::Caixa, 3600, 3},
-    {"MAC001", "BANANA MAÇÃ CX 13KG", Maca, 1, Unidade::Caixa, 7200, 5},
-    {"MAC002", "BANANA MAÇÃ EXTRA CX 13KG", Maca, 3, Unidade::Caixa, 8500, 3},
-    {"MAC003", "BANANA MAÇÃ KG", Maca, 2, Unidade::Quilo, 690, 4},
-    {"MAC004", "BANANA MAÇÃ BANDEJA 1KG", Maca, 3, Unidade::Bandeja, 790, 2},
-    {"MAC005", "BANANA MAÇÃ PRIMEIRA CX 18KG", Maca, 4, Unidade::Caixa, 8900, 2},
-    {"MAC006", "BANANA MAÇÃ PENCA", Maca, 2, Unidade::Penca, 1100, 2},
-    {"OUR001", "BANANA OURO CX 13KG", Ouro, 1, Unidade::Caixa, 7800, 3},
-    {"OUR002", "BANANA OURO KG", Ouro, 2, Unidade::Quilo, 890, 2},
-    {"OUR003", "BANANA OURO BANDEJA 500G", Ouro, 3, Unidade::Bandeja, 590, 2},
-    {"OUR004", "BANANA OURO EXTRA CX 13KG", Ouro, 0, Unidade::Caixa, 8600, 1},
-    {"PRA001", "BANANA PRATA CX 20KG", Prata, 1, Unidade::Caixa, 6200, 9},
-    {"PRA002", "BANANA PRATA CX 13KG", Prata, 1, Unidade::Caixa, 4400, 5},
-    {"PRA003", "BANANA PRATA KG", Prata, 2, Unidade::Quilo, 490, 6},
-    {"PRA004", "BANANA PRATA CLIMATIZADA CX 20KG", Prata, 3, Unidade::Caixa, 6900, 4},
-    {"PRA005", "BANANA PRATA EXTRA CX 20KG", Prata, 4, Unidade::Caixa, 7300, 3},
-    {"PRA006", "BANANA PRATA PENCA", Prata, 2, Unidade::Penca, 800, 3},
-    {"PRA007", "BANANA PRATA ANÃ CX 20KG", Prata, 4, Unidade::Caixa, 6600, 2},
-    {"TER001", "BANANA DA TERRA CX 20KG", Terra, 1, Unidade::Caixa, 8200, 4},
-    {"TER002", "BANANA DA TERRA KG", Terra, 2, Unidade::Quilo, 650, 4},
-    {"TER003", "BANANA DA TERRA EXTRA CX 20KG", Terra, 3, Unidade::Caixa, 9400, 2},
-    {"TER004", "BANANA DA TERRA DÚZIA", Terra, 4, Unidade::Duzia, 1200, 2},
-    {"TER005", "BANANA DA TERRA PENCA", Terra, 2, Unidade::Penca, 1500, 1},
-    {"NAN009", "BANANA NANICA CX 22KG MADEIRA", Nanica, 1, Unidade::Caixa, 4100, 0},
-}};
-
-// Ripeness of an item line, stored in capitals; the empty text is "not told".
-const std::array<const char*, 4> situacoes{{"VERDE", "MADURA", "COLORIDA", ""}};
-const std::vector<int> pesosSituacoes{45, 30, 17, 8};
-
-// sexo 0: a company (CNPJ); 'M' / 'F': a person (CPF).
-struct PessoaDemo {
-    const char* nome;
-    const char* conhecido;  // nullptr: no known name
-    char sexo;
-};
-
-struct ClienteDemo {
-    PessoaDemo pessoa;
-    int tipo;  // 0: no customer type
-    bool desativado;
-};
-
-const std::array<ClienteDemo, 60> clientes{{
-    {{"SUPERMERCADO CONCEIÇÃO LTDA", "SUPER CONCEIÇÃO", 0}, Supermercado, false},
-    {{"HORTIFRUTI SÃO JOÃO LTDA ME", "HORTI SÃO JOÃO", 0}, Varejo, false},
-    {{"JOSÉ CARLOS D'ÁVILA", "ZÉ D'ÁVILA", 'M'}, Feirante, false},
-    {{"SACOLÃO BOM PREÇO LTDA", "SACOLÃO BOM PREÇO", 0}, Varejo, false},
-    {{"MERCADO IRMÃOS TAKAHASHI LTDA", "MERCADO TAKAHASHI", 0}, Supermercado, false},
-    {{"JOÃO BATISTA DOS SANTOS", "JOÃO DA FEIRA", 'M'}, Feirante, false},
-    {{"DISTRIBUIDORA DE FRUTAS ALVORADA LTDA", "ALVORADA FRUTAS", 0}, Atacado, false},
-    {{"COMERCIAL ARAÚJO & FILHOS LTDA", "ARAÚJO & FILHOS", 0}, Atacado, false},
-    {{"MARIA DA CONCEIÇÃO FERREIRA", "DONA CONCEIÇÃO", 'F'}, Feirante, false},
-    {{"RESTAURANTE SABOR CAIPIRA LTDA ME", "SABOR CAIPIRA", 0}, Restaurante, false},
-    {{"PADARIA E CONFEITARIA NOSSA SENHORA DE FÁTIMA LTDA ME", "PADARIA FÁTIMA", 0}, Restaurante, false},
-    {{"ANTÔNIO MARCOS DE OLIVEIRA", "TONHÃO", 'M'}, Feirante, false},
-    {{"SUPERMERCADOS PÃO DOURADO S/A", "PÃO DOURADO", 0}, Supermercado, false},
-    {{"EMPÓRIO VILA MARIANA LTDA", "EMPÓRIO VILA MARIANA", 0}, Varejo, false},
-    {{"FRANCISCO DAS CHAGAS LIMA", "CHICO", 'M'}, Feirante, false},
-    {{"CEREALISTA GUANABARA LTDA", "GUANABARA", 0}, Atacado, false},
-    {{"QUITANDA DO JOAQUIM LTDA ME", "QUITANDA DO JOAQUIM", 0}, Varejo, false},
-    {{"ANA PAULA GONÇALVES", "ANA PAULA", 'F'}, Feirante, false},
-    {{"HIPERMERCADO ESTRELA DO SUL LTDA", "ESTRELA DO SUL", 0}, Supermercado, false},
-    {{"SEBASTIÃO RIBEIRO NETO", "TIÃO", 'M'}, Feirante, false},
-    {{"FRUTARIA PRIMAVERA LTDA", "FRUTARIA PRIMAVERA", 0}, Varejo, false},
-    {{"RESTAURANTE E PIZZARIA BELLA NÁPOLI LTDA", "BELLA NÁPOLI", 0}, Restaurante, false},
-    {{"LUCIANA APARECIDA MORAES", "LU", 'F'}, Feirante, false},
-    {{"ATACADÃO DAS FRUTAS COMÉRCIO LTDA", "ATACADÃO DAS FRUTAS", 0}, Atacado, false},
-    {{"MERCEARIA SANTA LUZIA LTDA ME", "MERCEARIA SANTA LUZIA", 0}, Varejo, false},
-    {{"PEDRO HENRIQUE CASTRO", "PEDRÃO", 'M'}, Feirante, false},
-    {{"SUPERMERCADO IRMÃOS GONÇALVES LTDA", "GONÇALVES", 0}, Supermercado, false},
-    {{"RAIMUNDA NONATA SOUSA", "RAIMUNDA", 'F'}, Feirante, true},
-    {{"COZINHA INDUSTRIAL BOM SABOR LTDA", "BOM SABOR", 0}, Restaurante, false},
-    {{"VAREJÃO DA ECONOMIA LTDA", "VAREJÃO ECONOMIA", 0}, Varejo, true},
-    {{"JOSÉ APARECIDO FERNANDES", "CIDO", 'M'}, Feirante, false},
-    {{"COMERCIAL HORTIFRUTI CURITIBA LTDA", "HORTI CURITIBA", 0}, Atacado, false},
-    {{"MÁRCIA REGINA TAVARES", "MÁRCIA", 'F'}, Varejo, false},
-    {{"MERCADO MUNICIPAL BOX 12 FRUTAS FINAS LTDA", "BOX 12", 0}, Atacado, false},
-    {{"BENEDITO JOSÉ DE ASSIS", "DITO", 'M'}, Feirante, false},
-    {{"SUPERMERCADO UNIÃO FAMILIAR LTDA", "UNIÃO FAMILIAR", 0}, Supermercado, false},
-    {{"LANCHONETE E SUCOS TROPICAL LTDA ME", "SUCOS TROPICAL", 0}, Restaurante, true},
-    {{"CLÁUDIO ROBERTO NUNES", nullptr, 'M'}, 0, false},
-    {{"DISTRIBUIDORA LITORAL NORTE LTDA", "LITORAL NORTE", 0}, Atacado, false},
-    {{"VERA LÚCIA BARBOSA", "VERA", 'F'}, Feirante, false},
-    {{"HORTIFRUTI BARÃO LTDA", "HORTI BARÃO", 0}, Varejo, false},
-    {{"JOAQUIM PEREIRA DA SILVA", "SEU JOAQUIM", 'M'}, Feirante, false},
-    {{"ESCOLA INFANTIL PEQUENO PRÍNCIPE LTDA", "PEQUENO PRÍNCIPE", 0}, Restaurante, false},
-    {{"FÁTIMA CRISTINA ALMEIDA", "FÁTIMA", 'F'}, Feirante, false},
-    {{"SUPERMERCADO PARAÍSO LTDA", "SUPER PARAÍSO", 0}, Supermercado, false},
-    {{"EDSON LUIZ CARDOSO", "EDSON", 'M'}, 0, false},
-    {{"FRUTAS E VERDURAS IPIRANGA LTDA", "FV IPIRANGA", 0}, Varejo, false},
-    {{"ROSÂNGELA MARIA COSTA", "ROSÂNGELA", 'F'}, Feirante, false},
-    {{"COMÉRCIO DE FRUTAS MINEIRÃO LTDA", "MINEIRÃO", 0}, Atacado, false},
-    {{"WAGNER DE SOUZA", "WAGNER", 'M'}, Feirante, true},
-    {{"MERCADINHO SÃO JORGE LTDA ME", "MERCADINHO SÃO JORGE", 0}, Varejo, true},
-    {{"IRACEMA DOS REIS", "IRACEMA", 'F'}, Feirante, false},
-    {{"REDE ECONÔMICA DE SUPERMERCADOS LTDA", "REDE ECONÔMICA", 0}, Supermercado, false},
-    {{"GERALDO MAGELA PINTO", "GERALDO", 'M'}, Feirante, false},
-    {{"HOTEL FAZENDA ÁGUAS CLARAS LTDA", "ÁGUAS CLARAS", 0}, Restaurante, false},
-    {{"CONCEIÇÃO APARECIDA LEITE", nullptr, 'F'}, Feirante, false},
-    {{"QUITANDA DA DONA CÉLIA LTDA ME", "DONA CÉLIA", 0}, Varejo, false},
-    {{"ADEMIR JOÃO TEIXEIRA", "ADEMIR", 'M'}, Feirante, false},
-    {{"HORTIFRUTI NITERÓI LTDA", "HORTI NITERÓI", 0}, Varejo, false},
-    {{"SUPERMERCADO BOA ESPERANÇA LTDA", "BOA ESPERANÇA", 0}, Supermercado, false},
-}};
-
-// The wholesale customer that also sells to the company (supplier as well).
-constexpr int clienteTambemFornecedor = 38;  // index into `clientes`
-
-struct VendedorDemo {
-    PessoaDemo pessoa;
-    int empresa;  // 1: "001", 2: "002"
-    bool desativado;
-};
-
-const std::array<VendedorDemo, 7> vendedores{{
-    {{"CARLOS EDUARDO MENDES", "CARLOS", 'M'}, 1, false},
-    {{"FERNANDA LIMA ROCHA", "FERNANDA", 'F'}, 1, false},
-    {{"ROBERTO SHIGUEO NAKAMURA", "ROBERTO", 'M'}, 1, false},
-    {{"JULIANA DE CÁSSIA PRADO", "JULIANA", 'F'}, 1, false},
-    {{"ANTÔNIO CARLOS PIRES", "TONINHO", 'M'}, 1, true},
-    {{"MARCOS VINÍCIUS BRAGA", "MARCOS", 'M'}, 2, false},
-    {{"PATRÍCIA HELENA SOARES", "PATRÍCIA", 'F'}, 2, false},
-}};
-
-const std::array<PessoaDemo, 5> fornecedores{{
-    {"FAZENDA SANTA RITA AGROPECUÁRIA LTDA", "FAZ. SANTA RITA", 0},
-    {"COOPERATIVA DOS BANANICULTORES DO VALE DO RIBEIRA", "COOPERBANANA", 0},
-    {"OSVALDO TANAKA", "SÍTIO TRÊS IRMÃOS", 'M'},
-    {"AGRÍCOLA SERRA DO MAR LTDA", "SERRA DO MAR", 0},
-    {"EMBALAGENS PAPELÃO FORTE LTDA", "PAPELÃO FORTE", 0},
-}};
-constexpr int fornecedorDeEmbalagens = 4;
-
-// The last carrier is deactivated.
-const std::array<PessoaDemo, 3> transportadoras{{
-    {"TRANSPORTES RIBEIRA LTDA", "TRANSRIBEIRA", 0},
-    {"RODOVIÁRIO SERRA AZUL LTDA", "SERRA AZUL", 0},
-    {"EXPRESSO FRUTAL TRANSPORTES LTDA", "EXPRESSO FRUTAL", 0},
-}};
-
-// The first driver also carries on his own account (a carrier as well).
-const std::array<PessoaDemo, 4> motoristas{{
-    {"VALDIR DOS SANTOS", "VALDIR", 'M'},
-    {"JOSÉ ROBERTO FARIA", "ZÉ ROBERTO", 'M'},
-    {"MANOEL MESSIAS ROCHA", "MANOEL", 'M'},
-    {"LUIZ FERNANDO ALVES", "LUIZINHO", 'M'},
-}};
-
-// Prospects: persons without any role, imported with empty role columns.
-const std::array<ClienteDemo, 3> prospects{{
-    {{"SUPERMERCADO NOVA ERA LTDA", "NOVA ERA", 0}, Supermercado, false},
-    {{"RESTAURANTE TEMPERO MINEIRO LTDA", "TEMPERO MINEIRO", 0}, Restaurante, false},
-    {{"QUITANDA DO BAIRRO LTDA", "QUITANDA DO BAIRRO", 0}, Varejo, false},
-}};
-
-// ---------------------------------------------------------------------------
 
 int digitoVerificador(const QString& digitos, int pesoInicial, int pesoMaximo)
 {
@@ -530,9 +83,62 @@ QString nomeWeb(const QString& nome)
     return texto;
 }
 
+// ---------------------------------------------------------------------------
+// The catalogue of dados/*.tsv, as the generator uses it.
+
+struct Cidade {
+    QString nome;
+    QString uf;
+    QString ddd;
+    int cepDe = 0;  // first five digits of the CEP range
+    int cepAte = 0;
+};
+
+enum class Unidade { Caixa, Quilo, Bandeja, Penca, Duzia };
+
+struct Produto {
+    Unidade unidade = Unidade::Caixa;
+    int precoCentavos = 0;
+};
+
+struct TipoCliente {
+    int atividade = 0;  // of most customers of the type; 0: none
+    int asVezes = 0;    // of some of them as well
+};
+
+// The persons' names as the tables give them; a null `sexo` is a company.
+struct DadosPessoa {
+    QString nome;
+    QString conhecido;
+    QChar sexo;
+};
+
+DadosPessoa dadosPessoa(const TabelaDemo& tabela, int linha)
+{
+    const QString sexo = tabela.texto(linha, "sexo");
+    return {tabela.texto(linha, "nome"), tabela.texto(linha, "conhecido"), sexo.isEmpty() ? QChar() : sexo[0]};
+}
+
+Unidade unidade(const QString& nome)
+{
+    static const std::pair<const char*, Unidade> unidades[] = {{"cx", Unidade::Caixa},
+                                                               {"kg", Unidade::Quilo},
+                                                               {"bandeja", Unidade::Bandeja},
+                                                               {"penca", Unidade::Penca},
+                                                               {"duzia", Unidade::Duzia}};
+    for (const auto& [texto, valor] : unidades) {
+        if (nome == QLatin1String(texto))
+            return valor;
+    }
+    throw VbError(vb_error::ItemNotFound,
+                  QStringLiteral("Unidade desconhecida na tabela de produtos do demo: ") + nome);
+}
+
+// ---------------------------------------------------------------------------
+
 struct Pessoa {
     int id = 0;
-    PessoaDemo dados{};
+    DadosPessoa dados;
     const Cidade* cidade = nullptr;
     int tipoCliente = 0;
     QDate desativada;  // invalid while active
@@ -547,7 +153,7 @@ struct Cliente {
     int id = 0;
     int peso = 1;
     QDate desativado;
-    std::array<bool, 2> compraDe{};  // from "001", from "002"
+    std::array<bool, 2> compraDe{};  // from the first company, from the second
     std::array<int, 2> vendedor{};   // usual salesperson per company, index into the salespeople
 };
 
@@ -563,7 +169,7 @@ bool ativoEm(const QDate& desativado, const QDate& dia)
 }
 
 struct Item {
-    int produto = 0;  // index into `produtos`
+    int produto = 0;  // index into the products
     int situacao = 0;
     double quantidade = 0;
     int unitario = 0;  // cents
@@ -577,7 +183,7 @@ struct Item {
 
 class Gerador {
 public:
-    Gerador(Gravador& banco, const QDate& hoje) : banco_(banco), hoje_(hoje) {}
+    Gerador(GravadorDemo& banco, const QDate& hoje) : banco_(banco), hoje_(hoje) {}
 
     void grava()
     {
@@ -591,141 +197,147 @@ public:
     }
 
 private:
-    QString usuarioQualquer() { return QString::fromUtf8(usuarios[sorteio_.entre(0, usuariosAtivos - 1)]); }
+    QString usuarioQualquer() { return usuariosAtivos_[sorteio_.entre(0, int(usuariosAtivos_.size()) - 1)]; }
 
     void gravaEmpresas()
     {
-        const struct {
-            const char* codigo;
-            const char* nome;
-            const char* danfe;
-        } empresas[] = {
-            {"001", "TEVRANO DISTRIBUIDORA", "c:\\korva\\danfe\\001\\"},
-            {"002", "TEVRANO FILIAL LITORAL", "c:\\korva\\danfe\\002\\"},
-        };
+        // The columns after PATH_DANFE are the company's parameters.
+        const QStringList& colunas = empresas_.colunas();
         int idParametro = 1;
-        int idEmpresa = 1;
-        for (const auto& empresa : empresas) {
-            banco_.insere("empr", {{"idempr", idEmpresa},
-                                   {"codi_empr", empresa.codigo},
-                                   {"nome_conh_empr", empresa.nome},
-                                   {"PATH_DANFE", empresa.danfe}});
-            banco_.insere("empr_cnfg", {{"idempr_cnfg", idParametro++},
-                                        {"idempr", idEmpresa},
-                                        {"nome_para", "MODELO_PEDI_VEDS"},
-                                        {"valo_para", "3"}});
-            banco_.insere("empr_cnfg", {{"idempr_cnfg", idParametro++},
-                                        {"idempr", idEmpresa},
-                                        {"nome_para", "COR_PADRAO"},
-                                        {"valo_para", "BANANA"}});
-            ++idEmpresa;
+        for (int i = 0; i < empresas_.linhas(); ++i) {
+            banco_.insere("empr", {{"idempr", i + 1},
+                                   {"codi_empr", empresas_.texto(i, "codi_empr")},
+                                   {"nome_conh_empr", empresas_.texto(i, "nome_conh_empr")},
+                                   {"PATH_DANFE", empresas_.texto(i, "PATH_DANFE")}});
+            for (qsizetype c = colunas.indexOf(QStringLiteral("PATH_DANFE")) + 1; c < colunas.size(); ++c)
+                banco_.insere("empr_cnfg", {{"idempr_cnfg", idParametro++},
+                                            {"idempr", i + 1},
+                                            {"nome_para", colunas[c]},
+                                            {"valo_para", empresas_.texto(i, colunas[c])}});
         }
     }
 
     void gravaUsuarios()
     {
-        for (int i = 0; i < static_cast<int>(usuarios.size()); ++i) {
-            const QVariant desativado = i < usuariosAtivos ? QVariant() : momento(hoje_.addDays(-400), 9 * 60);
-            banco_.insere("usen", {{"IDUSEN", i + 1}, {"usen", usuarios[i]}, {"data_desa", desativado}});
+        const TabelaDemo usuarios("usuarios");
+        for (int i = 0; i < usuarios.linhas(); ++i) {
+            const QString nome = usuarios.texto(i, "usuario");
+            const bool desativado = usuarios.marcada(i, "desativado");
+            if (!desativado)
+                usuariosAtivos_ << nome;
+            banco_.insere("usen", {{"IDUSEN", i + 1},
+                                   {"usen", nome},
+                                   {"data_desa", desativado ? momento(hoje_.addDays(-400), 9 * 60) : QVariant()}});
         }
     }
 
-    // Colour numbers as the suite keeps them: decimal text of a BGR value or
-    // of a system colour (button face, button text).
+    // Colour numbers as the suite keeps them: decimal text.
     void gravaCores()
     {
-        banco_.insere("cor_sist", {{"idcor_sist", 1},
-                                   {"DESC_COR_SIST", "CLASSICO"},
-                                   {"CODI_BACK_0001", "-2147483633"},
-                                   {"CODI_FORE_0001", "-2147483630"},
-                                   {"CODI_BACK_0002", "16777215"},
-                                   {"CODI_FORE_0002", "0"}});
-        banco_.insere("cor_sist", {{"idcor_sist", 2},
-                                   {"DESC_COR_SIST", "BANANA"},
-                                   {"CODI_BACK_0001", QString::number(0xC0FFFF)},    // light yellow
-                                   {"CODI_FORE_0001", QString::number(0x004000)},    // dark green
-                                   {"CODI_BACK_0002", QString::number(0xE0FFFF)},    // cream
-                                   {"CODI_FORE_0002", QString::number(0x000080)}});  // dark red
+        const TabelaDemo cores("cores");
+        for (int i = 0; i < cores.linhas(); ++i)
+            banco_.insere("cor_sist", {{"idcor_sist", i + 1},
+                                       {"DESC_COR_SIST", cores.texto(i, "DESC_COR_SIST")},
+                                       {"CODI_BACK_0001", cores.texto(i, "CODI_BACK_0001")},
+                                       {"CODI_FORE_0001", cores.texto(i, "CODI_FORE_0001")},
+                                       {"CODI_BACK_0002", cores.texto(i, "CODI_BACK_0002")},
+                                       {"CODI_FORE_0002", cores.texto(i, "CODI_FORE_0002")}});
     }
 
     void gravaTabelas()
     {
-        for (int i = 0; i < static_cast<int>(tiposCliente.size()); ++i) {
-            const bool ativo = i + 1 <= Restaurante;
-            banco_.insere("tipo_clie", {{"idtipo_clie", i + 1},
-                                        {"desc_tipo_clie", tiposCliente[i]},
-                                        {"data_desa", ativo ? QVariant() : momento(hoje_.addDays(-700), 10 * 60)}});
+        for (int i = 0; i < tipos_.linhas(); ++i) {
+            tiposCliente_.push_back(
+                {atividades_.id(tipos_.texto(i, "atividade")), atividades_.id(tipos_.texto(i, "as_vezes"))});
+            const bool desativado = tipos_.marcada(i, "desativado");
+            banco_.insere("tipo_clie",
+                          {{"idtipo_clie", i + 1},
+                           {"desc_tipo_clie", tipos_.texto(i, "tipo")},
+                           {"data_desa", desativado ? momento(hoje_.addDays(-700), 10 * 60) : QVariant()}});
         }
-        for (int i = 0; i < static_cast<int>(marcas.size()); ++i)
-            banco_.insere("marc", {{"idmarc", i + 1}, {"desc_marc", marcas[i]}, {"data_desa", QVariant()}});
-        for (int i = 0; i < static_cast<int>(atividades.size()); ++i) {
-            const bool ativa = i + 1 < static_cast<int>(atividades.size());
+        for (int i = 0; i < marcas_.linhas(); ++i)
+            banco_.insere("marc",
+                          {{"idmarc", i + 1}, {"desc_marc", marcas_.texto(i, "marca")}, {"data_desa", QVariant()}});
+        for (int i = 0; i < atividades_.linhas(); ++i) {
+            const bool desativada = atividades_.marcada(i, "desativada");
             banco_.insere("ativ", {{"idativ", i + 1},
-                                   {"desc_ativ", atividades[i]},
-                                   {"data_desa", ativa ? QVariant() : momento(hoje_.addDays(-900), 11 * 60)}});
+                                   {"desc_ativ", atividades_.texto(i, "atividade")},
+                                   {"data_desa", desativada ? momento(hoje_.addDays(-900), 11 * 60) : QVariant()}});
         }
     }
 
     void gravaProdutos()
     {
-        for (int i = 0; i < static_cast<int>(produtos.size()); ++i) {
-            const ProdutoDemo& p = produtos[i];
-            const bool ativo = p.procura > 0;
+        const TabelaDemo produtos("produtos");
+        for (int i = 0; i < produtos.linhas(); ++i) {
+            Produto p;
+            p.unidade = unidade(produtos.texto(i, "unidade"));
+            p.precoCentavos = qRound(produtos.texto(i, "preco").toDouble() * 100);
+            const int procura = produtos.inteiro(i, "procura");
             banco_.insere("prod", {{"idprod", i + 1},
-                                   {"codi_prod", p.codigo},
-                                   {"desc_prod", p.descricao},
-                                   {"idmarc", p.marca > 0 ? QVariant(p.marca) : QVariant()},
-                                   {"IDSUB0_GRUP", p.subGrupo},
-                                   {"data_desa", ativo ? QVariant() : momento(hoje_.addDays(-500), 15 * 60)}});
-            pesosProdutos_.push_back(p.procura);
+                                   {"codi_prod", produtos.texto(i, "codigo")},
+                                   {"desc_prod", produtos.texto(i, "descricao")},
+                                   {"idmarc", idOuNulo(marcas_.id(produtos.texto(i, "marca")))},
+                                   {"IDSUB0_GRUP", produtos.inteiro(i, "subgrupo")},
+                                   {"data_desa", procura > 0 ? QVariant() : momento(hoje_.addDays(-500), 15 * 60)}});
+            produtos_.push_back(p);
+            pesosProdutos_.push_back(procura);
+        }
+        const TabelaDemo situacoes("situacoes");
+        for (int i = 0; i < situacoes.linhas(); ++i) {
+            situacoes_ << situacoes.texto(i, "situacao");
+            pesosSituacoes_.push_back(situacoes.inteiro(i, "peso"));
         }
     }
 
     // ---- persons and their roles
 
-    Pessoa novaPessoa(const PessoaDemo& dados, const Cidade& cidade)
+    static std::vector<Cidade> cidadesMarcadas(const TabelaDemo& cidades, const QString& coluna)
+    {
+        std::vector<Cidade> lista;
+        for (int i = 0; i < cidades.linhas(); ++i) {
+            if (cidades.marcada(i, coluna))
+                lista.push_back({cidades.texto(i, "cidade"), cidades.texto(i, "uf"), cidades.texto(i, "ddd"),
+                                 cidades.inteiro(i, "cep_de"), cidades.inteiro(i, "cep_ate")});
+        }
+        return lista;
+    }
+
+    Pessoa novaPessoa(const TabelaDemo& tabela, int linha, const std::vector<Cidade>& cidades)
     {
         Pessoa p;
         p.id = ++ultimaPessoa_;
-        p.dados = dados;
-        p.cidade = &cidade;
+        p.dados = dadosPessoa(tabela, linha);
+        p.cidade = &cidades[sorteio_.entre(0, static_cast<int>(cidades.size()) - 1)];
         return p;
     }
 
-    // One of the first `quantas` cities of the list (all of them by default).
-    template <std::size_t N>
-    const Cidade& cidadeDe(const std::array<Cidade, N>& cidades, int quantas = static_cast<int>(N))
-    {
-        return cidades[sorteio_.entre(0, quantas - 1)];
-    }
+    QString umDe(const QStringList& lista) { return lista[sorteio_.entre(0, int(lista.size()) - 1)]; }
 
+    // A company's line or a person's mobile.
     QString telefone(const Pessoa& p)
     {
-        const QString numero = p.dados.sexo ? QStringLiteral("9") + sorteio_.digitos(4) + u'-' + sorteio_.digitos(4)
-                                            : QStringLiteral("3") + sorteio_.digitos(3) + u'-' + sorteio_.digitos(4);
-        return QStringLiteral("(%1) %2").arg(QString::fromLatin1(p.cidade->ddd), numero);
+        const QString numero =
+            sorteio_.digitosComo(p.dados.sexo.isNull() ? QStringLiteral("3###-####") : QStringLiteral("9####-####"));
+        return QStringLiteral("(%1) %2").arg(p.cidade->ddd, numero);
     }
 
     void gravaPessoa(const Pessoa& p)
     {
-        const bool juridica = p.dados.sexo == 0;
-        const QString nome = QString::fromUtf8(p.dados.nome);
-        const QString conhecido = p.dados.conhecido ? QString::fromUtf8(p.dados.conhecido) : QString();
-        const QString cidade = QString::fromUtf8(p.cidade->nome);
-        const QString uf = QString::fromLatin1(p.cidade->uf);
-        const QString endereco = QStringLiteral("%1, %2")
-                                     .arg(QString::fromUtf8(ruas[sorteio_.entre(0, int(ruas.size()) - 1)]))
-                                     .arg(sorteio_.entre(10, 3999));
-        const QString bairro = QString::fromUtf8(bairros[sorteio_.entre(0, int(bairros.size()) - 1)]);
+        const bool juridica = p.dados.sexo.isNull();
+        const QString& nome = p.dados.nome;
+        const QString& conhecido = p.dados.conhecido;
+        const QString& cidade = p.cidade->nome;
+        const QString& uf = p.cidade->uf;
+        const QString endereco = QStringLiteral("%1, %2").arg(umDe(ruas_)).arg(sorteio_.entre(10, 3999));
+        const QString bairro = umDe(bairros_);
         const int prefixoCep = sorteio_.entre(p.cidade->cepDe, p.cidade->cepAte);
         const QString cep = QStringLiteral("%1-%2").arg(prefixoCep, 5, 10, QChar(u'0')).arg(sorteio_.digitos(3));
         const QString documento = sorteio_.chance(6) ? QString() : (juridica ? cnpj(sorteio_) : cpf(sorteio_));
         const QString inscricao = juridica
                                       ? (sorteio_.chance(15) ? QStringLiteral("ISENTO")
-                                                             : sorteio_.digitos(3) + u'.' + sorteio_.digitos(3) + u'.' +
-                                                                   sorteio_.digitos(3) + u'.' + sorteio_.digitos(3))
-                                      : sorteio_.digitos(2) + u'.' + sorteio_.digitos(3) + u'.' + sorteio_.digitos(3) +
-                                            u'-' + sorteio_.digitos(1);
+                                                             : sorteio_.digitosComo(QStringLiteral("###.###.###.###")))
+                                      : sorteio_.digitosComo(QStringLiteral("##.###.###-#"));
         const QString fone1 = sorteio_.chance(5) ? QString() : telefone(p);
         const QString fone2 = sorteio_.chance(35) ? telefone(p) : QString();
         const QString fax = juridica && sorteio_.chance(12) ? telefone(p) : QString();
@@ -737,8 +349,13 @@ private:
         const QString site =
             juridica && sorteio_.chance(25) ? QStringLiteral("www.") + web + QStringLiteral(".com.br") : QString();
         const QDate inclusao = hoje_.addDays(-sorteio_.entre(120, 2500));
-        const QDate aniversario =
-            juridica ? QDate() : QDate(sorteio_.entre(1950, 2000), sorteio_.entre(1, 12), sorteio_.entre(1, 28));
+        QDate aniversario;
+        if (!juridica) {
+            // Day, month, year: the order the first demo databases drew them in.
+            const int dia = sorteio_.entre(1, 28);
+            const int mes = sorteio_.entre(1, 12);
+            aniversario = QDate(sorteio_.entre(1950, 2000), mes, dia);
+        }
         const QString codigoExterno = p.codigoExterno && sorteio_.chance(80) ? sorteio_.digitos(5) : QString();
 
         banco_.insere("pess", {
@@ -770,7 +387,7 @@ private:
                                   {"FAX0_0001_PESS", textoOuNulo(fax)},
                                   {"FAX0_0002_PESS", QVariant()},
                                   {"DATA_ANIV", momento(aniversario)},
-                                  {"SEXO", textoOuNulo(juridica ? QString() : QString(QChar(p.dados.sexo)))},
+                                  {"SEXO", textoOuNulo(juridica ? QString() : QString(p.dados.sexo))},
                                   {"DATA_INCL", momento(inclusao, sorteio_.entre(8 * 60, 18 * 60 - 1))},
                                   {"USER_INCL", usuarioQualquer()},
                                   {"DATA_DESA", momento(p.desativada, 16 * 60)},
@@ -783,104 +400,112 @@ private:
                                   {"idFORN", papel(p.forn, p.papeisNulos)},
                                   {"idARQT", papel(0, p.papeisNulos)},
                                   {"PESS_CODI_EXTE", textoOuNulo(codigoExterno)},
-                                  {"idTipo_Clie", p.tipoCliente > 0 ? QVariant(p.tipoCliente) : QVariant()},
+                                  {"idTipo_Clie", idOuNulo(p.tipoCliente)},
                               });
         for (int atividade : p.atividades)
             banco_.insere("pess_ativ", {{"idpess_ativ", ++ultimaAtividade_}, {"idpess", p.id}, {"idativ", atividade}});
 
         const QVariant desativado = momento(p.desativada, 16 * 60);
         const QVariant quemDesativou = p.desativada.isValid() ? QVariant(usuarioQualquer()) : QVariant();
-        const std::pair<const char*, int> papeis[] = {
-            {"clie", p.clie}, {"trpt", p.trpt}, {"vend", p.vend}, {"moto", p.moto}, {"forn", p.forn}};
-        for (const auto& [tabela, id] : papeis) {
+        const struct {
+            const char* tabela;
+            const char* chave;
+            int id;
+        } papeis[] = {{"clie", "idclie", p.clie},
+                      {"trpt", "idtrpt", p.trpt},
+                      {"vend", "idvend", p.vend},
+                      {"moto", "idmoto", p.moto},
+                      {"forn", "idforn", p.forn}};
+        for (const auto& [tabela, chave, id] : papeis) {
             if (id <= 0)
                 continue;
-            const QByteArray chave = "id" + QByteArray(tabela);
-            banco_.insere(
-                tabela,
-                {{chave.constData(), id}, {"idpess", p.id}, {"data_desa", desativado}, {"user_desa", quemDesativou}});
+            banco_.insere(tabela,
+                          {{chave, id}, {"idpess", p.id}, {"data_desa", desativado}, {"user_desa", quemDesativou}});
         }
     }
 
-    static int atividadeDoTipo(int tipo)
+    int atividade(const TabelaDemo& tabela, int linha, const QString& coluna) const
     {
-        switch (tipo) {
-        case Atacado:
-            return AtivAtacado;
-        case Supermercado:
-            return AtivSupermercado;
-        case Varejo:
-            return AtivHortifruti;
-        case Feirante:
-            return AtivFeira;
-        case Restaurante:
-            return AtivRestaurante;
-        default:
-            return 0;
-        }
+        return atividades_.id(tabela.texto(linha, coluna));
     }
 
     void gravaPessoas()
     {
+        const TabelaDemo cidades("cidades");
+        const std::vector<Cidade> cidadesClientes = cidadesMarcadas(cidades, "clientes");
+        const std::vector<Cidade> cidadesVendedores = cidadesMarcadas(cidades, "vendedores");
+        const std::vector<Cidade> cidadesDoVale = cidadesMarcadas(cidades, "vale");
+        const TabelaDemo ruas("ruas");
+        for (int i = 0; i < ruas.linhas(); ++i)
+            ruas_ << ruas.texto(i, "rua");
+        const TabelaDemo bairros("bairros");
+        for (int i = 0; i < bairros.linhas(); ++i)
+            bairros_ << bairros.texto(i, "bairro");
+
         std::array<std::vector<int>, 2> equipe;  // active and deactivated salespeople of each company
-        for (const VendedorDemo& v : vendedores) {
-            Pessoa p = novaPessoa(v.pessoa, cidadeDe(cidadesClientes, cidadesDaGrandeSaoPaulo));
-            p.vend = static_cast<int>(vendedores_.size()) + 1;
-            if (v.desativado)
+        const TabelaDemo vendedores("vendedores");
+        for (int i = 0; i < vendedores.linhas(); ++i) {
+            Pessoa p = novaPessoa(vendedores, i, cidadesVendedores);
+            p.vend = i + 1;
+            if (vendedores.marcada(i, "desativado"))
                 p.desativada = hoje_.addDays(-45);
-            vendedores_.push_back({p.vend, v.empresa, p.desativada});
-            equipe[v.empresa - 1].push_back(static_cast<int>(vendedores_.size()) - 1);
+            const int empresa = empresas_.id(vendedores.texto(i, "empresa"));
+            vendedores_.push_back({p.vend, empresa, p.desativada});
+            equipe.at(empresa - 1).push_back(i);
             gravaPessoa(p);
         }
 
         int idForn = 0;
-        for (int i = 0; i < static_cast<int>(fornecedores.size()); ++i) {
-            Pessoa p = novaPessoa(fornecedores[i], cidadeDe(cidadesDoVale));
+        const TabelaDemo fornecedores("fornecedores");
+        for (int i = 0; i < fornecedores.linhas(); ++i) {
+            Pessoa p = novaPessoa(fornecedores, i, cidadesDoVale);
             p.forn = ++idForn;
-            p.atividades = {i == fornecedorDeEmbalagens ? AtivEmbalagens : AtivProducao};
+            p.atividades = {atividade(fornecedores, i, "atividade")};
             p.codigoExterno = true;
             gravaPessoa(p);
         }
 
         int idTrpt = 0;
-        for (int i = 0; i < static_cast<int>(transportadoras.size()); ++i) {
-            Pessoa p = novaPessoa(transportadoras[i], cidadeDe(cidadesDoVale));
+        const TabelaDemo transportadoras("transportadoras");
+        for (int i = 0; i < transportadoras.linhas(); ++i) {
+            Pessoa p = novaPessoa(transportadoras, i, cidadesDoVale);
             p.trpt = ++idTrpt;
-            p.atividades = {AtivTransporte};
-            if (i + 1 == static_cast<int>(transportadoras.size()))
+            p.atividades = {atividade(transportadoras, i, "atividade")};
+            if (transportadoras.marcada(i, "desativada"))
                 p.desativada = hoje_.addDays(-sorteio_.entre(200, 400));
             gravaPessoa(p);
         }
 
-        int idMoto = 0;
-        for (int i = 0; i < static_cast<int>(motoristas.size()); ++i) {
-            Pessoa p = novaPessoa(motoristas[i], cidadeDe(cidadesDoVale));
-            p.moto = ++idMoto;
-            if (i == 0) {
+        const TabelaDemo motoristas("motoristas");
+        for (int i = 0; i < motoristas.linhas(); ++i) {
+            Pessoa p = novaPessoa(motoristas, i, cidadesDoVale);
+            p.moto = i + 1;
+            if (const int transporte = atividade(motoristas, i, "como_transportadora")) {
                 p.trpt = ++idTrpt;
-                p.atividades = {AtivTransporte};
+                p.atividades = {transporte};
             }
             gravaPessoa(p);
         }
 
-        for (int i = 0; i < static_cast<int>(clientes.size()); ++i) {
-            const ClienteDemo& c = clientes[i];
-            Pessoa p = novaPessoa(c.pessoa, cidadeDe(cidadesClientes));
+        const TabelaDemo clientes("clientes");
+        for (int i = 0; i < clientes.linhas(); ++i) {
+            Pessoa p = novaPessoa(clientes, i, cidadesClientes);
             p.clie = i + 1;
-            p.tipoCliente = c.tipo;
+            p.tipoCliente = tipos_.id(clientes.texto(i, "tipo"));
             p.codigoExterno = true;
-            if (c.desativado)
+            if (clientes.marcada(i, "desativado"))
                 p.desativada = hoje_.addDays(-sorteio_.entre(20, 300));
-            if (i == clienteTambemFornecedor) {
+            if (const int fornece = atividade(clientes, i, "como_fornecedor")) {
                 p.forn = ++idForn;
-                p.atividades.push_back(AtivProducao);
+                p.atividades.push_back(fornece);
             }
-            if (!sorteio_.chance(10) && atividadeDoTipo(c.tipo) > 0)
-                p.atividades.push_back(atividadeDoTipo(c.tipo));
-            if (QString::fromUtf8(c.pessoa.nome).startsWith(QLatin1String("PADARIA")))
-                p.atividades.push_back(AtivPadaria);
-            if (c.tipo == Feirante && sorteio_.chance(30))
-                p.atividades.push_back(AtivHortifruti);
+            const TipoCliente tipo = p.tipoCliente > 0 ? tiposCliente_[p.tipoCliente - 1] : TipoCliente{};
+            if (!sorteio_.chance(10) && tipo.atividade > 0)
+                p.atividades.push_back(tipo.atividade);
+            if (const int outra = atividade(clientes, i, "outra_atividade"))
+                p.atividades.push_back(outra);
+            if (tipo.asVezes > 0 && sorteio_.chance(30))
+                p.atividades.push_back(tipo.asVezes);
 
             Cliente cliente;
             cliente.id = p.clie;
@@ -899,10 +524,11 @@ private:
             gravaPessoa(p);
         }
 
-        for (const ClienteDemo& c : prospects) {
-            Pessoa p = novaPessoa(c.pessoa, cidadeDe(cidadesClientes));
+        const TabelaDemo prospects("prospects");
+        for (int i = 0; i < prospects.linhas(); ++i) {
+            Pessoa p = novaPessoa(prospects, i, cidadesClientes);
             p.papeisNulos = true;
-            p.atividades = {atividadeDoTipo(c.tipo)};
+            p.atividades = {tiposCliente_.at(tipos_.id(prospects.texto(i, "tipo")) - 1).atividade};
             gravaPessoa(p);
         }
     }
@@ -976,10 +602,10 @@ private:
         for (int i = 0; i < quantos; ++i) {
             Item item;
             item.produto = sorteio_.ponderado(pesosProdutos_);
-            item.situacao = sorteio_.ponderado(pesosSituacoes);
+            item.situacao = sorteio_.ponderado(pesosSituacoes_);
             if (!vistos.insert({item.produto, item.situacao}).second)
                 continue;
-            const ProdutoDemo& p = produtos[item.produto];
+            const Produto& p = produtos_[item.produto];
             item.quantidade = quantidade(p.unidade, grande);
             const int ajuste = sorteio_.entre(-6, 6) + (empresa == 2 ? 3 : 0);
             item.unitario = p.precoCentavos * (100 + ajuste) / 100;
@@ -1021,7 +647,7 @@ private:
                       {
                           {"idpedi_veds", idPedido},
                           {"nume_pedi", primeiroNumeroPedido + idPedido},
-                          {"codi_empr", empresa == 1 ? "001" : "002"},
+                          {"codi_empr", empresas_.texto(empresa - 1, "codi_empr")},
                           {"data_pedi", momento(dia)},
                           {"DATA_REAL_ENTG", momento(entrega, sorteio_.entre(6 * 60, 19 * 60 - 1))},
                           {"DATA_FECH", momento(fechamento, sorteio_.entre(17 * 60, 22 * 60 - 1))},
@@ -1044,7 +670,7 @@ private:
                     {"VALO_DECT", item.desconto / 100.0},
                     {"VALO_LIQU", (item.unitario - item.desconto) / 100.0},
                     {"VALO_TOTA", static_cast<double>(item.totalCentavos()) / 100.0},
-                    {"status_prod", situacoes[item.situacao]},
+                    {"status_prod", situacoes_[item.situacao]},
                     {"data_desa", item.desativado ? momento(dia, sorteio_.entre(9 * 60, 18 * 60 - 1)) : QVariant()},
                     {"user_desa", item.desativado ? QVariant(usuarioQualquer()) : QVariant()},
                 });
@@ -1064,9 +690,20 @@ private:
 
     static constexpr int primeiroNumeroPedido = 10000;
 
-    Gravador& banco_;
+    GravadorDemo& banco_;
     const QDate hoje_;
     Sorteio sorteio_{0x50A7D0E5EED5ULL};
+    const TabelaDemo empresas_{"empresas"};
+    const TabelaDemo atividades_{"atividades"};
+    const TabelaDemo tipos_{"tipos_de_cliente"};
+    const TabelaDemo marcas_{"marcas"};
+    QStringList usuariosAtivos_;
+    QStringList ruas_;
+    QStringList bairros_;
+    QStringList situacoes_;
+    std::vector<int> pesosSituacoes_;
+    std::vector<TipoCliente> tiposCliente_;
+    std::vector<Produto> produtos_;
     std::vector<int> pesosProdutos_;
     std::vector<Cliente> clientes_;
     std::vector<Vendedor> vendedores_;
@@ -1076,24 +713,37 @@ private:
     int ultimoItem_ = 0;
 };
 
-QString esquema()
+// The schema's statements, compiled in; each ends with ";" at the end of a line.
+QStringList esquema()
 {
-    QFile arquivo(QStringLiteral(":/db/schema-sqlite.sql"));
+    QFile arquivo(QStringLiteral(":/demo/schema-sqlite.sql"));
     if (!arquivo.open(QIODevice::ReadOnly))
         throw VbError(vb_error::FileNotFound, QStringLiteral("Esquema do banco não encontrado: ") + arquivo.fileName());
-    return QString::fromUtf8(arquivo.readAll());
+    QStringList comandos;
+    QString comando;
+    for (const QString& linha : QString::fromUtf8(arquivo.readAll()).split(u'\n')) {
+        if (linha.startsWith(QLatin1String("--")))
+            continue;
+        comando += linha + u'\n';
+        if (linha.trimmed().endsWith(u';')) {
+            comandos << comando;
+            comando.clear();
+        }
+    }
+    return comandos;
 }
 
 }  // namespace
 
 void GeraEmpresaDemo(const QString& arquivo, const QDate& hoje)
 {
-    // The schema is compiled in; a static library needs its resources pulled in by name.
-    Q_INIT_RESOURCE(esquemas);
-    const QString tabelas = esquema();
-    Gravador banco(arquivo);
-    banco.executa(QStringLiteral("begin"));
-    banco.executa(tabelas);
+    // The schema and the tables are compiled in; a static library needs its
+    // resources pulled in by name.
+    Q_INIT_RESOURCE(demo);
+    const QStringList comandos = esquema();
+    GravadorDemo banco(arquivo);
+    for (const QString& comando : comandos)
+        banco.executa(comando);
     Gerador(banco, hoje).grava();
-    banco.executa(QStringLiteral("commit"));
+    banco.conclui();
 }
