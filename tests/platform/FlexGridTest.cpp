@@ -6,28 +6,6 @@
 
 namespace {
 
-QStringList Linha(const FlexGrid& grid, int row)
-{
-    QStringList celulas;
-    for (int c = 0; c < grid.Cols(); ++c)
-        celulas << grid.TextMatrix(row, c);
-    return celulas;
-}
-
-TEST(FlexGrid, AddItemSeparadoPorTabulacao)
-{
-    FlexGrid grid;
-    grid.SetCols(3);
-    grid.SetRows(1);
-    for (const char* item : {"a\tb\tc", "x", "1\t2\t3\t4", "\t\tz"})
-        grid.AddItem(QString::fromUtf8(item));
-    EXPECT_EQ(grid.Rows(), 5);
-    EXPECT_EQ(Linha(grid, 1), QStringList({"a", "b", "c"}));
-    EXPECT_EQ(Linha(grid, 2), QStringList({"x", "", ""}));
-    EXPECT_EQ(Linha(grid, 3), QStringList({"1", "2", "3"}));
-    EXPECT_EQ(Linha(grid, 4), QStringList({"", "", "z"}));
-}
-
 TEST(FlexGrid, CelulaAtualEErro381ForaDaGrade)
 {
     FlexGrid grid;  // 2 x 2

@@ -7,25 +7,23 @@
 
 namespace {
 
-QString Mapeado(const QString& caminho)
+class CaminhoLocalDe : public ::testing::TestWithParam<Caso> {};
+
+TEST_P(CaminhoLocalDe, ComponentesSemCaixaOuErro52ComOCaminho)
 {
+    const Caso& caso = GetParam();
+    DriveCTemporario c;
+    c.escreve("KORVA/Config/Server.INI", "x");
+    const QString esperado = caso("local").startsWith(u'#') ? caso("local") : c.raiz() + caso("local");
     try {
-        return CaminhoLocal(caminho);
+        EXPECT_EQ(CaminhoLocal(caso("caminho")), esperado);
     } catch (const VbError& erro) {
-        EXPECT_TRUE(erro.Description().contains(caminho)) << erro.Description().toStdString();
-        return u'#' + QString::number(erro.Number());
+        EXPECT_EQ(u'#' + QString::number(erro.Number()), esperado);
+        EXPECT_TRUE(erro.Description().contains(caso("caminho"))) << erro.Description().toStdString();
     }
 }
 
-TEST(CaminhoLocal, ComponentesSemCaixaEOQueNaoSeMapeia)
-{
-    DriveCTemporario c;
-    c.escreve("KORVA/Config/Server.INI", "x");
-    for (const Caso& caso : Casos("platform/casos/caminhos.tsv")) {
-        SCOPED_TRACE(caso.onde());
-        EXPECT_EQ(Mapeado(caso[0]), caso[1].startsWith(u'#') ? caso[1] : c.raiz() + caso[1]);
-    }
-}
+INSTANTIATE_TEST_SUITE_P(Tabela, CaminhoLocalDe, ::testing::ValuesIn(Casos("platform/casos/caminhos.tsv")), NomeDoCaso);
 
 TEST(CaminhoLocal, RaizComBarraFinalCaminhoPosixEOutroDrive)
 {
