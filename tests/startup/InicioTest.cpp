@@ -1,5 +1,4 @@
 #include "fixtures/AmbienteDeTeste.h"
-#include "fixtures/BancoDeTeste.h"
 #include "startup/Ambiente.h"
 #include "support/Casos.h"
 
@@ -8,29 +7,29 @@
 
 namespace {
 
-const QString release = QStringLiteral("ERP KORVA - Tevrano - Release 2014.08.05");
+class CamposDaChamada : public ::testing::TestWithParam<Caso> {};
 
-QString Texto(const QString& texto)
+TEST_P(CamposDaChamada, CampoETextoDoChamador)
 {
-    return texto;
+    const Caso& caso = GetParam();
+    QString texto = caso("texto");
+    const Variant campo = Campo(static_cast<int16_t>(caso.inteiro("n")), texto);
+    EXPECT_EQ(campo.type(), caso.variant("campo").type());
+    EXPECT_EQ(campo.text(), caso.variant("campo").text());
+    EXPECT_EQ(texto, caso("depois"));
 }
-QString Texto(int numero)
-{
-    return QString::number(numero);
-}
-QString Texto(bool valor)
-{
-    return valor ? QStringLiteral("True") : QStringLiteral("False");
-}
+
+INSTANTIATE_TEST_SUITE_P(Tabela, CamposDaChamada, ::testing::ValuesIn(Casos("startup/casos/campo.tsv")), NomeDoCaso);
 
 // What start-up left that a case may check, by the names the case table uses.
 std::map<QString, QString> Observado(const Ambiente& a, const QList<Mensagem>& mensagens)
 {
     static const char* const icones[] = {"Nenhum", "Critico", "Exclamacao", "Informacao"};
+    const auto verdade = [](bool valor) { return valor ? QStringLiteral("True") : QStringLiteral("False"); };
     std::map<QString, QString> visto = {
         {"ParametrosChamada", a.ParametrosChamada},
-        {"IdUsuario", Texto(a.IdUsuario)},
-        {"IdEmpresa", Texto(a.IdEmpresa)},
+        {"IdUsuario", QString::number(a.IdUsuario)},
+        {"IdEmpresa", QString::number(a.IdEmpresa)},
         {"CodiAmbiente", a.CodiAmbiente},
         {"NomeTela", a.NomeTela},
         {"Titulo", TituloJanela()},
@@ -39,11 +38,12 @@ std::map<QString, QString> Observado(const Ambiente& a, const QList<Mensagem>& m
         {"ArqPaths", a.ArqPaths},
         {"PastaRelatorios", a.PastaRelatorios},
         {"TipoServidor", a.TipoServidor},
-        {"AceitaAcentos", Texto(a.AceitaAcentos)},
+        {"AceitaAcentos", verdade(a.AceitaAcentos)},
         {"BancoDados", a.BancoDados},
         {"ServidorBD", a.ServidorBD},
         {"CodiEmpresa", a.CodiEmpresa},
         {"PastaDanfe", a.PastaDanfe},
+        {"ConnectionTimeout", a.conexao ? QString::number(a.conexao->ConnectionTimeout) : QString()},
     };
     if (!mensagens.isEmpty()) {
         visto["prompt"] = mensagens[0].prompt;
@@ -59,20 +59,21 @@ TEST_P(Inicio, ChamadaEConfiguracao)
 {
     const Caso& caso = GetParam();
     std::map<QString, QString> esperado;
-    for (size_t i = 1; i + 1 < caso.campos.size(); i += 2) {
-        const QString chave = caso[i];
+    // The pairs' values are bytes: a file may hold CP1252.
+    for (size_t i = caso.colunas->indexOf(QStringLiteral("pares...")); i + 1 < caso.campos.size(); i += 2) {
+        const QString chave = QString::fromUtf8(caso.campos[i]);
         if (chave.startsWith(u'>'))
-            escreve(chave.mid(1), caso.bytes(i + 1));
+            escreve(chave.mid(1), caso.campos[i + 1]);
         else if (chave.startsWith(u'-'))
             QFile::remove(drive.raiz() + u'/' + chave.mid(1));
         else if (chave.startsWith(u'*'))
             criaBanco(chave.mid(1));
         else
-            esperado[chave] = caso[i + 1];
+            esperado[chave] = QString::fromUtf8(caso.campos[i + 1]);
     }
     const bool termina = esperado.count("prompt") || esperado.count("prompt~");
 
-    EXPECT_EQ(inicia(caso[0]), termina ? 1 : 0);
+    EXPECT_EQ(inicia(caso("chamada")), termina ? 1 : 0);
 
     ASSERT_EQ(caixa->mensagens.size(), termina ? 1 : 0)
         << (caixa->mensagens.isEmpty() ? std::string() : caixa->mensagens[0].prompt.toStdString());
@@ -92,35 +93,6 @@ TEST_P(Inicio, ChamadaEConfiguracao)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Casos, Inicio, ::testing::ValuesIn(Casos("startup/casos/inicio.tsv")),
-                         [](const ::testing::TestParamInfo<Caso>& info) {
-                             return "linha" + std::to_string(info.param.linha);
-                         });
+INSTANTIATE_TEST_SUITE_P(Tabela, Inicio, ::testing::ValuesIn(Casos("startup/casos/inicio.tsv")), NomeDoCaso);
 
 }  // namespace
-
-// The same start-up on every database server the tests can reach: the
-// embedded file named (by its POSIX path) in field 2, Firebird through field 6.
-class InicioPorServidor : public AmbienteDeTeste, public ::testing::WithParamInterface<Backend> {};
-
-TEST_P(InicioPorServidor, ConectaEAchaEmpresaEUsuario)
-{
-    BancoDeTeste banco(GetParam());
-    insereEmpresasEUsuarios(banco);
-    ambiente().conexao.reset();
-    const QByteArray conexao = banco.stringDeConexao().toUtf8();
-    escreve(QStringLiteral("korva/config/server.ini"), GetParam() == Backend::Firebird
-                                                           ? "fb^^^^FIREBIRD^" + conexao + "^False^\r\n"
-                                                           : "local^" + conexao + "^^^SQLITE^^False^\r\n");
-
-    ASSERT_EQ(inicia(QStringLiteral("5^2^PRD^")), 0);
-
-    EXPECT_EQ(Conexao().backend(), GetParam());
-    EXPECT_EQ(Conexao().ConnectionTimeout, 400);
-    EXPECT_EQ(TituloJanela(), release + QStringLiteral(" (PRD)(002/JOSE)"));
-    EXPECT_EQ(PathDanfeEmpresa(QStringLiteral("003")), QStringLiteral("D:\\NFE\\"));
-    EXPECT_TRUE(ambiente().StringConexao.isEmpty());
-}
-
-INSTANTIATE_TEST_SUITE_P(Servidores, InicioPorServidor, ::testing::ValuesIn(BancoDeTeste::disponiveis()),
-                         BancoDeTeste::nomeDoParametro);
