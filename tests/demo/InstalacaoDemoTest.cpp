@@ -1,5 +1,5 @@
 #include "demo/InstalacaoDemo.h"
-#include "platform/VbError.h"
+#include "support/Auxiliares.h"
 #include "support/PastaTemporaria.h"
 
 #include <QDir>
@@ -29,12 +29,7 @@ TEST(InstalacaoDemo, InterrompidaNaoDeixaBancoPelaMetadeERefeitaGuardaOQueJaExis
     pequeno.rlim_cur = 64 * 1024;
     const auto sinalAnterior = std::signal(SIGXFSZ, SIG_IGN);
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &pequeno), 0);
-    long erro = 0;
-    try {
-        PreparaInstalacaoDemo(demo);
-    } catch (const VbError& e) {
-        erro = e.Number();
-    }
+    const long erro = ErroVb([&demo] { PreparaInstalacaoDemo(demo); });
     setrlimit(RLIMIT_FSIZE, &anterior);
     std::signal(SIGXFSZ, sinalAnterior);
     EXPECT_EQ(erro, vb_error::PathFileAccess);
