@@ -1,10 +1,10 @@
 #include "demo/InstalacaoDemo.h"
+#include "platform/Ado.h"
 #include "support/Auxiliares.h"
 #include "support/PastaTemporaria.h"
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -20,6 +20,7 @@ namespace {
 // creates only what is missing.
 TEST(InstalacaoDemo, InterrompidaNaoDeixaBancoPelaMetadeERefeitaGuardaOQueJaExiste)
 {
+    qputenv("SOURCE_DATE_EPOCH", "1780223400");  // the demo's orders end on 31/05/2026
     DriveCTemporario drive;
     const QString demo = drive.raiz() + "/demo", korva = demo + "/c/korva";
     const auto dados = [&korva] { return QDir(korva + "/dados").entryList(QDir::Files | QDir::Hidden); };
@@ -37,7 +38,17 @@ TEST(InstalacaoDemo, InterrompidaNaoDeixaBancoPelaMetadeERefeitaGuardaOQueJaExis
 
     PreparaInstalacaoDemo(demo);
     EXPECT_EQ(dados(), QStringList{"demo.db"});
-    EXPECT_GT(QFileInfo(korva + "/dados/demo.db").size(), 4 * pequeno.rlim_cur);
+    // The rows of the day, drawn from a fixed seed: the order lines and their
+    // value, a person's drawn digits and date and a company's.
+    Connection gerado;
+    gerado.Open(Backend::Sqlite, korva + "/dados/demo.db");
+    const auto dia = gerado.Executa(QStringLiteral(
+        "select (select count(*) || ' ' || round(total(VALO_TOTA), 2) from pedi_veds_deta) || (select "
+        "group_concat(' ' || RG00_IE00 || ' ' || TELE_0001_PESS, '') from pess where idpess in (77, 82)) "
+        "|| ' ' || (select DATA_ANIV from pess where idpess = 77)"));
+    EXPECT_EQ(dia.linhas.at(0).at(0).text(),
+              QStringLiteral(
+                  "4409 3416331.23 00.563.645-4 (16) 90722-0043 799.128.532.594 (21) 3629-0241 1952-03-05 00:00:00"));
     const QByteArray linha = "local^c:\\korva\\dados\\demo.db^^^SQLITE^^False^\r\n";
     EXPECT_EQ(Conteudo(korva + "/config/server.ini"), linha + linha + linha);
 

@@ -145,11 +145,6 @@ bool likeDeReferencia(QStringView texto, QStringView padrao, QChar escape)
     return casa[texto.size()];
 }
 
-void liga(int posicao, const std::string& bytes)
-{
-    sqlite3_bind_text(comandoLike, posicao, bytes.data(), static_cast<int>(bytes.size()), SQLITE_STATIC);
-}
-
 // CombinaLike agrees with a plain table-driven matcher; SQL's LIKE gives what
 // CombinaLike gives; the collation orders any two texts one way only, and
 // ignores trailing blanks and ASCII case.
@@ -170,8 +165,8 @@ void fuzz_sqlitetexto(const uint8_t* data, size_t size)
 
     // SQLite reads the bytes as UTF-8: it agrees only where they are valid.
     const bool utf8 = padraoQt.toStdString() == padrao && textoQt.toStdString() == texto;
-    liga(1, texto);
-    liga(2, padrao);
+    sqlite3_bind_text(comandoLike, 1, texto.data(), static_cast<int>(texto.size()), SQLITE_STATIC);
+    sqlite3_bind_text(comandoLike, 2, padrao.data(), static_cast<int>(padrao.size()), SQLITE_STATIC);
     Confere(sqlite3_step(comandoLike) == SQLITE_ROW);
     Confere(!utf8 || sqlite3_column_int(comandoLike, 0) == casaSemEscape);
     Confere(sqlite3_column_int(comandoLike, 1) + sqlite3_column_int(comandoLike, 2) +

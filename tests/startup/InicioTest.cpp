@@ -25,7 +25,6 @@ INSTANTIATE_TEST_SUITE_P(Tabela, CamposDaChamada, ::testing::ValuesIn(Casos("sta
 std::map<QString, QString> Observado(const Ambiente& a, const QList<Mensagem>& mensagens)
 {
     static const char* const icones[] = {"Nenhum", "Critico", "Exclamacao", "Informacao"};
-    const auto verdade = [](bool valor) { return valor ? QStringLiteral("True") : QStringLiteral("False"); };
     std::map<QString, QString> visto = {
         {"ParametrosChamada", a.ParametrosChamada},
         {"IdUsuario", QString::number(a.IdUsuario)},
@@ -38,7 +37,7 @@ std::map<QString, QString> Observado(const Ambiente& a, const QList<Mensagem>& m
         {"ArqPaths", a.ArqPaths},
         {"PastaRelatorios", a.PastaRelatorios},
         {"TipoServidor", a.TipoServidor},
-        {"AceitaAcentos", verdade(a.AceitaAcentos)},
+        {"AceitaAcentos", a.AceitaAcentos ? "True" : "False"},
         {"BancoDados", a.BancoDados},
         {"ServidorBD", a.ServidorBD},
         {"CodiEmpresa", a.CodiEmpresa},
