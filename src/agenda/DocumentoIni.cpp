@@ -37,6 +37,38 @@ QString escreveValor(const QString& valor)
     return u'"' + QString(valor).replace(QStringLiteral("\""), QStringLiteral("\"\"")) + u'"';
 }
 
+struct ValorLido {
+    QString valor;
+    QString comentario;  // with the blanks before it
+    QString problema;
+};
+
+// What follows a key's "=": a value in quotes ("" a quote) or up to an end-of-line comment.
+ValorLido leValor(const QString& resto)
+{
+    const QString valor = resto.trimmed();
+    if (!valor.startsWith(u'"')) {
+        const int comentario = inicioDoComentario(resto);
+        return {resto.left(comentario).trimmed(), resto.mid(comentario), {}};
+    }
+    ValorLido lido;
+    for (int i = 1; i < valor.size(); ++i) {
+        if (valor[i] != u'"') {
+            lido.valor += valor[i];
+        } else if (i + 1 < valor.size() && valor[i + 1] == u'"') {
+            lido.valor += u'"';
+            ++i;
+        } else {
+            lido.comentario = valor.mid(i + 1);
+            if (!lido.comentario.trimmed().isEmpty() && !lido.comentario.trimmed().startsWith(u';'))
+                lido.problema = QStringLiteral("há texto depois das aspas que fecham o valor.");
+            return lido;
+        }
+    }
+    lido.problema = QStringLiteral("falta fechar as aspas do valor.");
+    return lido;
+}
+
 }  // namespace
 
 DocumentoIni::DocumentoIni(const QString& nome, const QString& texto) : nome_(nome)
@@ -131,35 +163,12 @@ DocumentoIni::Linha DocumentoIni::analisa(const QString& texto)
         linha.nome.clear();
         return linha;
     }
-    const QString resto = texto.mid(igual + 1);
-    const QString valor = resto.trimmed();
-    if (!valor.startsWith(u'"')) {
-        const int comentario = inicioDoComentario(resto);
-        linha.valor = resto.left(comentario).trimmed();
-        linha.comentario = resto.mid(comentario);
+    const ValorLido lido = leValor(texto.mid(igual + 1));
+    linha.valor = lido.valor;
+    linha.comentario = lido.comentario;
+    linha.problema = lido.problema;
+    if (linha.problema.isEmpty())
         linha.tipo = Tipo::Chave;
-        return linha;
-    }
-    for (int i = 1; i < valor.size(); ++i) {
-        if (valor[i] != u'"') {
-            linha.valor += valor[i];
-            continue;
-        }
-        if (i + 1 < valor.size() && valor[i + 1] == u'"') {
-            linha.valor += u'"';
-            ++i;
-            continue;
-        }
-        const QString depois = valor.mid(i + 1);
-        if (!depois.trimmed().isEmpty() && !depois.trimmed().startsWith(u';')) {
-            linha.problema = QStringLiteral("há texto depois das aspas que fecham o valor.");
-            return linha;
-        }
-        linha.comentario = depois;
-        linha.tipo = Tipo::Chave;
-        return linha;
-    }
-    linha.problema = QStringLiteral("falta fechar as aspas do valor.");
     return linha;
 }
 

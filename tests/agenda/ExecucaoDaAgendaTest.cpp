@@ -89,6 +89,18 @@ TEST_F(Agenda, UmEmailPorHorarioComPeriodoTotaisEAnexos)
     EXPECT_EQ(linhas.size(), 4);
 }
 
+TEST_F(Agenda, SemDadosOEmailDizQueNaoHa)
+{
+    drive.escreve(QStringLiteral("korva/config/pantoro-agenda.ini"),
+                  QByteArray(DoisAgendamentos).replace("somente-com-dados=sim", "somente-com-dados=nao"));
+    EXPECT_EQ(roda(QStringLiteral("30/11/2026 07:00")), DesfechoDaAgenda::Feito);
+    ASSERT_EQ(aceitos.size(), 2);
+    EXPECT_EQ(aceitos[1].assunto, QStringLiteral("ninguém vendeu - 29/11/2026 a 29/11/2026"));
+    EXPECT_EQ(aceitos[1].texto, QStringLiteral("ninguém vendeu\r\nPeríodo: 29/11/2026 a 29/11/2026 - Data de Emissão - "
+                                               "Vendedor: NINGUEM\r\n\r\nNão há dados para exibir!\r\n"));
+    EXPECT_TRUE(aceitos[1].anexos.isEmpty());
+}
+
 TEST_F(Agenda, ServidorRecusandoOuForaDoArNadaRegistraETentaDeNovo)
 {
     recusa = QStringLiteral("550 mailbox unavailable");
