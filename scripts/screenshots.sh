@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Pictures of the program as its users see it, over a fresh demo installation
 # (the one `pantoro --demo DIR` prepares): the filter form, the person search
-# with results, each kind of message box and the viewer on each of the six
-# layouts, on 1366x768, 1600x1000 and 1920x1080 screens at 100% and 150%
+# with results, the message boxes and the viewer on the standard report,
+# on 1366x768, 1600x1000 and 1920x1080 screens at 100% and 150%
 # scaling. The run checks each picture as well (on the screen, captions and
 # grid columns whole): they are janelas_telas_tests' windows.
 #   scripts/screenshots.sh [OUT_DIR]     (default: screenshots/)
