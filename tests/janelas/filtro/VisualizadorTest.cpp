@@ -161,23 +161,28 @@ protected:
     void SetUp() override
     {
         Visualizador::SetUp();
-        anteriores_ = saida_.entryList({QStringLiteral("*.pdf")});
+        // The queue names a job's file after the document: this run's own
+        // name tells its jobs from those of other runs on the scheduler.
+        const QString nome = QStringLiteral("entrega-%1.html").arg(QCoreApplication::applicationPid());
+        jobs_ = QStringLiteral("job_*-%1*.pdf").arg(nome);
+        anteriores_ = saida_.entryList({jobs_});
+        ASSERT_TRUE(QFile::copy(Relatorio, pasta.filePath(nome)));
         InstalaImpressora(std::make_shared<ImpressoraQt>([](QPrinter& impressora, QWidget*) {
             impressora.setPageOrientation(QPageLayout::Landscape);
             return true;
         }));
-        abre(Relatorio);
+        abre(pasta.filePath(nome));
     }
 
-    // The page count of every job the queue wrote since SetUp, in job order
-    // (the queue names them job_<number>-...); -1 for one not written whole.
+    // The page count of every job of this run the queue wrote since SetUp,
+    // in job order (job_<number>-...); -1 for one not written whole.
     QList<int> paginasDosTrabalhos(int esperados)
     {
         QMap<int, int> paginas;
         EXPECT_TRUE(QTest::qWaitFor(
             [&] {
                 paginas.clear();
-                for (const QString& pdf : saida_.entryList({QStringLiteral("*.pdf")}))
+                for (const QString& pdf : saida_.entryList({jobs_}))
                     if (!anteriores_.contains(pdf))
                         paginas[pdf.section(u'_', 1).section(u'-', 0, 0).toInt()] = Paginas(saida_.filePath(pdf));
                 return paginas.size() >= esperados && !paginas.values().contains(-1);
@@ -197,6 +202,7 @@ protected:
 
 private:
     QDir saida_{qEnvironmentVariable("PANTORO_CUPS_PDF_DIR")};
+    QString jobs_;
     QStringList anteriores_;
 };
 

@@ -11,8 +11,8 @@
 #include "startup/Ambiente.h"
 
 #include <QDir>
-#include <QFontInfo>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QTableView>
@@ -58,8 +58,9 @@ protected:
     {
         EXPECT_EQ(junta(problemasNaTela(janela)), "") << nome.toStdString();
         const QString pasta = qEnvironmentVariable("PANTORO_CAPTURAS");
-        if (!pasta.isEmpty())
+        if (!pasta.isEmpty()) {
             EXPECT_TRUE(janela->grab().save(QDir(pasta).filePath(nome + QStringLiteral(".png"))));
+        }
     }
 
     static QTemporaryDir* demo;
@@ -121,15 +122,19 @@ TEST_F(Telas, CadaJanelaCabeEmCadaTela)
     EXPECT_TRUE(caixa->mensagens.isEmpty());
 }
 
-// The report's Tahoma, as the program's fonts configuration gives it to the
-// browser and the windows: DejaVu Sans Condensed, of its widths, with a true bold.
+// The report's Tahoma as fontconfig gives it to the browser under the
+// program's fonts configuration: DejaVu Sans Condensed, of its widths, with
+// a true bold.
 TEST(Fontes, TahomaEmDejaVuSansCondensedComNegrito)
 {
-    QFont tahoma(QStringLiteral("Tahoma"), 8);
-    EXPECT_EQ(QFontInfo(tahoma).family() + u' ' + QFontInfo(tahoma).styleName(),
-              QStringLiteral("DejaVu Sans Condensed"));
-    tahoma.setBold(true);
-    EXPECT_EQ(QFontInfo(tahoma).styleName(), QStringLiteral("Condensed Bold"));
+    for (const auto& [padrao, arquivo] :
+         {std::pair{"Tahoma", "/DejaVuSansCondensed.ttf"}, {"Tahoma:bold", "/DejaVuSansCondensed-Bold.ttf"}}) {
+        QProcess fcMatch;
+        fcMatch.start(QStringLiteral("fc-match"),
+                      {QStringLiteral("-f"), QStringLiteral("%{file}"), QLatin1String(padrao)});
+        ASSERT_TRUE(fcMatch.waitForFinished(10000));
+        EXPECT_TRUE(fcMatch.readAllStandardOutput().endsWith(arquivo)) << padrao;
+    }
 }
 
 // Qt's own buttons in the user's language when it is Portuguese.
@@ -138,8 +143,8 @@ TEST(TraducoesDoQt, BotoesDoQtNoIdiomaDoUsuario)
     for (const auto& [locale, traduz] : {std::pair{"en_US", false}, {"pt_BR", true}, {"pt_PT", true}}) {
         SCOPED_TRACE(locale);
         EXPECT_EQ(CarregaTraducoesDoQt(*QCoreApplication::instance(), QLocale(QLatin1String(locale))), traduz);
-        if (traduz)
-            EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancelar"));
+        EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"),
+                  traduz ? QStringLiteral("Cancelar") : QStringLiteral("Cancel"));
     }
 }
 
