@@ -18,6 +18,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWebEngineView>
 
 // The program on the demo installation as its users see it, on the screens
 // of telas.json: the filter form, the message boxes, the person search with
@@ -114,7 +115,11 @@ TEST_F(Telas, CadaJanelaCabeEmCadaTela)
         // The viewer on the standard report of the last three months.
         const auto visualizador = aoAbrirModal([&](QWidget* janela) {
             ASSERT_TRUE(QTest::qWaitForWindowExposed(janela));
-            QTest::qWait(300);  // the first pages are drawn
+            // The browser view, when it opens on it, shows the page's heading.
+            if (auto* navegador = controle<QWebEngineView>(janela, "WebBrowser1"); navegador->isVisible()) {
+                EXPECT_TRUE(textoExibido(navegador, QStringLiteral("Emissão:")).contains(QStringLiteral("Emissão:")));
+            }
+            QTest::qWait(300);  // the first frame reaches the screen
             confere(janela, prefixo + QStringLiteral("visualizador"));
         });
         QTest::mouseClick(controle<QPushButton>(filtro.get(), "cmdImprimir"), Qt::LeftButton);
