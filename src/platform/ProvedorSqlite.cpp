@@ -48,9 +48,8 @@ bool abreAspas(QChar c)
     return c == u'\'' || c == u'"' || c == u'[' || c == u'`';
 }
 
-// The ")" that closes the "(" at `abre`, or -1 when it is not closed or holds
-// more than one argument.
-qsizetype fechaArgumentoUnico(const QString& sql, qsizetype abre)
+// Whether the "(" at `abre` is closed and holds one argument.
+bool argumentoUnico(const QString& sql, qsizetype abre)
 {
     int nivel = 0;
     for (qsizetype i = abre + 1; i < sql.size();) {
@@ -62,22 +61,25 @@ qsizetype fechaArgumentoUnico(const QString& sql, qsizetype abre)
         if (c == u'(')
             ++nivel;
         else if (c == u')' && nivel-- == 0)
-            return i;
+            return true;
         else if (c == u',' && nivel == 0)
-            return -1;
+            return false;
         ++i;
     }
-    return -1;
+    return false;
 }
 
-QString semDistinct(const QString& argumento)
+// Past the blanks and a DISTINCT or ALL that open an aggregate's argument at `i`.
+qsizetype depoisDeDistinct(const QString& sql, qsizetype i)
 {
-    const QString aparado = argumento.trimmed();
-    for (QLatin1String palavra : {QLatin1String("DISTINCT"), QLatin1String("ALL")})
-        if (aparado.startsWith(palavra, Qt::CaseInsensitive) && aparado.size() > palavra.size() &&
-            aparado[palavra.size()].isSpace())
-            return aparado.mid(palavra.size());
-    return argumento;
+    while (i < sql.size() && sql[i].isSpace())
+        ++i;
+    for (QLatin1String palavra : {QLatin1String("DISTINCT"), QLatin1String("ALL")}) {
+        const qsizetype fim = i + palavra.size();
+        if (QStringView(sql).mid(i).startsWith(palavra, Qt::CaseInsensitive) && fim < sql.size() && sql[fim].isSpace())
+            return fim;
+    }
+    return i;
 }
 
 // `sql` with every one-argument MIN(x) or MAX(x) read as (x), DISTINCT
@@ -108,14 +110,14 @@ QString semMinimoNemMaximo(const QString& sql)
         const bool agregado =
             (palavra.compare(u"min", Qt::CaseInsensitive) == 0 || palavra.compare(u"max", Qt::CaseInsensitive) == 0) &&
             (i == 0 || sql[i - 1] != u'.') && abre < sql.size() && sql[abre] == u'(';
-        const qsizetype fecha = agregado ? fechaArgumentoUnico(sql, abre) : -1;
-        if (fecha < 0) {
-            saida += palavra;
-            i = fim;
+        if (agregado && argumentoUnico(sql, abre)) {
+            // The name goes; the argument, read on from here, keeps its parentheses.
+            saida += u'(';
+            i = depoisDeDistinct(sql, abre + 1);
             continue;
         }
-        saida += u'(' + semMinimoNemMaximo(semDistinct(sql.mid(abre + 1, fecha - abre - 1))) + u')';
-        i = fecha + 1;
+        saida += palavra;
+        i = fim;
     }
     return saida;
 }
