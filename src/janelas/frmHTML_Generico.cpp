@@ -81,6 +81,7 @@ frmHTML_Generico::frmHTML_Generico(QWidget* parent) : QDialog(parent), ui(std::m
     connect(ui->PaginasDoRelatorio->verticalScrollBar(), &QScrollBar::valueChanged, this,
             &frmHTML_Generico::mostraPaginas);
     connect(ui->cmdAbrirNavegador, &QPushButton::clicked, this, &frmHTML_Generico::carregaNavegador);
+    connect(ui->WebBrowser1->page(), &QWebEnginePage::renderProcessTerminated, this, &frmHTML_Generico::navegadorParou);
 
     setWindowTitle(TituloRelease() + QStringLiteral(" (") + ambiente().CodiAmbiente + QStringLiteral(")") +
                    QStringLiteral(" - Visualização de Relatório"));
@@ -113,6 +114,19 @@ void frmHTML_Generico::carregaNavegador()
     ui->cmdAbrirNavegador->hide();
     ui->WebBrowser1->show();
     ui->WebBrowser1->load(QUrl::fromLocalFile(arquivo_));
+}
+
+// The page the browser held is gone: its tab offers it again, the pages show the report.
+void frmHTML_Generico::navegadorParou(QWebEnginePage::RenderProcessTerminationStatus estado)
+{
+    if (estado == QWebEnginePage::NormalTerminationStatus)
+        return;
+    ui->WebBrowser1->hide();
+    ui->cmdAbrirNavegador->show();
+    ui->abasVisualizacao->setCurrentWidget(ui->abaPaginas);
+    MsgBox(QStringLiteral("O navegador parou de mostrar o relatório (memória insuficiente ou falha do navegador)."
+                          "\rO relatório inteiro está na aba \"Páginas\", que também o imprime."),
+           IconeMensagem::Exclamacao, TituloRelease());
 }
 
 // Placed once its layout has a size: on the available screen, never larger.

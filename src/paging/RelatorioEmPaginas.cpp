@@ -79,7 +79,7 @@ void RelatorioEmPaginas::pinta(QPainter& pintor, const Paginacao& paginacao, con
     const double k = pintor.device()->logicalDpiY() / 96.0;
     pintor.translate(geometria.deslocamento * k, 0);
     pintor.scale(geometria.escala, geometria.escala);
-    PintaPagina(pintor, documento_, paginacao, pagina, paginacao.Terminada() ? paginacao.Total() : 0);
+    PintaPagina(pintor, documento_, paginacao, pagina);
     pintor.restore();
 }
 

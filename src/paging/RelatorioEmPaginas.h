@@ -51,9 +51,6 @@ public:
     // Writes the PDF whole or not at all: a failed write leaves no file.
     void GravaPdf(const QString& arquivo) const;
 
-    const DocumentoDeRelatorio& Documento() const { return documento_; }
-    const Paginacao& Paginas() const { return *paginacao_; }
-
 private:
     struct Geometria {
         double escala;        // below 1 when the paper is narrower than the layout
