@@ -8,7 +8,6 @@
 #include "janelas/SoArquivosLocais.h"
 #include "janelas/VisualizacaoDePaginas.h"
 #include "janelas/frmEnviarEmail.h"
-#include "paging/PdfDoRelatorio.h"
 #include "paging/RelatorioEmPaginas.h"
 #include "platform/Conversions.h"
 #include "platform/MessageBox.h"
@@ -190,20 +189,7 @@ void frmHTML_Generico::cmdEnviarEmail_Click()
             MsgBox(QStringLiteral("Esta função não está habilitada!"), IconeMensagem::Informacao, TituloRelease());
             return;
         }
-        const QString html = arquivo_;
-        const QString periodo = relatorio().Periodo;
-        RelatorioParaEnvio envio{LePlanilha(html, periodo).titulo, periodo,
-                                 [html](const QString& pasta) {
-                                     const QString pdf = pasta + QStringLiteral("/pantoro.pdf");
-                                     GravaPdf(html, pdf);
-                                     return pdf;
-                                 },
-                                 [html, periodo](const QString& pasta) {
-                                     const QString xlsx = pasta + QStringLiteral("/pantoro.xlsx");
-                                     ExportaRelatorio(html, xlsx, FormatoPlanilha::Xlsx, periodo);
-                                     return xlsx;
-                                 }};
-        frmEnviarEmail dialogo(*config, envio, this);
+        frmEnviarEmail dialogo(*config, RelatorioParaEnvio{arquivo_, relatorio().Periodo}, this);
         dialogo.exec();
     } catch (const VbError& erro) {
         MsgBox(erro.Description(), IconeMensagem::Critico, TituloRelease());

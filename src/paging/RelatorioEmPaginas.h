@@ -48,7 +48,7 @@ public:
 
     void ImprimeEm(QPagedPaintDevice& folhas, int copias, const QString& dispositivo) const override;
     QString NomeDoDocumento() const override;
-    // Writes the PDF whole or not at all: a failed write leaves no file.
+    // Writes the PDF as platform/ArquivoDeSaida.h says: whole or not at all.
     void GravaPdf(const QString& arquivo) const;
 
 private:
