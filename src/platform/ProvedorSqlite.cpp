@@ -23,6 +23,18 @@ bool tipoDeData(const char* declarado)
     return tipo.contains("DATE") || tipo.contains("TIME");
 }
 
+// Result column `i` holds dates: its declared type says so, or it comes from
+// a TEXT column named DATA_*, as databases written with the earlier schema
+// kept every date (their files are opened read-only, so never upgraded).
+bool colunaDeData(sqlite3_stmt* comando, int i)
+{
+    const char* declarado = sqlite3_column_decltype(comando, i);
+    if (tipoDeData(declarado))
+        return true;
+    const char* origem = sqlite3_column_origin_name(comando, i);
+    return declarado && origem && qstricmp(declarado, "TEXT") == 0 && qstrnicmp(origem, "DATA_", 5) == 0;
+}
+
 bool letraDeNome(QChar c)
 {
     return c.isLetterOrNumber() || c == u'_' || c == u'$';
@@ -132,9 +144,8 @@ QVector<bool> colunasDeData(sqlite3_stmt* comando)
     QVector<bool> datas(colunas);
     bool semTipo = false;
     for (int i = 0; i < colunas; ++i) {
-        const char* declarado = sqlite3_column_decltype(comando, i);
-        datas[i] = tipoDeData(declarado);
-        semTipo = semTipo || !declarado;
+        datas[i] = colunaDeData(comando, i);
+        semTipo = semTipo || !sqlite3_column_decltype(comando, i);
     }
     if (!semTipo)
         return datas;
@@ -148,7 +159,7 @@ QVector<bool> colunasDeData(sqlite3_stmt* comando)
                            nullptr) == SQLITE_OK &&
         sqlite3_column_count(preparado) == colunas)
         for (int i = 0; i < colunas; ++i)
-            datas[i] = datas[i] || tipoDeData(sqlite3_column_decltype(preparado, i));
+            datas[i] = datas[i] || colunaDeData(preparado, i);
     sqlite3_finalize(preparado);
     return datas;
 }

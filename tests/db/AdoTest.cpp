@@ -5,6 +5,8 @@
 #include "support/Auxiliares.h"
 #include "support/Casos.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -103,6 +105,29 @@ INSTANTIATE_TEST_SUITE_P(Tabela, Tipos,
                          [](const ::testing::TestParamInfo<BancoECaso>& info) {
                              return BancoDeTeste::nome(std::get<0>(info.param)) + '_' + std::get<1>(info.param).nome();
                          });
+
+// A file written with the earlier schema kept its dates as TEXT in DATA_*
+// columns: its reports read them as dates still.
+TEST(EsquemaAnterior, DatasEmColunasDeTexto)
+{
+    QTemporaryDir pasta;
+    const QString arquivo = pasta.filePath(QStringLiteral("antigo.db"));
+    {
+        Connection escrita;
+        escrita.Mode = adModeReadWrite;
+        QFile(arquivo).open(QIODevice::WriteOnly);
+        escrita.Open(Backend::Sqlite, arquivo);
+        escrita.Executa("create table pedi_veds (idpedi_veds integer, codi_empr text, data_pedi text)");
+        escrita.Executa("insert into pedi_veds values (1, '001', '2024-03-05 14:30:00')");
+    }
+    Connection antiga;
+    antiga.Open(Backend::Sqlite, arquivo);
+    const auto linha = antiga.Executa("select data_pedi, max(data_pedi) as ultima, codi_empr from pedi_veds").linhas;
+    ASSERT_EQ(linha.size(), 1);
+    EXPECT_EQ(linha[0][0], Variant(QDateTime(QDate(2024, 3, 5), QTime(14, 30))));
+    EXPECT_EQ(linha[0][1], linha[0][0]);
+    EXPECT_EQ(linha[0][2], Variant("001"));
+}
 
 TEST(ConnectionTest, EstadoFechamentoENomesUnicos)
 {
