@@ -86,9 +86,10 @@ void fuzz_dialetosql(const uint8_t* data, size_t size)
     Confere(TraduzSql(Backend::Sqlite, sqlite) == sqlite);
 }
 
-// Keys come out trimmed and not empty; an OLE DB string becomes an ODBC
-// string from which the same server, database, login and password are read
-// back; any other string goes to ODBC unchanged.
+// Keys come out trimmed and not empty; the ODBC string reads back as the
+// pairs it was made of: an OLE DB string's server, database, login and
+// password under the ODBC keys, any other string's own pairs; a server may
+// gain the default port.
 void fuzz_dialetoconexao(const uint8_t* data, size_t size)
 {
     const QString texto = QString::fromUtf8(Entrada(data, size, k64K));
@@ -97,19 +98,27 @@ void fuzz_dialetoconexao(const uint8_t* data, size_t size)
         Confere(!par.first.isEmpty() && par.first == par.first.trimmed());
     LerConexaoFirebird(texto);
     const QString odbc = ConexaoOdbc(texto);
-    if (ValorDoPar(pares, {QStringLiteral("Provider")}).isEmpty())
-        return Confere(odbc == texto);
+    ParesDeConexao esperados = pares;
+    if (!ValorDoPar(pares, {QStringLiteral("Provider")}).isEmpty()) {
+        const std::pair<const char*, QStringList> mapa[] = {
+            {"server", {"Server", "Data Source", "Address", "Addr"}},
+            {"database", {"Database", "Initial Catalog"}},
+            {"uid", {"Uid", "User ID"}},
+            {"pwd", {"Password", "PWD"}},
+        };
+        esperados = {{QStringLiteral("driver"), QStringLiteral("SQL Server")}};
+        for (const auto& [chaveOdbc, chavesOleDb] : mapa)
+            esperados.emplace_back(QString::fromLatin1(chaveOdbc), ValorDoPar(pares, chavesOleDb));
+    }
     const ParesDeConexao lidos = LerPares(odbc);
-    Confere(lidos.size() == 5 && ValorDoPar(lidos, {QStringLiteral("driver")}) == QLatin1String("SQL Server"));
-    const std::pair<const char*, QStringList> mapa[] = {
-        {"server", {"Server", "Data Source", "Address", "Addr"}},
-        {"database", {"Database", "Initial Catalog"}},
-        {"uid", {"Uid", "User ID"}},
-        {"pwd", {"Password", "PWD"}},
-    };
-    for (const auto& [chaveOdbc, chavesOleDb] : mapa)
-        Confere(ValorDoPar(lidos, {QString::fromLatin1(chaveOdbc)}) == ValorDoPar(pares, chavesOleDb));
-    Confere(SenhaOdbc(odbc) == ValorDoPar(pares, mapa[3].second));
+    Confere(lidos.size() == esperados.size());
+    for (size_t i = 0; i < lidos.size(); ++i) {
+        const auto& [chave, valor] = esperados[i];
+        const bool servidor = chave.compare(QLatin1String("server"), Qt::CaseInsensitive) == 0;
+        Confere(lidos[i].first == chave &&
+                (lidos[i].second == valor || (servidor && lidos[i].second == valor + QStringLiteral(",1433"))));
+    }
+    Confere(SenhaOdbc(odbc) == ValorDoPar(esperados, {QStringLiteral("Password"), QStringLiteral("PWD")}));
 }
 
 // A path maps or raises error 52; a path on drive C: never leaves its folder.
