@@ -42,6 +42,8 @@ public:
     int Total() const { return paginacao_->Total(); }
 
     const QPageLayout& Pagina() const { return pagina_; }
+    // The band every page ends with.
+    const RodapeDaPagina& Rodape() const { return rodape_; }
     // Lays the pages out again for another paper.
     void UsaPagina(const QPageLayout& pagina);
 
