@@ -12,12 +12,12 @@
 // a folder of the schedule's own, the formats of enviar= written there by
 // the send sequence's writers (pages and sheets with the period line), and
 // one mail with all of them whose text states the period, the filters and
-// the report's totals; then the state records the due time. A schedule that fails (a bad
-// group, a report or file error, a mail server that refused or is down)
-// keeps its state, so the next run tries it again; the others go on. Every
-// send, every failure and every "nothing to send" is one line through
-// `registra`. One run at a time: while another holds the lock, nothing is
-// done.
+// the report's totals; then the state records the due time. A schedule
+// that fails (a bad group, a report or file error, a mail server that
+// refused or is down) keeps its state, so the next run tries it again; the
+// others go on. Every send, every failure and every "nothing to send" is
+// one line through `registra`. One run at a time: while another holds the
+// lock, nothing is done.
 
 // The pieces a run is made of, injected so the command line wires the real
 // ones and the tests their own. Each raises VbError when it fails.

@@ -114,20 +114,21 @@ OpcoesLinhaDeComando LeLinhaDeComando(const QStringList& argumentos)
         falha(QStringLiteral("--demo precisa de uma pasta"));
 
     opcoes.relatorio = dada("relatorio");
+    const bool comFiltroSalvo = dada("filtro");
     opcoes.filtroSalvo = valor("filtro").trimmed();
-    if (dada("filtro") && opcoes.filtroSalvo.isEmpty())
+    if (comFiltroSalvo && opcoes.filtroSalvo.isEmpty())
         falha(QStringLiteral("--filtro precisa do nome de um filtro salvo"));
-    if (opcoes.relatorio && dada("filtro"))
+    if (opcoes.relatorio && comFiltroSalvo)
         falha(QStringLiteral("--filtro roda um filtro salvo, com o seu relatório: não use --relatorio com ele"));
     opcoes.agenda = dada("agenda");
-    if (opcoes.agenda && (opcoes.relatorio || dada("filtro")))
+    if (opcoes.agenda && (opcoes.relatorio || comFiltroSalvo))
         falha(QStringLiteral("--agenda roda os relatórios agendados: não use --%1 com ela")
                   .arg(opcoes.relatorio ? QStringLiteral("relatorio") : QStringLiteral("filtro")));
     for (const QString& nome : soComRelatorio)
         if (!opcoes.relatorio && dadas.contains(nome))
             falha(QStringLiteral("--%1 só vale com --relatorio").arg(nome));
     for (const QString& nome : soComUmRelatorio)
-        if (!opcoes.relatorio && !dada("filtro") && dadas.contains(nome))
+        if (!opcoes.relatorio && !comFiltroSalvo && dadas.contains(nome))
             falha(QStringLiteral("--%1 só vale com --relatorio ou --filtro").arg(nome));
     if (dada("periodo") && (dada("de") || dada("ate")))
         falha(QStringLiteral("--periodo já dá as datas: use --periodo ou --de e --ate, não os dois"));

@@ -379,15 +379,22 @@ void frmPantoro::cboFiltrosSalvos_Escolhido(const QString& nome)
     });
 }
 
-void frmPantoro::cmdSalvarFiltros_Click()
+QString frmPantoro::NomeDoFiltroSalvo(const QString& falta)
 {
     const QString nome = ui->cboFiltrosSalvos->currentText().trimmed();
     if (nome.isEmpty()) {
-        MsgBox(QStringLiteral("Digite em \"Filtros salvos\" o nome com que os filtros serão salvos."),
-               IconeMensagem::Exclamacao, TituloRelease());
+        MsgBox(falta, IconeMensagem::Exclamacao, TituloRelease());
         ui->cboFiltrosSalvos->setFocus();
-        return;
     }
+    return nome;
+}
+
+void frmPantoro::cmdSalvarFiltros_Click()
+{
+    const QString nome =
+        NomeDoFiltroSalvo(QStringLiteral("Digite em \"Filtros salvos\" o nome com que os filtros serão salvos."));
+    if (nome.isEmpty())
+        return;
     const bool datasFixas = ui->cboPeriodoAoSalvar->currentIndex() <= 0;
     ComAvisoDeErro([&] {
         SalvaFiltros(nome, Filtro(), datasFixas ? QString() : ui->cboPeriodoAoSalvar->currentText());
@@ -397,13 +404,9 @@ void frmPantoro::cmdSalvarFiltros_Click()
 
 void frmPantoro::cmdExcluirFiltro_Click()
 {
-    const QString nome = ui->cboFiltrosSalvos->currentText().trimmed();
-    if (nome.isEmpty()) {
-        MsgBox(QStringLiteral("Escolha em \"Filtros salvos\" o filtro a excluir."), IconeMensagem::Exclamacao,
-               TituloRelease());
-        ui->cboFiltrosSalvos->setFocus();
+    const QString nome = NomeDoFiltroSalvo(QStringLiteral("Escolha em \"Filtros salvos\" o filtro a excluir."));
+    if (nome.isEmpty())
         return;
-    }
     ComAvisoDeErro([&] {
         RemoveFiltroSalvo(nome);
         AtualizaFiltrosSalvos(QString());

@@ -50,6 +50,9 @@ private:
     void cmdExcluirFiltro_Click();
     // The saved sets' names in the list, `nome` in the box.
     void AtualizaFiltrosSalvos(const QString& nome);
+    // The name in the saved sets' box; empty, once `falta` has been shown,
+    // when there is none.
+    QString NomeDoFiltroSalvo(const QString& falta);
     // Runs an event's work; a database or file error becomes a message and
     // the window stays usable.
     void ComAvisoDeErro(const std::function<void()>& acao);
