@@ -165,7 +165,8 @@ int main(int argc, char** argv)
         const double mb = QFileInfo(html).size() / 1048576.0;
         const QString pdf = pasta.filePath(QFileInfo(html).completeBaseName() + QStringLiteral(".pdf"));
         saida << "| " << QFileInfo(html).fileName() << " | " << QString::number(mb, 'f', 1) << " | "
-              << mede(GravaPdf, html, pdf) << " | " << primeiraPagina(html) << " | ";
+              << mede([](const QString& h, const QString& p) { GravaPdf(h, p); }, html, pdf) << " | "
+              << primeiraPagina(html) << " | ";
         if (navegador && mb <= limiteMb) {
             saida << mede(GravaPdfNavegador, html, pdf + QStringLiteral(".navegador.pdf")) << " | ";
             const double vista = vistaDoNavegador(html);

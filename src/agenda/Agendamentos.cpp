@@ -6,7 +6,8 @@
 
 namespace {
 
-constexpr FormatoEnvio Formatos[] = {FormatoEnvio::Pdf, FormatoEnvio::Xlsx, FormatoEnvio::Csv, FormatoEnvio::Html};
+constexpr FormatoDeAnexo Formatos[] = {FormatoDeAnexo::Pdf, FormatoDeAnexo::Xlsx, FormatoDeAnexo::Csv,
+                                       FormatoDeAnexo::Html};
 
 bool ehAgendamento(const DocumentoIni& arquivo, const QString& nome)
 {
@@ -16,18 +17,18 @@ bool ehAgendamento(const DocumentoIni& arquivo, const QString& nome)
     return false;
 }
 
-QVector<FormatoEnvio> leFormatos(const GrupoIni& grupo)
+QList<FormatoDeAnexo> leFormatos(const GrupoIni& grupo)
 {
     const QString chave = QStringLiteral("enviar");
     if (!grupo.Tem(chave))
-        return {FormatoEnvio::Pdf};
-    QVector<FormatoEnvio> formatos;
+        return {FormatoDeAnexo::Pdf};
+    QList<FormatoDeAnexo> formatos;
     for (const QString& parte : grupo.Valor(chave).split(u',')) {
         const QString nome = parte.trimmed().toLower();
-        FormatoEnvio lido{};
+        FormatoDeAnexo lido{};
         bool conhecido = false;
-        for (const FormatoEnvio formato : Formatos)
-            if (ExtensaoDoFormato(formato) == nome) {
+        for (const FormatoDeAnexo formato : Formatos)
+            if (ExtensaoDoAnexo(formato) == nome) {
                 lido = formato;
                 conhecido = true;
             }
@@ -78,21 +79,6 @@ Agendamento leAgendamento(const DocumentoIni& arquivo, const QString& nome)
 }
 
 }  // namespace
-
-QString ExtensaoDoFormato(FormatoEnvio formato)
-{
-    switch (formato) {
-    case FormatoEnvio::Pdf:
-        return QStringLiteral("pdf");
-    case FormatoEnvio::Xlsx:
-        return QStringLiteral("xlsx");
-    case FormatoEnvio::Csv:
-        return QStringLiteral("csv");
-    case FormatoEnvio::Html:
-        return QStringLiteral("html");
-    }
-    return {};
-}
 
 QVector<AgendamentoLido> LeAgendamentos(const DocumentoIni& arquivo)
 {

@@ -3,6 +3,7 @@
 #include "agenda/DocumentoIni.h"
 #include "agenda/FiltrosSalvos.h"
 #include "agenda/Vencimentos.h"
+#include "email/EnvioDeRelatorio.h"
 
 #include <QString>
 #include <QStringList>
@@ -16,11 +17,9 @@
 //   assunto=TEXT                default: the group's name and the period
 // A group with any of these keys is a schedule and must be a whole one.
 
-enum class FormatoEnvio { Pdf, Xlsx, Csv, Html };
-
 struct Agendamento {
     FiltroSalvo filtro;
-    QVector<FormatoEnvio> formatos;
+    QList<FormatoDeAnexo> formatos;
     QStringList para;
     Quando quando;
     bool somenteComDados = false;
@@ -39,6 +38,3 @@ struct AgendamentoLido {
 // one bad group does not stop the others. Raises only for what spoils the
 // whole file (a line before the first group).
 QVector<AgendamentoLido> LeAgendamentos(const DocumentoIni& arquivo);
-
-// "pdf", "xlsx", "csv", "html": the extension of the format's file.
-QString ExtensaoDoFormato(FormatoEnvio formato);

@@ -11,29 +11,14 @@
 
 #include <QCryptographicHash>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 namespace {
 
 QString textoDoVencimento(const QDateTime& vencimento)
 {
     return vencimento.toString(QStringLiteral("dd/MM/yyyy HH:mm"));
-}
-
-// The report file where the run wants it, whole or not at all.
-void copiaRelatorio(const QString& origem, const QString& destino)
-{
-    if (QFileInfo(origem).canonicalFilePath() == QFileInfo(destino).canonicalFilePath())
-        return;
-    QFile lido(origem);
-    QSaveFile gravado(destino);
-    if (!lido.open(QIODevice::ReadOnly) || !gravado.open(QIODevice::WriteOnly) || gravado.write(lido.readAll()) < 0 ||
-        !gravado.commit())
-        throw VbError(vb_error::PathFileAccess,
-                      QStringLiteral("O relatório %1 não pôde ser copiado para %2").arg(origem, destino));
 }
 
 // One due schedule of a run.
@@ -51,19 +36,17 @@ public:
         QDir().mkpath(pasta);
         const QString arquivo = pasta + u'/' + NomeDeArquivoDoAgendamento(nome_);
         const QString html = arquivo + QStringLiteral(".html");
-        filtro_ = AplicaFiltroSalvo(agendamento_.filtro, vencimento_.date(), base);
-        const ResultadoRelatorio resultado = servicos_.executaRelatorio(filtro_, html);
+        const FiltroRelatorio pedido = AplicaFiltroSalvo(agendamento_.filtro, vencimento_.date(), base);
+        const ResultadoRelatorio resultado = servicos_.executaRelatorio(pedido, html);
+        filtro_ = FiltroUsado(pedido, resultado);
         if (resultado.semDados && agendamento_.somenteComDados)
             return false;
         QStringList anexos;
         QStringList totais;
         if (!resultado.semDados) {
-            copiaRelatorio(CaminhoLocal(resultado.arquivo), html);
-            filtro_.dtAte = resultado.dtAte.isEmpty() ? filtro_.dtAte : resultado.dtAte;
-            if (resultado.dataEmissaoForcada)
-                filtro_.data = DataRelatorio::Emissao;
-            for (const FormatoEnvio formato : agendamento_.formatos)
-                anexos << grava(html, arquivo + u'.' + ExtensaoDoFormato(formato), formato);
+            const RelatorioParaEnvio relatorio{html, {}, agendamento_.formatos, LinhaDoPeriodo(filtro_)};
+            for (const FormatoDeAnexo formato : agendamento_.formatos)
+                anexos << EscreveAnexo(formato, relatorio, arquivo);
             totais = TotaisDoRelatorio(html);
         }
         for (const QString& anexo : anexos)
@@ -105,24 +88,6 @@ public:
     }
 
 private:
-    QString grava(const QString& html, const QString& destino, FormatoEnvio formato) const
-    {
-        switch (formato) {
-        case FormatoEnvio::Html:
-            return html;
-        case FormatoEnvio::Pdf:
-            servicos_.gravaPdf(html, destino, filtro_);
-            break;
-        case FormatoEnvio::Xlsx:
-            servicos_.exportaPlanilha(html, destino, FormatoPlanilha::Xlsx, filtro_);
-            break;
-        case FormatoEnvio::Csv:
-            servicos_.exportaPlanilha(html, destino, FormatoPlanilha::Csv, filtro_);
-            break;
-        }
-        return destino;
-    }
-
     const ServicosDaAgenda& servicos_;
     QString nome_;
     const Agendamento& agendamento_;

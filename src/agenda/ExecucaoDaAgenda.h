@@ -1,7 +1,6 @@
 #pragma once
 
 #include "email/EnvioEmail.h"
-#include "export/Exportacao.h"
 #include "report/Relatorio.h"
 
 #include <QDateTime>
@@ -10,29 +9,22 @@
 
 // pantoro --agenda: sends every schedule of the agenda file that is due.
 // Per due schedule: the period for its due time, the report (set-based) in
-// a folder of the schedule's own, the formats of enviar=, and one mail with
-// all of them whose text states the period, the filters and the report's
-// totals; then the state records the due time. A schedule that fails (a bad
-// group, a report or file error, a mail server that refused or is down)
-// keeps its state, so the next run tries it again; the others go on. Every
-// send, every failure and every "nothing to send" is one line through
-// `registra`. One run at a time: while another holds the lock, nothing is
-// done.
+// a folder of the schedule's own, the formats of enviar= written there by
+// the send sequence's writers (pages and sheets with the period line), and
+// one mail with all of them whose text states the period, the filters and
+// the report's totals; then the state records the due time. A schedule
+// that fails (a bad group, a report or file error, a mail server that
+// refused or is down) keeps its state, so the next run tries it again; the
+// others go on. Every send, every failure and every "nothing to send" is
+// one line through `registra`. One run at a time: while another holds the
+// lock, nothing is done.
 
 // The pieces a run is made of, injected so the command line wires the real
 // ones and the tests their own. Each raises VbError when it fails.
 struct ServicosDaAgenda {
-    // Runs the report of `filtro` with the set-based source into the local
-    // path `arquivo`. An engine that writes elsewhere says where in
-    // ResultadoRelatorio::arquivo (Windows or local path), and the run
-    // copies the file to `arquivo`.
+    // Runs the report of `filtro` with the set-based source, writing the
+    // report file at the local path `arquivo` (never the window's).
     std::function<ResultadoRelatorio(const FiltroRelatorio& filtro, const QString& arquivo)> executaRelatorio;
-    // The report file `html` as a PDF at `destino`; `filtro` as the run used it.
-    std::function<void(const QString& html, const QString& destino, const FiltroRelatorio& filtro)> gravaPdf;
-    // The report file `html` as an XLSX or CSV file at `destino`.
-    std::function<void(const QString& html, const QString& destino, FormatoPlanilha formato,
-                       const FiltroRelatorio& filtro)>
-        exportaPlanilha;
     // Returns once the mail server accepted the mail.
     std::function<void(const MensagemEmail& mensagem)> enviaEmail;
     // One line of the run's account (stderr; the journal under systemd).

@@ -32,3 +32,12 @@ QString LinhaDoPeriodo(const FiltroRelatorio& filtro)
             partes << rotulo + QStringLiteral(": ") + valor.trimmed();
     return partes.join(QStringLiteral(" - "));
 }
+
+FiltroRelatorio FiltroUsado(FiltroRelatorio filtro, const ResultadoRelatorio& resultado)
+{
+    if (!resultado.dtAte.isEmpty())
+        filtro.dtAte = resultado.dtAte;
+    if (resultado.dataEmissaoForcada)
+        filtro.data = DataRelatorio::Emissao;
+    return filtro;
+}

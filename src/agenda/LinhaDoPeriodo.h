@@ -11,3 +11,7 @@
 // filter form names them. Give it the filter as the run used it (the end
 // date after its fallback, the issue date a layout forced).
 QString LinhaDoPeriodo(const FiltroRelatorio& filtro);
+
+// The filter a run given `filtro` used, as its result says: the end date
+// after the fallback, the issue date the PA layout forces.
+FiltroRelatorio FiltroUsado(FiltroRelatorio filtro, const ResultadoRelatorio& resultado);

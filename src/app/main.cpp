@@ -30,6 +30,7 @@ int executa(QApplication& app, Decisao& decisao)
 {
     OpcoesLinhaDeComando& opcoes = decisao.opcoes;
     QTextStream saidaPadrao(stdout);
+    QTextStream erroPadrao(stderr);
     try {
         if (!opcoes.pastaDemo.isEmpty()) {
             PreparaInstalacaoDemo(opcoes.pastaDemo);
@@ -41,6 +42,8 @@ int executa(QApplication& app, Decisao& decisao)
             return ExecutaJanela(app, opcoes.lancamento);
         case Modo::Relatorio:
             return ExecutaRelatorioSemJanela(opcoes, GravaPdfNavegador, saidaPadrao);
+        case Modo::Agenda:
+            return ExecutaAgendaSemJanela(opcoes, erroPadrao);
         case Modo::Demo:
             return ExecutaDemoSemJanela(opcoes, saidaPadrao);
         case Modo::Responde:

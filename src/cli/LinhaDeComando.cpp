@@ -1,5 +1,6 @@
 #include "LinhaDeComando.h"
 
+#include "agenda/PeriodoRelativo.h"
 #include "email/ConfigEmail.h"
 #include "platform/VbError.h"
 #include "platform/Versao.h"
@@ -43,18 +44,21 @@ template <typename T> T escolha(const QMap<QString, T>& nomes, const QString& op
 }
 
 // Our options, by name without "--": those that take a value, and the switches.
-const QSet<QString> comValor{QStringLiteral("relatorio"), QStringLiteral("de"),       QStringLiteral("ate"),
-                             QStringLiteral("data"),      QStringLiteral("vendedor"), QStringLiteral("marca"),
-                             QStringLiteral("tipo"),      QStringLiteral("cliente"),  QStringLiteral("fonte"),
-                             QStringLiteral("pdf"),       QStringLiteral("demo"),     QStringLiteral("pdf-navegador"),
-                             QStringLiteral("xlsx"),      QStringLiteral("csv"),      QStringLiteral("email")};
-const QSet<QString> chaves{QStringLiteral("fiel"), QStringLiteral("help"), QStringLiteral("version")};
-// Filters that only a headless report run reads.
-const QStringList soComRelatorio{
-    QStringLiteral("de"),    QStringLiteral("ate"),           QStringLiteral("data"),    QStringLiteral("vendedor"),
-    QStringLiteral("marca"), QStringLiteral("tipo"),          QStringLiteral("cliente"), QStringLiteral("fonte"),
-    QStringLiteral("pdf"),   QStringLiteral("pdf-navegador"), QStringLiteral("fiel"),    QStringLiteral("xlsx"),
-    QStringLiteral("csv"),   QStringLiteral("email")};
+const QSet<QString> comValor{QStringLiteral("relatorio"), QStringLiteral("de"),   QStringLiteral("ate"),
+                             QStringLiteral("periodo"),   QStringLiteral("data"), QStringLiteral("vendedor"),
+                             QStringLiteral("marca"),     QStringLiteral("tipo"), QStringLiteral("cliente"),
+                             QStringLiteral("fonte"),     QStringLiteral("pdf"),  QStringLiteral("demo"),
+                             QStringLiteral("filtro"),    QStringLiteral("xlsx"), QStringLiteral("pdf-navegador"),
+                             QStringLiteral("csv"),       QStringLiteral("email")};
+const QSet<QString> chaves{QStringLiteral("fiel"), QStringLiteral("help"), QStringLiteral("version"),
+                           QStringLiteral("agenda")};
+// Filters that only --relatorio reads (a saved set brings its own).
+const QStringList soComRelatorio{QStringLiteral("de"),   QStringLiteral("ate"),      QStringLiteral("periodo"),
+                                 QStringLiteral("data"), QStringLiteral("vendedor"), QStringLiteral("marca"),
+                                 QStringLiteral("tipo"), QStringLiteral("cliente"),  QStringLiteral("fonte")};
+// What a headless run of one report, --relatorio or --filtro, reads.
+const QStringList soComUmRelatorio{QStringLiteral("pdf"),  QStringLiteral("pdf-navegador"), QStringLiteral("fiel"),
+                                   QStringLiteral("xlsx"), QStringLiteral("csv"),           QStringLiteral("email")};
 
 // The arguments split into our options (name -> value, last one wins) and
 // the words of the launch string, in order.
@@ -110,9 +114,32 @@ OpcoesLinhaDeComando LeLinhaDeComando(const QStringList& argumentos)
         falha(QStringLiteral("--demo precisa de uma pasta"));
 
     opcoes.relatorio = dada("relatorio");
+    const bool comFiltroSalvo = dada("filtro");
+    opcoes.filtroSalvo = valor("filtro").trimmed();
+    if (comFiltroSalvo && opcoes.filtroSalvo.isEmpty())
+        falha(QStringLiteral("--filtro precisa do nome de um filtro salvo"));
+    if (opcoes.relatorio && comFiltroSalvo)
+        falha(QStringLiteral("--filtro roda um filtro salvo, com o seu relatório: não use --relatorio com ele"));
+    opcoes.agenda = dada("agenda");
+    if (opcoes.agenda && (opcoes.relatorio || comFiltroSalvo))
+        falha(QStringLiteral("--agenda roda os relatórios agendados: não use --%1 com ela")
+                  .arg(opcoes.relatorio ? QStringLiteral("relatorio") : QStringLiteral("filtro")));
     for (const QString& nome : soComRelatorio)
         if (!opcoes.relatorio && dadas.contains(nome))
             falha(QStringLiteral("--%1 só vale com --relatorio").arg(nome));
+    for (const QString& nome : soComUmRelatorio)
+        if (!opcoes.relatorio && !comFiltroSalvo && dadas.contains(nome))
+            falha(QStringLiteral("--%1 só vale com --relatorio ou --filtro").arg(nome));
+    if (dada("periodo") && (dada("de") || dada("ate")))
+        falha(QStringLiteral("--periodo já dá as datas: use --periodo ou --de e --ate, não os dois"));
+    if (dada("periodo")) {
+        try {
+            CalculaPeriodo(valor("periodo"), QDate(2000, 1, 1));
+        } catch (const VbError& erro) {
+            falha(QStringLiteral("--periodo: ") + erro.Description());
+        }
+        opcoes.periodo = valor("periodo").trimmed().toLower();
+    }
 
     FiltroRelatorio& filtro = opcoes.filtro;
     if (opcoes.relatorio)
@@ -158,20 +185,28 @@ QString TextoDeUso()
                           "  pantoro --relatorio LAYOUT [filtros] [saídas] [CHAMADA]\n"
                           "                                    o relatório sem janela: grava pantoro.html na pasta\n"
                           "                                    de relatórios e mostra o caminho\n"
+                          "  pantoro --filtro NOME [saídas] [CHAMADA]\n"
+                          "                                    o mesmo, com um filtro salvo em\n"
+                          "                                    c:\\korva\\config\\pantoro-agenda.ini\n"
+                          "  pantoro --agenda [CHAMADA]        envia os relatórios agendados que venceram\n"
                           "  pantoro --demo PASTA [...]        cria a instalação de demonstração em PASTA (se\n"
                           "                                    faltar) e roda sobre ela\n"
                           "  pantoro --help | -h               este texto\n"
                           "  pantoro --version                 a versão\n"
                           "LAYOUT: standard | pa | detalhado | entrega | entrega-vertical | agrupamento\n"
-                          "filtros: --de dd/mm/aaaa --ate dd/mm/aaaa (padrão: hoje) --data emissao|entrega|fechamento\n"
+                          "filtros: --de dd/mm/aaaa --ate dd/mm/aaaa (padrão: hoje) ou --periodo PERÍODO\n"
+                          "         --data emissao|entrega|fechamento\n"
                           "         --vendedor NOME --marca MARCA --tipo TIPO --cliente NOME --fonte 8|10|11|12|14\n"
                           "         --fiel (consulta por consulta, como o sistema sempre fez)\n"
                           "saídas:  --pdf ARQUIVO --pdf-navegador ARQUIVO --xlsx ARQUIVO --csv ARQUIVO\n"
                           "         --email ENDEREÇO[,ENDEREÇO...] (o PDF, e a planilha com --xlsx)\n"
+                          "PERÍODO: hoje | ontem | semana-atual | semana-anterior | mes-atual | mes-anterior |\n"
+                          "         trimestre-atual | trimestre-anterior | ano-atual | ano-anterior | ultimos-N-dias\n"
                           "CHAMADA: a linha de chamada do menu (usuário^empresa^ambiente^); todo argumento\n"
                           "que não é uma opção faz parte dela.\n"
                           "Saída: 0 feito, 1 erro fatal no início, 2 uso incorreto, 3 não há dados,\n"
-                          "4 erro de banco de dados, de arquivo ou de e-mail.\n");
+                          "4 erro de banco de dados, de arquivo ou de e-mail (com --agenda: algum envio\n"
+                          "agendado não saiu e será tentado de novo).\n");
 }
 
 Decisao DecideExecucao(const QStringList& argumentos, bool temTela)
@@ -189,8 +224,10 @@ Decisao DecideExecucao(const QStringList& argumentos, bool temTela)
         decisao.saidaPadrao = TextoDeUso();
     else if (opcoes.versao)
         decisao.saidaPadrao = VersaoDoPrograma() + QLatin1Char('\n');
-    else if (opcoes.relatorio)
+    else if (opcoes.relatorio || !opcoes.filtroSalvo.isEmpty())
         decisao.modo = Modo::Relatorio;
+    else if (opcoes.agenda)
+        decisao.modo = Modo::Agenda;
     else if (temTela)
         decisao.modo = Modo::Janela;
     else if (!opcoes.pastaDemo.isEmpty())

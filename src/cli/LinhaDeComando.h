@@ -26,8 +26,11 @@ struct OpcoesLinhaDeComando {
     bool ajuda = false;              // --help or -h: the usage, nothing else
     bool versao = false;             // --version
     bool relatorio = false;          // --relatorio given: a headless run
+    QString filtroSalvo;             // --filtro NAME: a headless run of a saved set, empty for none
+    bool agenda = false;             // --agenda: the scheduled reports that are due
     FiltroRelatorio filtro;          // layout, dates, filters and font size
     std::optional<QString> de, ate;  // --de, --ate as given; today otherwise
+    QString periodo;                 // --periodo PERIOD, instead of --de and --ate; empty for none
     QString pdf;                     // --pdf FILE, empty for none
     QString pdfNavegador;            // --pdf-navegador FILE, empty for none
     QString xlsx;                    // --xlsx FILE, empty for none
@@ -48,14 +51,17 @@ public:
 
 // The arguments after the program name; ErroDeUso for what cannot be run.
 // The font size defaults to 10 and the date kind to the issue date; dates
-// not given are left to the run (today).
+// not given are left to the run (today, or the period's days on the run's
+// day). The saved set of --filtro is read by the run: the file may change
+// until then.
 OpcoesLinhaDeComando LeLinhaDeComando(const QStringList& argumentos);
 QString TextoDeUso();
 
 enum class Modo {
     Responde,   // only prints a text: usage, version, or why it cannot run
     Janela,     // the filter window
-    Relatorio,  // one report without a window
+    Relatorio,  // one report without a window (--relatorio or --filtro)
+    Agenda,     // the scheduled reports that are due
     Demo        // the demo's six reports without a window
 };
 

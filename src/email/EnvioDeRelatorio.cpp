@@ -6,33 +6,43 @@
 
 #include <QFileInfo>
 
-namespace {
-
-// Writes one attachment as `base` plus its extension; returns its path.
-QString escreveAnexo(FormatoDeAnexo formato, const RelatorioParaEnvio& relatorio, const QString& base)
+QString ExtensaoDoAnexo(FormatoDeAnexo formato)
 {
     switch (formato) {
     case FormatoDeAnexo::Pdf:
-        GravaPdf(relatorio.arquivoHtml, base + QStringLiteral(".pdf"));
-        return base + QStringLiteral(".pdf");
+        return QStringLiteral("pdf");
     case FormatoDeAnexo::Xlsx:
-        ExportaRelatorio(relatorio.arquivoHtml, base + QStringLiteral(".xlsx"), FormatoPlanilha::Xlsx,
-                         relatorio.periodo);
-        return base + QStringLiteral(".xlsx");
+        return QStringLiteral("xlsx");
     case FormatoDeAnexo::Csv:
-        ExportaRelatorio(relatorio.arquivoHtml, base + QStringLiteral(".csv"), FormatoPlanilha::Csv, relatorio.periodo);
-        return base + QStringLiteral(".csv");
+        return QStringLiteral("csv");
+    case FormatoDeAnexo::Html:
+        break;
+    }
+    return QStringLiteral("html");
+}
+
+QString EscreveAnexo(FormatoDeAnexo formato, const RelatorioParaEnvio& relatorio, const QString& base)
+{
+    const QString destino = base + u'.' + ExtensaoDoAnexo(formato);
+    switch (formato) {
+    case FormatoDeAnexo::Pdf:
+        GravaPdf(relatorio.arquivoHtml, destino, relatorio.linhaDoPeriodo);
+        return destino;
+    case FormatoDeAnexo::Xlsx:
+    case FormatoDeAnexo::Csv:
+        ExportaRelatorio(relatorio.arquivoHtml, destino,
+                         formato == FormatoDeAnexo::Xlsx ? FormatoPlanilha::Xlsx : FormatoPlanilha::Csv,
+                         relatorio.linhaDoPeriodo);
+        return destino;
     case FormatoDeAnexo::Html:
         break;
     }
     return relatorio.arquivoHtml;
 }
 
-}  // namespace
-
 QString AssuntoDoRelatorio(const RelatorioParaEnvio& relatorio)
 {
-    const QString titulo = LePlanilha(relatorio.arquivoHtml, relatorio.periodo).titulo;
+    const QString titulo = LePlanilha(relatorio.arquivoHtml, QString()).titulo;
     return relatorio.periodo.isEmpty() ? titulo : titulo + QStringLiteral(" - ") + relatorio.periodo;
 }
 
@@ -50,7 +60,7 @@ EnvioDeRelatorio::EnvioDeRelatorio(const RelatorioParaEnvio& relatorio, Mensagem
     const QString base = pasta_.filePath(QFileInfo(relatorio.arquivoHtml).completeBaseName());
     mensagem_.anexos.clear();
     for (const FormatoDeAnexo formato : relatorio.formatos)
-        mensagem_.anexos.append(escreveAnexo(formato, relatorio, base));
+        mensagem_.anexos.append(EscreveAnexo(formato, relatorio, base));
 }
 
 void EnvioDeRelatorio::Envia(const ConfigEmail& config, const ProgressoEnvio& progresso) const

@@ -18,7 +18,18 @@ struct RelatorioParaEnvio {
     QString arquivoHtml;  // the finished report file (local path)
     QString periodo;      // "De 01/05/2024 até 31/05/2024"
     QList<FormatoDeAnexo> formatos{FormatoDeAnexo::Pdf};
+    // The period and filters of the run that wrote the file, for the pages'
+    // footer and the sheets' header rows; empty when unknown.
+    QString linhaDoPeriodo;
 };
+
+// "pdf", "xlsx", "csv", "html": the extension of the format's file.
+QString ExtensaoDoAnexo(FormatoDeAnexo formato);
+
+// Writes the report as `formato` at `base` plus "." and the extension, and
+// returns that path; the HTML is the report file itself, whose path is
+// returned. The writers' VbError passes through.
+QString EscreveAnexo(FormatoDeAnexo formato, const RelatorioParaEnvio& relatorio, const QString& base);
 
 // "Relatório de Pedidos - De 01/05/2024 até 31/05/2024": the report's title
 // and period. Raises the reader's VbError for a file that is not a report.

@@ -28,17 +28,17 @@ private:
 
 }  // namespace
 
-Planilha LePlanilha(const QString& arquivoHtml, const QString& periodo)
+Planilha LePlanilha(const QString& arquivoHtml, const QString& linhaDoPeriodo)
 {
     LinhasLidas lidas;
     LeRelatorio(arquivoHtml, lidas);
-    return MontaPlanilha(lidas.linhas, periodo, LocaleUsuario());
+    return MontaPlanilha(lidas.linhas, linhaDoPeriodo, LocaleUsuario());
 }
 
 void ExportaRelatorio(const QString& arquivoHtml, const QString& destino, FormatoPlanilha formato,
-                      const QString& periodo)
+                      const QString& linhaDoPeriodo)
 {
-    const Planilha planilha = LePlanilha(arquivoHtml, periodo);
+    const Planilha planilha = LePlanilha(arquivoHtml, linhaDoPeriodo);
     if (formato == FormatoPlanilha::Xlsx)
         GravaXlsx(planilha, destino);
     else

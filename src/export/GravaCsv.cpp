@@ -48,6 +48,8 @@ void GravaCsv(const Planilha& planilha, const QString& arquivo, const QLocale& l
     for (const FolhaPlanilha& folha : planilha.folhas) {
         if (&folha != &planilha.folhas.first())
             texto += QStringLiteral("\r\n");
+        if (!planilha.linhaDoPeriodo.isEmpty())
+            linha({planilha.linhaDoPeriodo});
         linha(folha.cabecalho);
         for (const LinhaPlanilha& linhaDaFolha : folha.linhas) {
             QStringList campos;

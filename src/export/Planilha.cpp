@@ -128,14 +128,12 @@ QString celulaDoQuadro(const QVector<TabelaLida>& tabelas, int tabela, int linha
     return linha < todas.size() ? aparado(todas[linha].celulas.value(coluna)) : QString();
 }
 
-QStringList tituloDe(const QVector<TabelaLida>& tabelas, const QString& periodo)
+QStringList tituloDe(const QVector<TabelaLida>& tabelas, const QString& linhaDoPeriodo)
 {
-    const QString periodoDoArquivo = celulaDoQuadro(tabelas, 1, 1, 0);
     QStringList linhas;
-    for (const QString& texto :
-         {celulaDoQuadro(tabelas, 0, 0, 1), celulaDoQuadro(tabelas, 1, 0, 0),
-          periodoDoArquivo.isEmpty() && !periodo.isEmpty() ? QStringLiteral("Período: ") + periodo : periodoDoArquivo,
-          celulaDoQuadro(tabelas, 0, 0, 2)})
+    for (const QString& texto : {celulaDoQuadro(tabelas, 0, 0, 1), celulaDoQuadro(tabelas, 1, 0, 0),
+                                 linhaDoPeriodo.isEmpty() ? celulaDoQuadro(tabelas, 1, 1, 0) : linhaDoPeriodo,
+                                 celulaDoQuadro(tabelas, 0, 0, 2)})
         if (!texto.isEmpty())
             linhas.append(texto);
     return linhas;
@@ -173,10 +171,10 @@ CelulaPlanilha CelulaDoTexto(const QString& texto, const QLocale& local)
     return celula;
 }
 
-Planilha MontaPlanilha(const QVector<LinhaDoRelatorio>& linhas, const QString& periodo, const QLocale& local)
+Planilha MontaPlanilha(const QVector<LinhaDoRelatorio>& linhas, const QString& linhaDoPeriodo, const QLocale& local)
 {
     const QVector<TabelaLida> tabelas = tabelasDe(linhas);
-    Montagem montagem(local, tituloDe(tabelas, periodo));
+    Montagem montagem(local, tituloDe(tabelas, linhaDoPeriodo));
     const QVector<TabelaLida> dados = tabelas.mid(2);
     const std::optional<QStringList> ordens = cabecalhoDasOrdens(dados);
 
@@ -222,5 +220,7 @@ Planilha MontaPlanilha(const QVector<LinhaDoRelatorio>& linhas, const QString& p
     escreveOrdemSozinha();
     if (montagem.semFolhas())
         montagem.novaFolha({});
-    return montagem.termina(celulaDoQuadro(tabelas, 1, 0, 0));
+    Planilha planilha = montagem.termina(celulaDoQuadro(tabelas, 1, 0, 0));
+    planilha.linhaDoPeriodo = linhaDoPeriodo;
+    return planilha;
 }

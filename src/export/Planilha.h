@@ -36,6 +36,9 @@ struct FolhaPlanilha {
 struct Planilha {
     QString titulo;  // the report's heading ("Relatório de Pedidos")
     QVector<FolhaPlanilha> folhas;
+    // The period and filters of the run that wrote the report, a header row
+    // of every sheet; empty when the file was read without a run.
+    QString linhaDoPeriodo;
 };
 
 // The cell a report text stands for: dates dd/mm/yyyy, numbers with the
@@ -46,9 +49,10 @@ CelulaPlanilha CelulaDoTexto(const QString& texto, const QLocale& local);
 
 // The rows of a report file as sheets. The first two tables are the page
 // frame (company and emission; title and, when the file has it, the period);
-// `periodo` ("De dd/mm/yyyy até dd/mm/yyyy") stands in when the file has none.
+// `linhaDoPeriodo` ("Período: 01/05/2024 a 31/05/2024 - Data de Emissão"),
+// the run's period and filters, takes the period's place when given.
 // One-row order blocks followed by item tables become one row per item line
 // carrying its order's columns; a table with another heading that follows no
 // order block starts a sheet of its own. Rows with a cell starting "Total"
 // are bold, as are the file's bold rows.
-Planilha MontaPlanilha(const QVector<LinhaDoRelatorio>& linhas, const QString& periodo, const QLocale& local);
+Planilha MontaPlanilha(const QVector<LinhaDoRelatorio>& linhas, const QString& linhaDoPeriodo, const QLocale& local);

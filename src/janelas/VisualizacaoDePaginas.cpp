@@ -27,14 +27,14 @@ VisualizacaoDePaginas::VisualizacaoDePaginas(QWidget* parent) : QAbstractScrollA
 
 VisualizacaoDePaginas::~VisualizacaoDePaginas() = default;
 
-void VisualizacaoDePaginas::Abre(const QString& arquivo, const QPageLayout& pagina)
+void VisualizacaoDePaginas::Abre(const QString& arquivo, const QPageLayout& pagina, const QString& linhaDoPeriodo)
 {
     leitura_.stop();
     relatorio_.reset();
     erro_.clear();
     imagens_.clear();
     try {
-        relatorio_ = std::make_unique<RelatorioEmPaginas>(arquivo, pagina);
+        relatorio_ = std::make_unique<RelatorioEmPaginas>(arquivo, pagina, linhaDoPeriodo);
         leitura_.start();
     } catch (const VbError& erro) {
         erro_ = erro.Description();

@@ -19,7 +19,9 @@ public:
     explicit VisualizacaoDePaginas(QWidget* parent = nullptr);
     ~VisualizacaoDePaginas() override;
 
-    void Abre(const QString& arquivo, const QPageLayout& pagina);
+    // `linhaDoPeriodo`: the period and filters of the run that wrote the
+    // file, for the pages' footer; empty when the file has no run.
+    void Abre(const QString& arquivo, const QPageLayout& pagina, const QString& linhaDoPeriodo = {});
     // Lays the pages out again for the paper the prints now use.
     void UsaPagina(const QPageLayout& pagina);
     // Reads what is left at once (printing needs every page).

@@ -60,7 +60,8 @@ QPageLayout paginaDaImpressao()
 
 }  // namespace
 
-frmHTML_Generico::frmHTML_Generico(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::frmHTML_Generico>())
+frmHTML_Generico::frmHTML_Generico(QWidget* parent, const QString& linhaDoPeriodo)
+    : QDialog(parent), linhaDoPeriodo_(linhaDoPeriodo), ui(std::make_unique<Ui::frmHTML_Generico>())
 {
     ui->setupUi(this);
     Q_INIT_RESOURCE(icones);
@@ -96,7 +97,7 @@ frmHTML_Generico::frmHTML_Generico(QWidget* parent) : QDialog(parent), ui(std::m
     } catch (const VbError& erro) {
         MsgBox(erro.Description(), IconeMensagem::Critico, TituloRelease());
     }
-    ui->PaginasDoRelatorio->Abre(arquivo_, paginaDaImpressao());
+    ui->PaginasDoRelatorio->Abre(arquivo_, paginaDaImpressao(), linhaDoPeriodo_);
     if (QFileInfo(arquivo_).size() <= LimiteDoNavegador) {
         carregaNavegador();
         ui->abasVisualizacao->setCurrentWidget(ui->abaNavegador);
@@ -189,7 +190,8 @@ void frmHTML_Generico::cmdEnviarEmail_Click()
             MsgBox(QStringLiteral("Esta função não está habilitada!"), IconeMensagem::Informacao, TituloRelease());
             return;
         }
-        frmEnviarEmail dialogo(*config, RelatorioParaEnvio{arquivo_, relatorio().Periodo}, this);
+        frmEnviarEmail dialogo(
+            *config, RelatorioParaEnvio{arquivo_, relatorio().Periodo, {FormatoDeAnexo::Pdf}, linhaDoPeriodo_}, this);
         dialogo.exec();
     } catch (const VbError& erro) {
         MsgBox(erro.Description(), IconeMensagem::Critico, TituloRelease());
@@ -210,8 +212,7 @@ void frmHTML_Generico::cmdExportar_Click()
         return;
     try {
         const bool comoCsv = filtro == csv || destino.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive);
-        ExportaRelatorio(arquivo_, destino, comoCsv ? FormatoPlanilha::Csv : FormatoPlanilha::Xlsx,
-                         relatorio().Periodo);
+        ExportaRelatorio(arquivo_, destino, comoCsv ? FormatoPlanilha::Csv : FormatoPlanilha::Xlsx, linhaDoPeriodo_);
         MsgBox(QStringLiteral("Relatório exportado para %1").arg(destino), IconeMensagem::Informacao, TituloRelease());
     } catch (const VbError& erro) {
         MsgBox(erro.Description(), IconeMensagem::Critico, TituloRelease());

@@ -13,10 +13,13 @@ class frmHTML_Generico;
 // browser shows quickly), and prints it in as many copies as asked. The
 // caller shows it modally. When the browser's renderer ends abnormally (a
 // report too large for its memory), the viewer says so and shows the pages.
+// Pages, prints, exports and mails of a run carry its period and filters.
 class frmHTML_Generico : public QDialog {
     Q_OBJECT
 public:
-    explicit frmHTML_Generico(QWidget* parent = nullptr);
+    // `linhaDoPeriodo`: the period and filters of the run that wrote the
+    // file; empty for a file shown without a run.
+    explicit frmHTML_Generico(QWidget* parent = nullptr, const QString& linhaDoPeriodo = {});
     ~frmHTML_Generico() override;
 
     // Copy counts above this are printed this many times, after a message.
@@ -34,6 +37,7 @@ private:
     void mostraPaginas();
 
     QString arquivo_;
+    QString linhaDoPeriodo_;
 
     std::unique_ptr<Ui::frmHTML_Generico> ui;
 };

@@ -1,6 +1,9 @@
 #include "frmPantoro.h"
 #include "ui_frmPantoro.h"
 
+#include "agenda/FiltrosSalvos.h"
+#include "agenda/LinhaDoPeriodo.h"
+#include "agenda/PeriodoRelativo.h"
 #include "janelas/Formularios.h"
 #include "janelas/Posicionamento.h"
 #include "janelas/frmBROWSE_PESSOAS.h"
@@ -20,6 +23,7 @@
 #include <QKeyEvent>
 #include <QScrollBar>
 #include <QStyle>
+#include <array>
 #include <initializer_list>
 
 namespace {
@@ -63,6 +67,53 @@ bool SaidaDoControle(const QEvent* evento)
 
 constexpr int LarguraEntradaCliente = 94;  // the four fields of a customer entry and their separators
 
+// One option of a group of option buttons and the value it stands for.
+template <typename Valor> struct Opcao {
+    Valor valor;
+    QRadioButton* botao;
+};
+
+// The value of the first selected option, in the order the run tests them.
+template <typename Valor, size_t N> Valor selecionada(const std::array<Opcao<Valor>, N>& opcoes, Valor nenhuma)
+{
+    for (const Opcao<Valor>& opcao : opcoes)
+        if (opcao.botao->isChecked())
+            return opcao.valor;
+    return nenhuma;
+}
+
+template <typename Valor, size_t N> void seleciona(const std::array<Opcao<Valor>, N>& opcoes, Valor valor)
+{
+    for (const Opcao<Valor>& opcao : opcoes)
+        if (opcao.valor == valor)
+            opcao.botao->setChecked(true);
+}
+
+std::array<Opcao<LayoutRelatorio>, 6> opcoesDeLayout(const Ui::frmPantoro& ui)
+{
+    return {{{LayoutRelatorio::Standard, ui.opRelStandard},
+             {LayoutRelatorio::PA, ui.opRelPA},
+             {LayoutRelatorio::Detalhado, ui.opRelDeta},
+             {LayoutRelatorio::Entrega, ui.opRelDetaSemVal},
+             {LayoutRelatorio::EntregaVertical, ui.opRelDetaSemValVertical},
+             {LayoutRelatorio::AgrupaProd, ui.opRelAgrupaProd}}};
+}
+
+std::array<Opcao<DataRelatorio>, 3> opcoesDeData(const Ui::frmPantoro& ui)
+{
+    return {{{DataRelatorio::Emissao, ui.opDtEmissaoPedido},
+             {DataRelatorio::Entrega, ui.opDtEntregaPedido},
+             {DataRelatorio::Fechamento, ui.opDtFechamentoPedido}}};
+}
+
+std::array<Opcao<int>, 5> opcoesDeFonte(const Ui::frmPantoro& ui)
+{
+    return {{{10, ui.opTF10}, {11, ui.opTF11}, {12, ui.opTF12}, {14, ui.opTF14}, {8, ui.opTF8}}};
+}
+
+// The first entry of the period list: the window's own dates.
+const QString DatasFixas = QStringLiteral("datas fixas (De e Até)");
+
 bool TeclaEnter(const QEvent* evento)
 {
     if (evento->type() != QEvent::KeyPress)
@@ -95,6 +146,12 @@ frmPantoro::frmPantoro(QWidget* parent) : QWidget(parent), ui(std::make_unique<U
     connect(ui->cboCliente, &ComboLista::listaAbrindo, this, &frmPantoro::cboCliente_DropDown);
     connect(ui->cmdPesquisar_Cliente, &QToolButton::clicked, this, &frmPantoro::cmdPesquisar_Cliente_Click);
     connect(ui->cmdImprimir, &QPushButton::clicked, this, &frmPantoro::cmdImprimir_Click);
+    connect(ui->cboFiltrosSalvos, &ComboLista::listaAbrindo, this, &frmPantoro::cboFiltrosSalvos_DropDown);
+    connect(ui->cboFiltrosSalvos, &QComboBox::textActivated, this, &frmPantoro::cboFiltrosSalvos_Escolhido);
+    connect(ui->cmdSalvarFiltros, &QPushButton::clicked, this, &frmPantoro::cmdSalvarFiltros_Click);
+    connect(ui->cmdExcluirFiltro, &QPushButton::clicked, this, &frmPantoro::cmdExcluirFiltro_Click);
+    ui->cboPeriodoAoSalvar->addItem(DatasFixas);
+    ui->cboPeriodoAoSalvar->addItems(NomesDosPeriodos());
     // The vertical delivery and grouping layouts leave the font group as it was.
     for (QRadioButton* layout : {ui->opRelStandard, ui->opRelPA, ui->opRelDeta, ui->opRelDetaSemVal})
         connect(layout, &QRadioButton::toggled, this, [this](bool selecionado) {
@@ -142,36 +199,9 @@ void frmPantoro::PreparaFiltros()
 FiltroRelatorio frmPantoro::Filtro() const
 {
     FiltroRelatorio filtro;
-    // The first selected option of each group, in the order the run tests them.
-    if (ui->opRelStandard->isChecked())
-        filtro.layout = LayoutRelatorio::Standard;
-    else if (ui->opRelPA->isChecked())
-        filtro.layout = LayoutRelatorio::PA;
-    else if (ui->opRelDeta->isChecked())
-        filtro.layout = LayoutRelatorio::Detalhado;
-    else if (ui->opRelDetaSemVal->isChecked())
-        filtro.layout = LayoutRelatorio::Entrega;
-    else if (ui->opRelDetaSemValVertical->isChecked())
-        filtro.layout = LayoutRelatorio::EntregaVertical;
-    else if (ui->opRelAgrupaProd->isChecked())
-        filtro.layout = LayoutRelatorio::AgrupaProd;
-
-    if (ui->opDtEmissaoPedido->isChecked())
-        filtro.data = DataRelatorio::Emissao;
-    else if (ui->opDtEntregaPedido->isChecked())
-        filtro.data = DataRelatorio::Entrega;
-    else if (ui->opDtFechamentoPedido->isChecked())
-        filtro.data = DataRelatorio::Fechamento;
-
-    filtro.tamanhoFonte = 8;
-    if (ui->opTF10->isChecked())
-        filtro.tamanhoFonte = 10;
-    else if (ui->opTF11->isChecked())
-        filtro.tamanhoFonte = 11;
-    else if (ui->opTF12->isChecked())
-        filtro.tamanhoFonte = 12;
-    else if (ui->opTF14->isChecked())
-        filtro.tamanhoFonte = 14;
+    filtro.layout = selecionada(opcoesDeLayout(*ui), filtro.layout);
+    filtro.data = selecionada(opcoesDeData(*ui), filtro.data);
+    filtro.tamanhoFonte = selecionada(opcoesDeFonte(*ui), 8);
 
     // The masked boxes are read as displayed, prompt characters included.
     filtro.dtDe = ui->mskDtDe->displayText();
@@ -184,6 +214,19 @@ FiltroRelatorio frmPantoro::Filtro() const
     filtro.nomeEmpresa = ui->lblNomeEmpresa->text();
     filtro.tituloJanela = windowTitle();
     return filtro;
+}
+
+void frmPantoro::MostraFiltro(const FiltroRelatorio& filtro)
+{
+    seleciona(opcoesDeLayout(*ui), filtro.layout);
+    seleciona(opcoesDeData(*ui), filtro.data);
+    seleciona(opcoesDeFonte(*ui), filtro.tamanhoFonte);
+    ui->mskDtDe->setText(filtro.dtDe);
+    ui->mskDtAte->setText(filtro.dtAte);
+    ui->cboVendedor->setEditText(filtro.vendedor);
+    ui->cboMarca->setEditText(filtro.marca);
+    ui->cboTipoCli->setEditText(filtro.tipoCliente);
+    ui->lblCliente->setText(filtro.cliente);
 }
 
 bool frmPantoro::eventFilter(QObject* objeto, QEvent* evento)
@@ -275,6 +318,7 @@ void frmPantoro::AtualizaTamanhoFonte()
 void frmPantoro::cmdImprimir_Click()
 {
     ComAvisoDeErro([this] {
+        const FiltroRelatorio filtro = Filtro();
         ResultadoRelatorio resultado;
         {
             Ampulheta ampulheta;
@@ -282,12 +326,12 @@ void frmPantoro::cmdImprimir_Click()
             ganchos.ampulheta = [&ampulheta](bool ligada) { ampulheta.muda(ligada); };
             ganchos.dataFinal = [this](const QString& dtAte) { ui->mskDtAte->setText(dtAte); };
             ganchos.dataEmissaoForcada = [this] { ui->opDtEmissaoPedido->setChecked(true); };
-            resultado = ExecutaRelatorio(Filtro(), MotorRelatorio::Rapido, ganchos);
+            resultado = ExecutaRelatorio(filtro, MotorRelatorio::Rapido, ganchos);
         }
         if (resultado.arquivo.isEmpty())
             return;
         relatorio().ArquivoHTML = resultado.arquivo;
-        frmHTML_Generico visualizador(this);
+        frmHTML_Generico visualizador(this, LinhaDoPeriodo(FiltroUsado(filtro, resultado)));
         visualizador.exec();
     });
 }
@@ -307,4 +351,64 @@ void frmPantoro::AbrePesquisaDeClientes()
     // and writes the pick into lblCliente.
     frmBROWSE_PESSOAS pesquisa(this);
     pesquisa.exec();
+}
+
+void frmPantoro::AtualizaFiltrosSalvos(const QString& nome)
+{
+    ComAvisoDeErro([this] { PreencheLista(*ui->cboFiltrosSalvos, NomesDosFiltrosSalvos()); });
+    ui->cboFiltrosSalvos->setEditText(nome);
+}
+
+void frmPantoro::cboFiltrosSalvos_DropDown()
+{
+    AtualizaFiltrosSalvos(ui->cboFiltrosSalvos->currentText());
+}
+
+void frmPantoro::cboFiltrosSalvos_Escolhido(const QString& nome)
+{
+    // A name typed but not saved yet is only what Salvar will use.
+    if (ui->cboFiltrosSalvos->findText(nome) < 0)
+        return;
+    ComAvisoDeErro([this, &nome] {
+        const FiltroSalvo salvo = LeFiltroSalvo(nome);
+        MostraFiltro(AplicaFiltroSalvo(salvo, Hoje()));
+        QComboBox& periodos = *ui->cboPeriodoAoSalvar;
+        if (!salvo.periodo.isEmpty() && periodos.findText(salvo.periodo) < 0)
+            periodos.addItem(salvo.periodo);
+        periodos.setCurrentIndex(salvo.periodo.isEmpty() ? 0 : periodos.findText(salvo.periodo));
+    });
+}
+
+QString frmPantoro::NomeDoFiltroSalvo(const QString& falta)
+{
+    const QString nome = ui->cboFiltrosSalvos->currentText().trimmed();
+    if (nome.isEmpty()) {
+        MsgBox(falta, IconeMensagem::Exclamacao, TituloRelease());
+        ui->cboFiltrosSalvos->setFocus();
+    }
+    return nome;
+}
+
+void frmPantoro::cmdSalvarFiltros_Click()
+{
+    const QString nome =
+        NomeDoFiltroSalvo(QStringLiteral("Digite em \"Filtros salvos\" o nome com que os filtros serão salvos."));
+    if (nome.isEmpty())
+        return;
+    const bool datasFixas = ui->cboPeriodoAoSalvar->currentIndex() <= 0;
+    ComAvisoDeErro([&] {
+        SalvaFiltros(nome, Filtro(), datasFixas ? QString() : ui->cboPeriodoAoSalvar->currentText());
+        AtualizaFiltrosSalvos(nome);
+    });
+}
+
+void frmPantoro::cmdExcluirFiltro_Click()
+{
+    const QString nome = NomeDoFiltroSalvo(QStringLiteral("Escolha em \"Filtros salvos\" o filtro a excluir."));
+    if (nome.isEmpty())
+        return;
+    ComAvisoDeErro([&] {
+        RemoveFiltroSalvo(nome);
+        AtualizaFiltrosSalvos(QString());
+    });
 }

@@ -11,6 +11,9 @@ class frmPantoro;
 }
 
 // The order report filter: the program's start-up window and only main window.
+// Below the filters, "Filtros salvos" saves them under a name (with the
+// window's dates or a relative period), fills the form from a saved set and
+// deletes one; errors of the agenda file become a message.
 class frmPantoro : public QWidget {
     Q_OBJECT
 public:
@@ -24,6 +27,9 @@ public:
     void PreparaFiltros();
     // What the report run reads from the controls at the click.
     FiltroRelatorio Filtro() const;
+    // The form set to `filtro`'s layout, date kind, dates, filters and font
+    // size, as a user would set them.
+    void MostraFiltro(const FiltroRelatorio& filtro);
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
@@ -38,6 +44,15 @@ private:
     void AtualizaTamanhoFonte();
     void cmdImprimir_Click();
     void AbrePesquisaDeClientes();
+    void cboFiltrosSalvos_DropDown();
+    void cboFiltrosSalvos_Escolhido(const QString& nome);
+    void cmdSalvarFiltros_Click();
+    void cmdExcluirFiltro_Click();
+    // The saved sets' names in the list, `nome` in the box.
+    void AtualizaFiltrosSalvos(const QString& nome);
+    // The name in the saved sets' box; empty, once `falta` has been shown,
+    // when there is none.
+    QString NomeDoFiltroSalvo(const QString& falta);
     // Runs an event's work; a database or file error becomes a message and
     // the window stays usable.
     void ComAvisoDeErro(const std::function<void()>& acao);

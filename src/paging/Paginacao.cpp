@@ -1,6 +1,8 @@
 #include "Paginacao.h"
 
-Paginacao::Paginacao(double alturaUtil) : alturaUtil_(alturaUtil) {}
+Paginacao::Paginacao(double alturaUtil, double alturaDoRodape)
+    : alturaUtil_(alturaUtil), alturaDoRodape_(alturaDoRodape)
+{}
 
 Paginacao::Pagina Paginacao::ItensDaPagina(int i) const
 {
@@ -56,7 +58,7 @@ void Paginacao::Continua(const DocumentoEmBlocos& documento)
             y += documento.AlturaDaLinha(i);
         }
         topo_ = documento.AlturaDaMoldura();
-        fimDoCorpo_ = alturaUtil_ - AlturaDoRodape;
+        fimDoCorpo_ = alturaUtil_ - alturaDoRodape_;
         novaPagina();
     }
     const auto& blocos = documento.Blocos();

@@ -8,7 +8,7 @@
 
 // The pages of a document for one page height: which rows each page holds
 // and where. Every page opens with the frame's rows and keeps a band at its
-// foot for the footer, "Página N de M". A row never splits: one taller than
+// foot for the footer, "Página N de M" (and a run's period, RodapeDaPagina). A row never splits: one taller than
 // the page's body gets a page of its own. A block goes to the next page
 // whole when it fits on one; a longer one breaks between rows, a table that
 // goes on repeats its column headings at the top of the next page, and
@@ -18,8 +18,9 @@ class Paginacao {
 public:
     static constexpr double AlturaDoRodape = 22;
 
-    // `alturaUtil`: the page's content height in CSS pixels.
-    explicit Paginacao(double alturaUtil);
+    // `alturaUtil`: the page's content height in CSS pixels, of which the
+    // footer takes `alturaDoRodape`.
+    explicit Paginacao(double alturaUtil, double alturaDoRodape = AlturaDoRodape);
 
     struct Item {
         quint32 linha;
@@ -45,6 +46,7 @@ private:
     void poeQuebrando(const DocumentoEmBlocos& documento, quint32 inicio, quint32 fim);
 
     double alturaUtil_;
+    double alturaDoRodape_;
     double topo_ = 0;
     double fimDoCorpo_ = 0;
     double y_ = 0;

@@ -2,9 +2,9 @@
 
 #include "paging/RelatorioEmPaginas.h"
 
-void GravaPdf(const QString& arquivoHtml, const QString& arquivoPdf)
+void GravaPdf(const QString& arquivoHtml, const QString& arquivoPdf, const QString& linhaDoPeriodo)
 {
-    RelatorioEmPaginas relatorio(arquivoHtml);
+    RelatorioEmPaginas relatorio(arquivoHtml, RelatorioEmPaginas::PaginaPadrao(), linhaDoPeriodo);
     relatorio.CarregaTudo();
     relatorio.GravaPdf(arquivoPdf);
 }

@@ -33,14 +33,7 @@ public:
         }
     }
 
-    void pintaRodape(const QString& texto, double alturaUtil, double largura)
-    {
-        static const FonteDePagina fonte(8, false, QString());
-        p_.setFont(fonte.Fonte());
-        const double y = alturaUtil - Paginacao::AlturaDoRodape +
-                         (Paginacao::AlturaDoRodape - fonte.AlturaDaLinha()) / 2 + fonte.Ascendente();
-        fonte.Desenha(p_, QPointF((largura - fonte.Largura(texto)) / 2, y), texto, k_);
-    }
+    double k() const { return k_; }
 
     // Draws the rows' glyphs gathered so far: they go in runs of rows of one
     // font, in reading order.
@@ -169,10 +162,11 @@ private:
 
 }  // namespace
 
-void PintaPagina(QPainter& pintor, const DocumentoDeRelatorio& documento, const Paginacao& paginacao, int pagina)
+void PintaPagina(QPainter& pintor, const DocumentoDeRelatorio& documento, const Paginacao& paginacao, int pagina,
+                 const RodapeDaPagina& rodape)
 {
     Pintor pinta(pintor, documento);
     pinta.pintaItens(paginacao.ItensDaPagina(pagina));
     pinta.DesenhaGlifos();
-    pinta.pintaRodape(paginacao.Rodape(pagina), paginacao.AlturaUtil(), documento.LarguraUtil());
+    rodape.Pinta(pintor, paginacao.Rodape(pagina), paginacao.AlturaUtil(), pinta.k());
 }

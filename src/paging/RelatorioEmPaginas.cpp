@@ -19,12 +19,13 @@ constexpr long ErroDeImpressora = 482;  // VB's "Printer error"
 
 }  // namespace
 
-RelatorioEmPaginas::RelatorioEmPaginas(const QString& arquivo, const QPageLayout& pagina)
+RelatorioEmPaginas::RelatorioEmPaginas(const QString& arquivo, const QPageLayout& pagina, const QString& linhaDoPeriodo)
     : arquivo_(arquivo),
       pagina_(pagina),
       documento_(LarguraDoLayout),
+      rodape_(LarguraDoLayout, linhaDoPeriodo),
       leitor_(std::make_unique<LeitorDeRelatorio>(arquivo, documento_)),
-      paginacao_(std::make_unique<Paginacao>(geometriaDe(pagina).altura))
+      paginacao_(paginacaoPara(geometriaDe(pagina)))
 {}
 
 RelatorioEmPaginas::~RelatorioEmPaginas() = default;
@@ -69,7 +70,7 @@ double RelatorioEmPaginas::Progresso() const
 void RelatorioEmPaginas::UsaPagina(const QPageLayout& pagina)
 {
     pagina_ = pagina;
-    paginacao_ = std::make_unique<Paginacao>(geometriaDe(pagina).altura);
+    paginacao_ = paginacaoPara(geometriaDe(pagina));
     paginacao_->Continua(documento_);
 }
 
@@ -80,8 +81,13 @@ void RelatorioEmPaginas::pinta(QPainter& pintor, const Paginacao& paginacao, con
     const double k = pintor.device()->logicalDpiY() / 96.0;
     pintor.translate(geometria.deslocamento * k, 0);
     pintor.scale(geometria.escala, geometria.escala);
-    PintaPagina(pintor, documento_, paginacao, pagina);
+    PintaPagina(pintor, documento_, paginacao, pagina, rodape_);
     pintor.restore();
+}
+
+std::unique_ptr<Paginacao> RelatorioEmPaginas::paginacaoPara(const Geometria& geometria) const
+{
+    return std::make_unique<Paginacao>(geometria.altura, rodape_.Altura());
 }
 
 void RelatorioEmPaginas::Pinta(QPainter& pintor, int pagina) const
@@ -121,7 +127,7 @@ void RelatorioEmPaginas::ImprimeEm(QPagedPaintDevice& folhas, int copias, const 
     std::unique_ptr<Paginacao> outra;
     const Paginacao* paginacao = paginacao_.get();
     if (!pagina.isEquivalentTo(pagina_)) {
-        outra = std::make_unique<Paginacao>(geometria.altura);
+        outra = paginacaoPara(geometria);
         outra->Continua(documento_);
         paginacao = outra.get();
     }

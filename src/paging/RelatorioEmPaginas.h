@@ -3,6 +3,7 @@
 #include "paging/DocumentoDeRelatorio.h"
 #include "paging/LeitorRelatorio.h"
 #include "paging/Paginacao.h"
+#include "paging/RodapeDaPagina.h"
 #include "platform/Printing.h"
 
 #include <QImage>
@@ -14,11 +15,15 @@ class QPainter;
 // A report file on pages: read, measured and laid out for one paper, then
 // painted on a PDF, a printer or an image for the page view. Reading goes a
 // piece at a time (Continua), so a window can show the first pages while
-// the rest is read; printing and the PDF read the whole file first.
+// the rest is read; printing and the PDF read the whole file first. Pages
+// of a run carry its period and filters in the footer (RodapeDaPagina).
 class RelatorioEmPaginas : public Imprimivel {
 public:
     // Opens and checks the file; raises VbError with the user's message.
-    explicit RelatorioEmPaginas(const QString& arquivo, const QPageLayout& pagina = PaginaPadrao());
+    // `linhaDoPeriodo`: the period and filters of the run that wrote the
+    // file, empty when none is known.
+    explicit RelatorioEmPaginas(const QString& arquivo, const QPageLayout& pagina = PaginaPadrao(),
+                                const QString& linhaDoPeriodo = {});
     ~RelatorioEmPaginas() override;
 
     // A4 portrait, 10 mm margins.
@@ -37,6 +42,8 @@ public:
     int Total() const { return paginacao_->Total(); }
 
     const QPageLayout& Pagina() const { return pagina_; }
+    // The band every page ends with.
+    const RodapeDaPagina& Rodape() const { return rodape_; }
     // Lays the pages out again for another paper.
     void UsaPagina(const QPageLayout& pagina);
 
@@ -59,10 +66,12 @@ private:
     };
     static Geometria geometriaDe(const QPageLayout& pagina);
     void pinta(QPainter& pintor, const Paginacao& paginacao, const Geometria& geometria, int pagina) const;
+    std::unique_ptr<Paginacao> paginacaoPara(const Geometria& geometria) const;
 
     QString arquivo_;
     QPageLayout pagina_;
     DocumentoDeRelatorio documento_;
+    RodapeDaPagina rodape_;
     std::unique_ptr<LeitorDeRelatorio> leitor_;
     std::unique_ptr<Paginacao> paginacao_;
 };

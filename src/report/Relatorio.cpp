@@ -80,7 +80,7 @@ VariaveisRelatorio& relatorio()
 }
 
 ResultadoRelatorio ExecutaRelatorio(const FiltroRelatorio& filtroDoForm, MotorRelatorio motor,
-                                    const GanchosRelatorio& ganchos)
+                                    const GanchosRelatorio& ganchos, const QString& arquivoRelatorio)
 {
     ResultadoRelatorio resultado;
     ExecucaoRelatorio execucao;
@@ -128,7 +128,8 @@ ResultadoRelatorio ExecutaRelatorio(const FiltroRelatorio& filtroDoForm, MotorRe
     }
 
     VariaveisRelatorio& variaveis = relatorio();
-    variaveis.ArqRelatorio = ambiente().PastaRelatorios + QStringLiteral("pantoro.html");
+    variaveis.ArqRelatorio =
+        arquivoRelatorio.isEmpty() ? ambiente().PastaRelatorios + QStringLiteral("pantoro.html") : arquivoRelatorio;
     execucao.arquivo = variaveis.ArqRelatorio;
     if (ArquivoExiste(execucao.arquivo))
         ApagaArquivo(execucao.arquivo);

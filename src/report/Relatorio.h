@@ -59,8 +59,11 @@ struct GanchosRelatorio {
     std::function<void()> dataEmissaoForcada;             // the PA layout selects opDtEmissaoPedido
 };
 
+// `arquivoRelatorio`: where the report file goes (a Windows or local path);
+// empty, pantoro.html in the report folder, the file the window shows. A
+// scheduled run writes its own file and leaves the window's alone.
 ResultadoRelatorio ExecutaRelatorio(const FiltroRelatorio& filtro, MotorRelatorio motor = MotorRelatorio::Fiel,
-                                    const GanchosRelatorio& ganchos = {});
+                                    const GanchosRelatorio& ganchos = {}, const QString& arquivoRelatorio = {});
 
 // Module variables of the report run.
 struct VariaveisRelatorio {

@@ -51,7 +51,7 @@ TEST(ArquivoDaAgenda, ValoresComComentariosAspasECrlf)
     EXPECT_EQ(lido.para, (QStringList{QStringLiteral("a@b.com.br"), QStringLiteral("c@d.com.br")}));
     EXPECT_EQ(lido.quando.frequencia, Quando::Frequencia::DiasUteis);
     EXPECT_EQ(lido.quando.hora, QTime(7, 0));
-    EXPECT_EQ(lido.formatos, QVector<FormatoEnvio>{FormatoEnvio::Pdf});
+    EXPECT_EQ(lido.formatos, QList<FormatoDeAnexo>{FormatoDeAnexo::Pdf});
 }
 
 // The window saves over a schedule, deletes a set and saves a new one:

@@ -22,8 +22,8 @@ const QByteArray DoisAgendamentos = "[vendas-de-ontem]\n"
                                     "relatorio=pa\nperiodo=ontem\nvendedor=NINGUEM\nenviar=csv\n"
                                     "para=gerente@empresa.com.br\nquando=diario 07:00\nsomente-com-dados=sim\n";
 
-// The run with the report, the files and the mail server as stand-ins: the
-// report is a golden file, the server records what it accepts.
+// The run with the report and the mail server as stand-ins: the report is a
+// golden file, the server records what it accepts.
 class Agenda : public ::testing::Test {
 protected:
     void SetUp() override { drive.escreve(QStringLiteral("korva/config/pantoro-agenda.ini"), DoisAgendamentos); }
@@ -33,22 +33,18 @@ protected:
         return ExecutaAgenda(locais, {}, QDateTime::fromString(agora, QStringLiteral("dd/MM/yyyy HH:mm")), servicos);
     }
 
-    static void grava(const QString& destino) { EscreveArquivo(destino, "arquivo"); }
-
     DriveCTemporario drive;
     LocaisDaAgenda locais = LocaisDaAgendaPadrao(drive.raiz() + QStringLiteral("/relatorios"));
     QVector<MensagemEmail> aceitos;
     QStringList linhas;
     QString recusa;  // the server's refusal, none when empty
     ServicosDaAgenda servicos{
-        [](const FiltroRelatorio& filtro, const QString&) {
-            ResultadoRelatorio resultado{filtro.dtAte, false, filtro.vendedor == QLatin1String("NINGUEM"), {}};
+        [](const FiltroRelatorio& filtro, const QString& arquivo) {
+            ResultadoRelatorio resultado{filtro.dtAte, false, filtro.vendedor == QLatin1String("NINGUEM"), arquivo};
             if (!resultado.semDados)
-                resultado.arquivo = Relatorio;  // an engine that writes elsewhere: the run copies it
+                EscreveArquivo(arquivo, Conteudo(Relatorio));
             return resultado;
         },
-        [](const QString&, const QString& destino, const FiltroRelatorio&) { grava(destino); },
-        [](const QString&, const QString& destino, FormatoPlanilha, const FiltroRelatorio&) { grava(destino); },
         [this](const MensagemEmail& mensagem) {
             if (!recusa.isEmpty())
                 throw VbError(vb_error::ProviderFailure, recusa);

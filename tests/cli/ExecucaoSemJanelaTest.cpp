@@ -31,6 +31,9 @@ QString Demo()
     static QTemporaryDir pasta;
     static const QString drive = [] {
         PreparaInstalacaoDemo(pasta.filePath(QStringLiteral("demo")));
+        EscreveArquivo(qEnvironmentVariable("PANTORO_DRIVE_C") + "/korva/config/pantoro-agenda.ini",
+                       "[quinzena de maio]\nrelatorio=agrupamento\nde=01/05/2024\nate=15/05/2024\n"
+                       "[ruim]\nrelatorio=mensal\nperiodo=ontem\n");
         return qEnvironmentVariable("PANTORO_DRIVE_C");
     }();
     return drive;
@@ -47,7 +50,9 @@ Execucao Roda(const QStringList& argumentos, const QString& driveC = Demo())
     Execucao execucao;
     QTextStream saida(&execucao.saida);
     try {
-        execucao.codigo = ExecutaRelatorioSemJanela(DecideExecucao(argumentos, false).opcoes, GravaPdf, saida);
+        execucao.codigo = ExecutaRelatorioSemJanela(
+            DecideExecucao(argumentos, false).opcoes,
+            [](const QString& html, const QString& pdf) { GravaPdf(html, pdf); }, saida);
     } catch (const FimDoPrograma& fim) {
         execucao.codigo = fim.ExitCode();
     }

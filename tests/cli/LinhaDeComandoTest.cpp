@@ -15,9 +15,13 @@ QString Resumo(const OpcoesLinhaDeComando& opcoes)
         if (!valor.isEmpty())
             partes << QLatin1String(nome) + u'=' + valor;
     };
+    if (opcoes.agenda)
+        partes << QStringLiteral("agenda");
     for (const NomeDoLayout& layout : NomesDosLayouts)
         if (opcoes.relatorio && layout.layout == filtro.layout)
             poe("relatorio", QLatin1String(layout.nome));
+    poe("filtro", opcoes.filtroSalvo);
+    poe("periodo", opcoes.periodo);
     poe("de", opcoes.de.value_or(QString()));
     poe("ate", opcoes.ate.value_or(QString()));
     if (filtro.data != padrao.filtro.data)
@@ -42,7 +46,7 @@ TEST_P(Decisoes, RespondeOuEscolheOModoComAsOpcoesLidas)
 {
     const Caso& caso = GetParam();
     const Decisao decisao = DecideExecucao(caso.lista("argumentos"), caso("tela") == QLatin1String("sim"));
-    const char* const modos[] = {"responde", "janela", "relatorio", "demo"};
+    const char* const modos[] = {"responde", "janela", "relatorio", "agenda", "demo"};
     const QString resultado =
         decisao.modo == Modo::Responde ? QString::number(decisao.codigo) : modos[int(decisao.modo)];
     EXPECT_EQ(resultado, caso("resultado")) << decisao.erroPadrao.toStdString();

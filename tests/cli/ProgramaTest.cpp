@@ -26,7 +26,11 @@ TEST(Programa, SaidaPadraoErroPadraoECodigo)
     EXPECT_TRUE(saida.erro.endsWith("ERP KORVA - Tevrano - Release 2014.08.05: Não foi possível gravar o arquivo " +
                                     pasta.path() + ": é uma pasta, não um arquivo comum.\n"))
         << saida.erro.toStdString();
-    EXPECT_TRUE(Conteudo(csv).startsWith("\xEF\xBB\xBFPedido;"));
+    // The run's period and filters head the sheet.
+    EXPECT_TRUE(
+        Conteudo(csv).startsWith("\xEF\xBB\xBFPer\xC3\xADodo: 01/05/2024 a 31/05/2024 - Data de Emiss\xC3\xA3o\r\n"
+                                 "Pedido;"))
+        << Conteudo(csv).left(80).toStdString();
 }
 
 }  // namespace

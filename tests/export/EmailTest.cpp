@@ -3,14 +3,9 @@
 #include "platform/VbError.h"
 #include "support/Casos.h"
 #include "support/PastaTemporaria.h"
+#include "support/ServidorSmtp.h"
 
-#include <QDir>
 #include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QProcess>
-#include <QTcpServer>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -18,30 +13,6 @@ namespace {
 const QString Senha = QStringLiteral("s3nh@Secreta");
 const QString Relatorio = QStringLiteral(PANTORO_TESTS_DIR "/report/esperado/standard.html");
 const QString Periodo = QStringLiteral("De 01/05/2024 até 31/05/2024");
-
-// servidor_smtp.py on 127.0.0.1 speaking `modo`; "ausente": a port nobody listens on.
-struct ServidorSmtp {
-    explicit ServidorSmtp(const QString& modo)
-    {
-        QTcpServer livre;
-        if (modo == QLatin1String("ausente") && livre.listen(QHostAddress::LocalHost))
-            porta = livre.serverPort();
-        if (modo == QLatin1String("ausente"))
-            return;
-        processo.start("/usr/bin/python3", {PANTORO_TESTES_EXPORT "/servidor_smtp.py", pasta.path(), modo});
-        if (processo.waitForReadyRead(30000))
-            porta = processo.readLine().trimmed().toInt();
-    }
-    ~ServidorSmtp() { processo.kill(), processo.waitForFinished(); }
-
-    QJsonObject primeira() const { return QJsonDocument::fromJson(Conteudo(pasta.filePath("0.json"))).object(); }
-    int recebidas() const { return QDir(pasta.path()).entryList({"*.json"}).size(); }
-    QString logins() const { return QString::fromUtf8(Conteudo(pasta.filePath("logins.txt"))); }
-
-    QTemporaryDir pasta;
-    int porta = 0;
-    QProcess processo;
-};
 
 // The message of a refused email.ini line names the file and the field, never the password.
 class ConfigRecusada : public ::testing::TestWithParam<Caso> {};

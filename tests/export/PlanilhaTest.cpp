@@ -12,7 +12,7 @@
 
 namespace {
 
-const QString Periodo = QStringLiteral("De 01/05/2024 até 31/05/2024");
+const QString Periodo = QStringLiteral("Período: 01/05/2024 a 31/05/2024 - Data de Emissão");
 
 QString Esperado(const QString& layout)
 {
@@ -82,12 +82,15 @@ TEST(Csv, NomesComSeparadorAspasEAcentosVoltamInteiros)
     EscreveArquivo(html, Conteudo(Esperado("standard"))
                              .replace(ParaCp1252("MERCADO SÃO JOÃO"), ParaCp1252(QString(nome).replace("&", "&amp;"))));
     const QJsonArray linhas = ExportaELe(html, pasta.filePath("r.csv")).array();
-    ASSERT_EQ(linhas.size(), 6);
-    EXPECT_EQ(linhas[1].toArray(),
+    ASSERT_EQ(linhas.size(), 7);
+    EXPECT_EQ(linhas[0].toArray(), QJsonArray({Periodo}));  // the run's period heads the sheet
+    EXPECT_EQ(linhas[2].toArray(),
               QJsonArray({"000042", "02/05/2024", nome, "1234,50", "35,50", "1199,00", "5", "ZECA"}));
-    EXPECT_EQ(linhas[2][7].toString(), QString());  // "&nbsp" is an empty field
-    // the BOM once, before the heading
-    EXPECT_TRUE(Conteudo(pasta.filePath("r.csv")).startsWith("\xEF\xBB\xBFPedido;Data;Nome;"));
+    EXPECT_EQ(linhas[3][7].toString(), QString());  // "&nbsp" is an empty field
+    // the BOM once, before the period and the heading
+    EXPECT_TRUE(Conteudo(pasta.filePath("r.csv"))
+                    .startsWith("\xEF\xBB\xBFPer\xC3\xADodo: 01/05/2024 a 31/05/2024 - "
+                                "Data de Emiss\xC3\xA3o\r\nPedido;Data;Nome;"));
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "paging/Paginacao.h"
+#include "paging/RodapeDaPagina.h"
 #include "support/Casos.h"
 
 #include <QStringList>
@@ -72,5 +73,22 @@ TEST_P(RegrasDaPaginacao, PaginasERodape)
 
 INSTANTIATE_TEST_SUITE_P(Tabela, RegrasDaPaginacao, ::testing::ValuesIn(Casos("paging/casos/paginacao.tsv")),
                          NomeDoCaso);
+
+// The run's period beside the page number: a line too long for one wraps at
+// blanks, whole, and the band grows by a line; no run, no line.
+TEST(RodapeDaPagina, LinhaDoPeriodoInteiraEFaixaQueCresce)
+{
+    const QString longa = QStringLiteral("Período: 01/05/2024 a 31/05/2024 - Data de Fechamento - Vendedor: ROBERTO - "
+                                         "Marca do Produto: TEVRANO - Tipo / Classificação de Cliente: ATACADO - "
+                                         "Cliente: COMERCIAL HORTIFRUTI CURITIBA LTDA");
+    const RodapeDaPagina semExecucao(718), curto(718, longa.left(49)), longo(718, longa);
+    EXPECT_EQ(semExecucao.Linhas(), QStringList());
+    EXPECT_EQ(curto.Linhas(), QStringList{longa.left(49)});
+    EXPECT_EQ(semExecucao.Altura(), Paginacao::AlturaDoRodape);
+    EXPECT_EQ(curto.Altura(), Paginacao::AlturaDoRodape);
+    ASSERT_EQ(longo.Linhas().size(), 2);
+    EXPECT_EQ(longo.Linhas().join(u' '), longa);
+    EXPECT_GT(longo.Altura(), Paginacao::AlturaDoRodape + 8);
+}
 
 }  // namespace

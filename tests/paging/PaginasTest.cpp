@@ -54,7 +54,7 @@ QStringList paginasDoPdf(const QString& pdf)
 }
 
 // The delivery report at 14 pt: orders that break across pages, item tables
-// that go on with their headings.
+// that go on with their headings; the run's period in every footer.
 TEST(PaginasDoDemo, CadaLinhaUmaVezEmOrdemEMolduraEmCadaPagina)
 {
     QTemporaryDir pasta;
@@ -74,7 +74,11 @@ TEST(PaginasDoDemo, CadaLinhaUmaVezEmOrdemEMolduraEmCadaPagina)
     for (int i = 0; i < paginas.size(); ++i) {
         for (const QString& parte : arquivo.moldura)
             EXPECT_TRUE(paginas[i].contains(parte)) << "page " << i + 1 << ": " << parte.toStdString();
-        EXPECT_TRUE(paginas[i].endsWith(QStringLiteral("Página %1 de %2").arg(i + 1).arg(paginas.size())));
+        EXPECT_TRUE(
+            paginas[i].endsWith(QStringLiteral("Período: 01/03/2026 a 31/05/2026 - Data de Emissão Página %1 de %2")
+                                    .arg(i + 1)
+                                    .arg(paginas.size())))
+            << paginas[i].right(120).toStdString();
     }
     // Each row on one page, after the one before it, and nowhere else.
     int pagina = 0;

@@ -1,13 +1,17 @@
 #include "janelas/comum/JanelasDeTeste.h"
 
 #include "support/Casos.h"
+#include "support/PastaTemporaria.h"
 
+#include "agenda/FiltrosSalvos.h"
+#include "agenda/LinhaDoPeriodo.h"
 #include "fixtures/BancoDeTeste.h"
 #include "janelas/frmPantoro.h"
 #include "platform/Clock.h"
 #include "report/Relatorio.h"
 #include "startup/Ambiente.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,7 +19,6 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <set>
 
 namespace {
 
@@ -65,6 +68,23 @@ protected:
 
     void imprime() const { QTest::mouseClick(ctl<QPushButton>("cmdImprimir"), Qt::LeftButton); }
 
+    // Picks `nome` in the saved sets' list as a user does: opens it, moves to it, Enter.
+    void escolheFiltroSalvo(const QString& nome) const
+    {
+        auto* lista = ctl<QComboBox>("cboFiltrosSalvos");
+        lista->showPopup();
+        lista->view()->setCurrentIndex(lista->model()->index(lista->findText(nome), 0));
+        QTest::keyClick(lista->view(), Qt::Key_Return);
+    }
+
+    // Types `nome` in the saved sets' box, picks `periodo` and presses the button.
+    void salvaComo(const QString& nome, const QString& periodo, const char* botao = "cmdSalvarFiltros") const
+    {
+        ctl<QComboBox>("cboFiltrosSalvos")->setEditText(nome);
+        ctl<QComboBox>("cboPeriodoAoSalvar")->setCurrentText(periodo);
+        QTest::mouseClick(ctl<QPushButton>(botao), Qt::LeftButton);
+    }
+
     // After a run: the hourglass is gone and the form takes input again.
     void janelaUtilizavel() const
     {
@@ -110,20 +130,21 @@ TEST_P(GrupoDaFonte, SegueOLayout)
 INSTANTIATE_TEST_SUITE_P(Tabela, GrupoDaFonte, ::testing::ValuesIn(Casos("janelas/filtro/casos/tamanho-fonte.tsv")),
                          NomeDoCaso);
 
-TEST_F(FormularioFiltro, TabAlcancaCadaControle)
+// The window's own tab order, then the saved filters' controls, then round again.
+TEST_F(FormularioFiltro, TabSegueAOrdemDaJanelaEDepoisOsFiltrosSalvos)
 {
     ctl<QRadioButton>("opRelDetaSemVal")->setChecked(true);  // shows the font sizes
-    std::set<QString> alcancados;
+    QStringList alcancados;
     ctl("cboVendedor")->setFocus(Qt::TabFocusReason);
-    for (int i = 0; i < 40; ++i) {
+    for (int i = 0; i < 16; ++i) {
         QWidget* foco = QApplication::focusWidget();
         // Tab enters a group of options at one of them; the arrows move within it.
-        alcancados.insert(qobject_cast<QRadioButton*>(foco) ? foco->parentWidget()->objectName() : foco->objectName());
+        alcancados << (qobject_cast<QRadioButton*>(foco) ? foco->parentWidget()->objectName() : foco->objectName());
         QTest::keyClick(foco, Qt::Key_Tab);
     }
-    for (const char* nome : {"cboVendedor", "cboMarca", "cboTipoCli", "cboCliente", "cmdPesquisar_Cliente", "Frame1",
-                             "mskDtDe", "mskDtAte", "Frame2", "frameTamanhoFonte", "cmdImprimir"})
-        EXPECT_EQ(alcancados.count(QString::fromLatin1(nome)), 1u) << nome;
+    EXPECT_EQ(alcancados.join(u' '), "cboVendedor cboMarca cboTipoCli cboCliente cmdPesquisar_Cliente Frame1 mskDtDe "
+                                     "mskDtAte Frame2 frameTamanhoFonte cmdImprimir cboFiltrosSalvos "
+                                     "cboPeriodoAoSalvar cmdSalvarFiltros cmdExcluirFiltro cboVendedor");
     ctl("opTF10")->setFocus(Qt::TabFocusReason);
     QTest::keyClick(ctl("opTF10"), Qt::Key_Right);
     EXPECT_TRUE(ctl<QRadioButton>("opTF11")->isChecked());
@@ -183,6 +204,53 @@ TEST_F(FormularioFiltro, SemPedidosAvisaENaoAbreOVisualizador)
     EXPECT_EQ(caixa->mensagens[0].prompt, QStringLiteral("Não há dados para exibir!"));
     EXPECT_FALSE(abriu);
     janelaUtilizavel();
+}
+
+// A saved set fills the form as a user would, a relative period computed for today.
+TEST_F(FormularioFiltro, FiltroSalvoPreencheAJanela)
+{
+    const DriveCTemporario drive;
+    drive.escreve("korva/config/pantoro-agenda.ini",
+                  "[entregas]\nrelatorio=entrega\nde=01/05/2024\nate=31/05/2024\ndata=entrega\nvendedor=ANA\n"
+                  "marca=OURO\ntipo=VAREJO\ncliente=MARIA\nfonte=14\n[ontem]\nrelatorio=pa\nperiodo=ontem\n");
+    escolheFiltroSalvo("entregas");
+    EXPECT_EQ(LinhaDoPeriodo(janela->Filtro()), "Período: 01/05/2024 a 31/05/2024 - Data de Entrega - Vendedor: ANA - "
+                                                "Marca do Produto: OURO - Tipo / Classificação de Cliente: VAREJO - "
+                                                "Cliente: MARIA");
+    EXPECT_TRUE(ctl<QRadioButton>("opRelDetaSemVal")->isChecked() && ctl<QRadioButton>("opTF14")->isChecked());
+    EXPECT_TRUE(ctl("frameTamanhoFonte")->isVisible());
+    EXPECT_EQ(ctl<QComboBox>("cboPeriodoAoSalvar")->currentIndex(), 0);  // the dates as they stand
+
+    escolheFiltroSalvo("ontem");
+    const QString ontem = Hoje().addDays(-1).toString(QStringLiteral("dd/MM/yyyy"));
+    EXPECT_EQ(LinhaDoPeriodo(janela->Filtro()), "Período: " + ontem + " a " + ontem + " - Data de Emissão");
+    EXPECT_TRUE(ctl<QRadioButton>("opRelPA")->isChecked());
+    EXPECT_EQ(ctl<QComboBox>("cboPeriodoAoSalvar")->currentText(), "ontem");
+    EXPECT_TRUE(caixa->mensagens.isEmpty());
+}
+
+// Saving under a name with a relative period, a name the file cannot hold,
+// deleting: the file has what the user asked, errors are a message.
+TEST_F(FormularioFiltro, SalvaEExcluiFiltrosENomeRuimAvisa)
+{
+    const DriveCTemporario drive;
+    clica("opRelDeta");
+    salvaComo("do mês", "mes-anterior");
+    const FiltroSalvo salvo = LeFiltroSalvo("do mês");
+    EXPECT_EQ(salvo.layout, LayoutRelatorio::Detalhado);
+    EXPECT_EQ(salvo.periodo, "mes-anterior");
+
+    salvaComo("vendas]ontem", "ontem");
+    ASSERT_EQ(caixa->mensagens.size(), 1);
+    EXPECT_TRUE(caixa->mensagens[0].prompt.contains("contém \"[\" ou \"]\""))
+        << caixa->mensagens[0].prompt.toStdString();
+    salvaComo("", "ontem");
+    ASSERT_EQ(caixa->mensagens.size(), 2);
+    janelaUtilizavel();
+
+    salvaComo("do mês", "ontem", "cmdExcluirFiltro");
+    EXPECT_EQ(NomesDosFiltrosSalvos(), QStringList());
+    EXPECT_EQ(caixa->mensagens.size(), 2);
 }
 
 }  // namespace

@@ -2,8 +2,10 @@
 
 #include "demo/InstalacaoDemo.h"
 #include "janelas/CaixaQt.h"
+#include "janelas/VisualizacaoDePaginas.h"
 #include "janelas/frmBROWSE_PESSOAS.h"
 #include "janelas/frmPantoro.h"
+#include "paging/RelatorioEmPaginas.h"
 #include "platform/Clock.h"
 #include "platform/Format.h"
 #include "platform/TraducoesQt.h"
@@ -121,6 +123,13 @@ TEST_F(Telas, CadaJanelaCabeEmCadaTela)
             }
             QTest::qWait(300);  // the first frame reaches the screen
             confere(janela, prefixo + QStringLiteral("visualizador"));
+            // Its pages, and so its prints, say which period and filters the run had.
+            const RelatorioEmPaginas* paginas =
+                controle<VisualizacaoDePaginas>(janela, "PaginasDoRelatorio")->Relatorio();
+            ASSERT_NE(paginas, nullptr);
+            EXPECT_EQ(paginas->Rodape().Linhas().join(u' '),
+                      QStringLiteral("Período: %1 a %2 - Data de Emissão")
+                          .arg(inicio, controle<QLineEdit>(filtro.get(), "mskDtAte")->text()));
         });
         QTest::mouseClick(controle<QPushButton>(filtro.get(), "cmdImprimir"), Qt::LeftButton);
     }
