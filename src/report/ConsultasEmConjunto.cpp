@@ -1,11 +1,14 @@
-#include "ConsultasRapidas.h"
+#include "ConsultasEmConjunto.h"
 
+#include "platform/Ado.h"
 #include "platform/Conversions.h"
 #include "platform/TextoSql.h"
 #include "report/ConsultasRelatorio.h"
 #include "report/ExecucaoRelatorio.h"
 #include "report/RelatorioEntregaVertical.h"
 #include "startup/Ambiente.h"
+
+#include <QStringList>
 
 namespace {
 
@@ -17,6 +20,8 @@ QString dosPedidosListados(const QString& coluna, const QString& condicoes)
            QStringLiteral(") ");
 }
 
+const QString PorPedido = QStringLiteral("ORDER BY pedi_veds_deta.idpedi_veds, pedi_veds_deta.idpedi_veds_deta");
+
 // A whole number between `minimo` and `maximo` gives 0, anything else 1; null
 // gives 0. The CAST is reached only inside the range, where no server can
 // overflow it.
@@ -26,6 +31,12 @@ QString foraDosInteiros(const QString& coluna, const QString& minimo, const QStr
            QStringLiteral(" < ") + minimo + QStringLiteral(" OR ") + coluna + QStringLiteral(" > ") + maximo +
            QStringLiteral(" THEN 1 WHEN ") + coluna + QStringLiteral(" = CAST(") + coluna +
            QStringLiteral(" AS INTEGER) THEN 0 ELSE 1 END");
+}
+
+// 1 for a quantity a 16-bit step sum cannot take in any order.
+QString expressaoIncomum()
+{
+    return foraDosInteiros(QStringLiteral("pedi_veds_deta.QTDE"), QStringLiteral("0"), QStringLiteral("32767"));
 }
 
 // The status row of a line: the same comparison QtdeItensSubGrupo sends.
@@ -46,10 +57,15 @@ QString listaSubGrupos()
     return ids.join(QStringLiteral(", "));
 }
 
-// 1 for a quantity a 16-bit step sum cannot take in any order (ConsultasRapidas.h).
-QString expressaoIncomum(const QString& coluna)
+// Per line of the listed orders (deactivated lines too, products that exist):
+// order, product, the quantity when whole ("regular") and the "incomum" mark.
+QString linhasDosProdutos(const QString& condicoes)
 {
-    return foraDosInteiros(coluna, QStringLiteral("0"), QStringLiteral("32767"));
+    return QStringLiteral("SELECT pedi_veds_deta.idpedi_veds AS pedido, pedi_veds_deta.idprod AS produto, CASE WHEN ") +
+           expressaoIncomum() + QStringLiteral(" = 0 THEN pedi_veds_deta.QTDE END AS regular, ") + expressaoIncomum() +
+           QStringLiteral(" AS incomum FROM pedi_veds_deta, prod WHERE pedi_veds_deta.idprod = prod.idprod "
+                          "AND pedi_veds_deta.idpedi_veds ") +
+           dosPedidosListados(QStringLiteral("idpedi_veds"), condicoes);
 }
 
 double numeroOuZero(const Variant& valor)
@@ -59,30 +75,17 @@ double numeroOuZero(const Variant& valor)
 
 }  // namespace
 
-LinhasPorPedido NomesDosPedidos(const QString& condicoes)
+QString ConsultaNomesDosPedidos(const QString& condicoes)
 {
     // The order list joins the customer's person already: its name is the
     // one NomeCliente finds (clie and pess are keyed by their ids).
-    return LinhasPorPedido(
-        AbreConsulta(QStringLiteral("SELECT pedi_veds.idpedi_veds AS pedido, pess.nome_pess AS nome_cliente, "
-                                    "(SELECT pvend.nome_conh FROM vend vd, pess pvend WHERE pvend.idpess = vd.idpess "
-                                    "AND vd.idvend = pedi_veds.idvend) AS nome_vendedor ") +
-                     UCase(condicoes) + QStringLiteral("ORDER BY pedi_veds.idpedi_veds")));
+    return QStringLiteral("SELECT pedi_veds.idpedi_veds AS pedido, pess.nome_pess AS nome_cliente, "
+                          "(SELECT pvend.nome_conh FROM vend vd, pess pvend WHERE pvend.idpess = vd.idpess "
+                          "AND vd.idvend = pedi_veds.idvend) AS nome_vendedor ") +
+           UCase(condicoes) + QStringLiteral("ORDER BY pedi_veds.idpedi_veds");
 }
 
-void LinhasPorPedido::ParaCada(int32_t pedido, const std::function<void(const Recordset&)>& linha)
-{
-    while (rs_.State() == adStateOpen && !rs_.Eof()) {
-        const int32_t atual = CLng(rs_.Fields(coluna_));
-        if (atual > pedido)
-            return;
-        if (atual == pedido)
-            linha(rs_);
-        rs_.MoveNext();
-    }
-}
-
-LinhasPorPedido ItensDasSomas(const QString& condicoes, int32_t idMarca)
+QString ConsultaItensDasSomas(const QString& condicoes, int32_t idMarca)
 {
     QString sql = QStringLiteral("SELECT pedi_veds_deta.idpedi_veds AS pedido, pedi_veds_deta.QTDE, "
                                  "pedi_veds_deta.VALO_TOTA, pedi_veds_deta.VALO_DECT FROM pedi_veds_deta "
@@ -92,55 +95,47 @@ LinhasPorPedido ItensDasSomas(const QString& condicoes, int32_t idMarca)
     if (idMarca >= 1)
         sql += QStringLiteral("AND (SELECT prod.idmarc FROM prod WHERE prod.idprod = pedi_veds_deta.idprod) = ") +
                QString::number(idMarca) + QStringLiteral(" ");
-    sql += QStringLiteral("ORDER BY pedi_veds_deta.idpedi_veds, pedi_veds_deta.idpedi_veds_deta");
-    return LinhasPorPedido(AbreConsulta(sql));
+    return sql + PorPedido;
 }
 
-QHash<QString, DescontoDoNumero> DescontosPorNumero(const QString& condicoes)
+QString ConsultaPedidosDoNumero(const QString& condicoes)
 {
-    const QString sql = QStringLiteral("SELECT pdesc.nume_pedi AS numero, COUNT(*) AS pedidos, "
-                                       "MAX(pdesc.VALO_DECT) AS valor FROM pedi_veds pdesc WHERE pdesc.nume_pedi ") +
-                        dosPedidosListados(QStringLiteral("nume_pedi"), condicoes) +
-                        QStringLiteral("GROUP BY pdesc.nume_pedi");
-    QHash<QString, DescontoDoNumero> descontos;
-    Recordset rs = AbreConsulta(sql);
-    for (; !rs.Eof(); rs.MoveNext()) {
-        DescontoDoNumero desconto;
-        desconto.pedidos = CLng(rs.Fields(QStringLiteral("pedidos")));
-        desconto.valor = rs.Fields(QStringLiteral("valor"));
-        descontos.insert(ParaTexto(rs.Fields(QStringLiteral("numero"))), desconto);
-    }
-    rs.Close();
-    return descontos;
+    return QStringLiteral("SELECT pedi_veds.idpedi_veds AS pedido, (SELECT COUNT(*) FROM pedi_veds pdesc "
+                          "WHERE pdesc.nume_pedi = pedi_veds.nume_pedi) AS pedidos ") +
+           UCase(condicoes) + QStringLiteral("ORDER BY pedi_veds.idpedi_veds");
 }
 
-LinhasPorPedido ItensDetalhados(const QString& condicoes)
+QString ConsultaItensDetalhados(const QString& condicoes)
 {
     // The per-order item query's columns, so the lines read the same values.
-    const QString sql = QStringLiteral("SELECT pedi_veds_deta.*, prod.idprod, prod.codi_prod, prod.desc_prod "
-                                       "FROM pedi_veds_deta, prod WHERE pedi_veds_deta.idprod = prod.idprod "
-                                       "AND pedi_veds_deta.data_desa is null AND pedi_veds_deta.idpedi_veds ") +
-                        dosPedidosListados(QStringLiteral("idpedi_veds"), condicoes) +
-                        QStringLiteral("ORDER BY pedi_veds_deta.idpedi_veds, pedi_veds_deta.idpedi_veds_deta");
-    return LinhasPorPedido(AbreConsulta(sql), QStringLiteral("idpedi_veds"));
+    return QStringLiteral("SELECT pedi_veds_deta.idpedi_veds AS pedido, pedi_veds_deta.*, prod.idprod, "
+                          "prod.codi_prod, prod.desc_prod "
+                          "FROM pedi_veds_deta, prod WHERE pedi_veds_deta.idprod = prod.idprod "
+                          "AND pedi_veds_deta.data_desa is null AND pedi_veds_deta.idpedi_veds ") +
+           dosPedidosListados(QStringLiteral("idpedi_veds"), condicoes) + PorPedido;
 }
 
-LinhasPorPedido QuantidadesSubGrupo(const QString& condicoes)
+QString ConsultaQuantidadesSubGrupo(const QString& condicoes)
 {
     const QString linhas =
         QStringLiteral("SELECT pedi_veds_deta.idpedi_veds AS pedido, prod.IDSUB0_GRUP AS subgrupo, ") +
-        situacaoDaLinha() + QStringLiteral(" AS situacao, pedi_veds_deta.QTDE AS qtde, ") +
-        expressaoIncomum(QStringLiteral("pedi_veds_deta.QTDE")) +
+        situacaoDaLinha() + QStringLiteral(" AS situacao, pedi_veds_deta.QTDE AS qtde, ") + expressaoIncomum() +
         QStringLiteral(" AS incomum FROM pedi_veds_deta, prod WHERE pedi_veds_deta.idprod = prod.idprod "
                        "AND pedi_veds_deta.data_desa is null AND prod.IDSUB0_GRUP IN (") +
         listaSubGrupos() + QStringLiteral(") AND pedi_veds_deta.idpedi_veds ") +
         dosPedidosListados(QStringLiteral("idpedi_veds"), condicoes);
-    const QString sql =
-        QStringLiteral("SELECT linhas.pedido, linhas.subgrupo, linhas.situacao, SUM(linhas.qtde) AS qtde, "
-                       "SUM(linhas.incomum) AS incomuns FROM (") +
-        linhas +
-        QStringLiteral(") linhas GROUP BY linhas.pedido, linhas.subgrupo, linhas.situacao ORDER BY linhas.pedido");
-    return LinhasPorPedido(AbreConsulta(sql));
+    return QStringLiteral("SELECT linhas.pedido, linhas.subgrupo, linhas.situacao, SUM(linhas.qtde) AS qtde, "
+                          "SUM(linhas.incomum) AS incomuns FROM (") +
+           linhas +
+           QStringLiteral(") linhas GROUP BY linhas.pedido, linhas.subgrupo, linhas.situacao ORDER BY linhas.pedido");
+}
+
+QString ConsultaParesIncomuns(const QString& condicoes)
+{
+    return QStringLiteral("SELECT linhas.pedido, linhas.produto, SUM(linhas.regular) AS regular FROM (") +
+           linhasDosProdutos(condicoes) +
+           QStringLiteral(") linhas GROUP BY linhas.pedido, linhas.produto "
+                          "HAVING SUM(linhas.incomum) > 0 OR SUM(linhas.regular) > 32767 ORDER BY linhas.pedido");
 }
 
 QHash<QString, ProdutoDoCodigo> ProdutosPorCodigo()
@@ -163,22 +158,6 @@ QHash<QString, ProdutoDoCodigo> ProdutosPorCodigo()
     return produtos;
 }
 
-namespace {
-
-// Per line of the listed orders (deactivated lines too, products that exist):
-// order, product, the quantity when whole ("regular") and the "incomum" mark.
-QString linhasDosProdutos(const QString& condicoes)
-{
-    const QString incomum = expressaoIncomum(QStringLiteral("pedi_veds_deta.QTDE"));
-    return QStringLiteral("SELECT pedi_veds_deta.idpedi_veds AS pedido, pedi_veds_deta.idprod AS produto, CASE WHEN ") +
-           incomum + QStringLiteral(" = 0 THEN pedi_veds_deta.QTDE END AS regular, ") + incomum +
-           QStringLiteral(" AS incomum FROM pedi_veds_deta, prod WHERE pedi_veds_deta.idprod = prod.idprod "
-                          "AND pedi_veds_deta.idpedi_veds ") +
-           dosPedidosListados(QStringLiteral("idpedi_veds"), condicoes);
-}
-
-}  // namespace
-
 QHash<int32_t, double> QuantidadesPorProduto(const QString& condicoes)
 {
     const QString sql = QStringLiteral("SELECT linhas.produto, SUM(linhas.regular) AS regular FROM (") +
@@ -192,28 +171,8 @@ QHash<int32_t, double> QuantidadesPorProduto(const QString& condicoes)
     return quantidades;
 }
 
-QVector<ParIncomum> ParesIncomuns(const QString& condicoes)
-{
-    const QString sql = QStringLiteral("SELECT linhas.pedido, linhas.produto, SUM(linhas.regular) AS regular, "
-                                       "SUM(linhas.incomum) AS incomuns FROM (") +
-                        linhasDosProdutos(condicoes) +
-                        QStringLiteral(") linhas GROUP BY linhas.pedido, linhas.produto "
-                                       "HAVING SUM(linhas.incomum) > 0 OR SUM(linhas.regular) > 32767");
-    QVector<ParIncomum> pares;
-    Recordset rs = AbreConsulta(sql);
-    for (; !rs.Eof(); rs.MoveNext()) {
-        ParIncomum par;
-        par.pedido = CLng(rs.Fields(QStringLiteral("pedido")));
-        par.produto = CLng(rs.Fields(QStringLiteral("produto")));
-        par.regular = numeroOuZero(rs.Fields(QStringLiteral("regular")));
-        par.incomum = CDbl(rs.Fields(QStringLiteral("incomuns"))) > 0;
-        pares << par;
-    }
-    rs.Close();
-    return pares;
-}
-
-QString ConsultaDiasComFiguras(const ExecucaoRelatorio& execucao, const QString& idVendedor)
+QString ConsultaDiasComFiguras(const QString& consultaDosDias, const ExecucaoRelatorio& execucao,
+                               const QString& idVendedor)
 {
     // PAVendedorDia's conditions over the whole period: every company,
     // active orders, the salesperson when one is given; per instant.
@@ -229,11 +188,12 @@ QString ConsultaDiasComFiguras(const ExecucaoRelatorio& execucao, const QString&
     if (!id.isEmpty())
         figuras += QStringLiteral("and pedi_veds.idvend = '") + DobraAspas(id) + QStringLiteral("' ");
     figuras += QStringLiteral("AND (pedi_veds.data_desa is null) GROUP BY pedi_veds.data_pedi");
-    return QStringLiteral("SELECT dias.") + execucao.colunaData +
+    const QString& coluna = execucao.colunaData;
+    return QStringLiteral("SELECT dias.") + coluna +
            QStringLiteral(", figuras.pedidos, figuras.linhas, figuras.itens, figuras.fracoes FROM (") +
-           ConsultaDiasPA(execucao) + QStringLiteral(") dias LEFT JOIN (") + figuras +
-           QStringLiteral(") figuras ON figuras.instante = dias.") + execucao.colunaData +
-           QStringLiteral(" ORDER BY dias.") + execucao.colunaData;
+           consultaDosDias + QStringLiteral(") dias LEFT JOIN (") + figuras +
+           QStringLiteral(") figuras ON figuras.instante = dias.") + coluna + QStringLiteral(" ORDER BY dias.") +
+           coluna;
 }
 
 QHash<QString, DescricaoDoCodigo> DescricoesPorCodigo()
