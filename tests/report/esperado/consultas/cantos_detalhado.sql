@@ -26,4 +26,12 @@ SELECT pedi_veds_deta.*, prod.idprod, prod.codi_prod, prod.desc_prod From pedi_v
 SELECT * FROM EMPR_CNFG WHERE NOME_PARA='MODELO_PEDI_VEDS'
 SELECT * FROM EMPR_CNFG WHERE NOME_PARA='MODELO_PEDI_VEDS'
 SELECT * FROM EMPR_CNFG WHERE NOME_PARA='MODELO_PEDI_VEDS'
+SELECT PESS.NOME_PESS FROM CLIE, PESS WHERE PESS.IDPESS = CLIE.IDPESS AND CLIE.IDCLIE = '2'
+SELECT PESS.NOME_CONH FROM PESS, VEND WHERE PESS.IDPESS = VEND.IDPESS AND VEND.IDVEND = 1
+SELECT pedi_veds_deta.*, prod.idprod, prod.codi_prod, prod.desc_prod From pedi_veds_deta, prod Where pedi_veds_deta.idprod = prod.idprod and pedi_veds_deta.idPedi_Veds = 25 and pedi_veds_deta.data_desa is null  
+SELECT * FROM EMPR_CNFG WHERE NOME_PARA='MODELO_PEDI_VEDS'
+SELECT * FROM EMPR_CNFG WHERE NOME_PARA='MODELO_PEDI_VEDS'
+SELECT * FROM EMPR_CNFG WHERE NOME_PARA='MODELO_PEDI_VEDS'
+SELECT PESS.NOME_PESS FROM CLIE, PESS WHERE PESS.IDPESS = CLIE.IDPESS AND CLIE.IDCLIE = '3'
+SELECT pedi_veds_deta.*, prod.idprod, prod.codi_prod, prod.desc_prod From pedi_veds_deta, prod Where pedi_veds_deta.idprod = prod.idprod and pedi_veds_deta.idPedi_Veds = 26 and pedi_veds_deta.data_desa is null  
 SELECT * FROM EMPR_CNFG WHERE NOME_PARA='MODELO_PEDI_VEDS'
