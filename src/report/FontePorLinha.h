@@ -23,6 +23,7 @@ public:
     bool ModeloComStatus() override;
     int16_t QtdeSubGrupo(const PedidoListado& pedido, size_t coluna, size_t status) override;
     void SomaProdutosDoPedido(const PedidoListado& pedido, FlexGrid& grade) override;
+    // Each order has added its quantities to the grid already.
     void CompletaProdutos(FlexGrid&) override {}
     QString ConsultaDosDias(const QString& consultaDoLayout) override { return consultaDoLayout; }
     QString FigurasDoDia(const Recordset& registro, const QString& dia) override;

@@ -2,7 +2,7 @@
 
 #include "platform/TextFile.h"
 
-#include <utility>
+#include <QScopeGuard>
 
 namespace {
 
@@ -29,8 +29,9 @@ void SaidaDoRelatorio::Descarrega()
 {
     if (linhas_ == 0)
         return;
-    // Taken before the write: a failed write is not tried again.
-    const QString texto = std::exchange(lote_, QString());
     linhas_ = 0;
-    AcrescentaLinha(arquivo, texto);
+    // Emptied even when the write fails, so a failed write is not tried
+    // again; the capacity stays for the next batch.
+    const auto esvazia = qScopeGuard([this] { lote_.resize(0); });
+    AcrescentaLinha(arquivo, lote_);
 }
