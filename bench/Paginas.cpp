@@ -29,6 +29,8 @@
 #include <QTextStream>
 #include <QTimer>
 #include <QWebEngineView>
+#include <cstdio>
+#include <optional>
 #include <unistd.h>
 
 namespace {
@@ -64,14 +66,18 @@ QString mede(void (*grava)(const QString&, const QString&), const QString& html,
 }
 
 // From opening the file to the first page painted, as the page view does it.
-double primeiraPagina(const QString& html)
+QString primeiraPagina(const QString& html)
 {
     QElapsedTimer relogio;
     relogio.start();
-    RelatorioEmPaginas relatorio(html);
-    while (relatorio.Prontas() < 1 && relatorio.Continua()) {}
-    relatorio.Imagem(0, 96);
-    return relogio.elapsed() / 1000.0;
+    try {
+        RelatorioEmPaginas relatorio(html);
+        while (relatorio.Prontas() < 1 && relatorio.Continua()) {}
+        relatorio.Imagem(0, 96);
+    } catch (const VbError& erro) {
+        return QStringLiteral("erro: %1").arg(erro.Description().left(40));
+    }
+    return QString::number(relogio.elapsed() / 1000.0, 'f', 2);
 }
 
 // From load() to loadFinished in a browser view shown as the viewer shows
@@ -96,6 +102,37 @@ double vistaDoNavegador(const QString& html)
     return carregou ? relogio.elapsed() / 1000.0 : -1;
 }
 
+const char* const Uso = "uso: pantoro_bench_paginas [--sem-navegador] [--limite-navegador MB] ARQUIVO.html...\n";
+
+// The report files to measure, and the options; nothing when an argument
+// is not one of them or a file does not exist.
+struct Argumentos {
+    QStringList arquivos;
+    bool navegador = true;
+    double limiteMb = 1000;
+};
+
+std::optional<Argumentos> leArgumentos(const QStringList& lista)
+{
+    Argumentos lidos;
+    for (int i = 0; i < lista.size(); ++i) {
+        bool numero = true;
+        if (lista[i] == QLatin1String("--sem-navegador"))
+            lidos.navegador = false;
+        else if (lista[i] == QLatin1String("--limite-navegador") && i + 1 < lista.size())
+            lidos.limiteMb = lista[++i].toDouble(&numero);
+        else if (QFileInfo(lista[i]).isFile())
+            lidos.arquivos << lista[i];
+        else
+            return std::nullopt;
+        if (!numero)
+            return std::nullopt;
+    }
+    if (lidos.arquivos.isEmpty())
+        return std::nullopt;
+    return lidos;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -107,16 +144,17 @@ int main(int argc, char** argv)
     ConfiguraFontes();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication aplicacao(argc, argv);
-    QStringList arquivos = aplicacao.arguments().mid(1);
-    bool navegador = true;
-    double limiteMb = 1000;
-    if (arquivos.removeAll(QStringLiteral("--sem-navegador")) > 0)
-        navegador = false;
-    const int limite = arquivos.indexOf(QStringLiteral("--limite-navegador"));
-    if (limite >= 0 && limite + 1 < arquivos.size()) {
-        limiteMb = arquivos[limite + 1].toDouble();
-        arquivos.remove(limite, 2);
+    const QStringList lista = aplicacao.arguments().mid(1);
+    if (lista == QStringList{QStringLiteral("--help")} || lista == QStringList{QStringLiteral("-h")}) {
+        std::fputs(Uso, stdout);
+        return 0;
     }
+    const std::optional<Argumentos> argumentos = leArgumentos(lista);
+    if (!argumentos) {
+        std::fputs(Uso, stderr);
+        return 2;
+    }
+    const auto& [arquivos, navegador, limiteMb] = *argumentos;
     QTemporaryDir pasta;
     QTextStream saida(stdout);
     saida << "| Arquivo | MB | Renderizador: páginas | pág/s | s | pico | 1ª página na visualização: s "
@@ -127,7 +165,7 @@ int main(int argc, char** argv)
         const double mb = QFileInfo(html).size() / 1048576.0;
         const QString pdf = pasta.filePath(QFileInfo(html).completeBaseName() + QStringLiteral(".pdf"));
         saida << "| " << QFileInfo(html).fileName() << " | " << QString::number(mb, 'f', 1) << " | "
-              << mede(GravaPdf, html, pdf) << " | " << QString::number(primeiraPagina(html), 'f', 2) << " | ";
+              << mede(GravaPdf, html, pdf) << " | " << primeiraPagina(html) << " | ";
         if (navegador && mb <= limiteMb) {
             saida << mede(GravaPdfNavegador, html, pdf + QStringLiteral(".navegador.pdf")) << " | ";
             const double vista = vistaDoNavegador(html);

@@ -34,6 +34,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 
@@ -119,6 +120,12 @@ void medeNoFirebird(const QString& arquivo, const QString& soLayout, QTextStream
     ambiente().conexao.reset();
 }
 
+bool eLayout(const QString& nome)
+{
+    return std::any_of(std::begin(NomesDosLayouts), std::end(NomesDosLayouts),
+                       [&](const NomeDoLayout& layout) { return nome == QLatin1String(layout.nome); });
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -131,7 +138,14 @@ int main(int argc, char** argv)
     // /etc/localtime on each one when TZ is unset): the same for both engines.
     if (qEnvironmentVariableIsEmpty("TZ"))
         qputenv("TZ", ":/etc/localtime");
-    QStringList argumentos = aplicacao.arguments().mid(1);
+    const QStringList argumentos = aplicacao.arguments().mid(1);
+    const char* const uso = "uso: pantoro_bench [--banco ARQUIVO] [--sem-referencia-ano | --so-rapido] "
+                            "[--arquivos PASTA] [--layout NOME]\n"
+                            "     pantoro_bench --firebird [--banco ARQUIVO] [--layout NOME]\n";
+    if (argumentos == QStringList{QStringLiteral("--help")} || argumentos == QStringList{QStringLiteral("-h")}) {
+        std::fputs(uso, stdout);
+        return 0;
+    }
     QString arquivo = QStringLiteral("empresa-grande.sqlite");
     bool referenciaAno = true;
     bool referenciaMes = true;
@@ -147,14 +161,12 @@ int main(int argc, char** argv)
             referenciaMes = referenciaAno = false;
         else if (argumentos[i] == QLatin1String("--arquivos") && i + 1 < argumentos.size())
             copias = argumentos[++i];
-        else if (argumentos[i] == QLatin1String("--layout") && i + 1 < argumentos.size())
+        else if (argumentos[i] == QLatin1String("--layout") && i + 1 < argumentos.size() && eLayout(argumentos[i + 1]))
             soLayout = argumentos[++i];
         else if (argumentos[i] == QLatin1String("--firebird"))
             firebird = true;
         else {
-            std::fprintf(stderr, "uso: pantoro_bench [--banco ARQUIVO] [--sem-referencia-ano | --so-rapido] "
-                                 "[--arquivos PASTA] [--layout NOME]\n"
-                                 "     pantoro_bench --firebird [--banco ARQUIVO] [--layout NOME]\n");
+            std::fputs(uso, stderr);
             return 2;
         }
     }

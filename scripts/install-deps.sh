@@ -16,5 +16,5 @@ $SUDO apt-get install -y -q --no-install-recommends \
   libgtest-dev \
   fonts-dejavu-core fonts-dejavu-extra fontconfig \
   xvfb xauth poppler-utils procps \
-  cups cups-client printer-driver-cups-pdf python3-aiosmtpd python3-openpyxl \
+  cups cups-client printer-driver-cups-pdf python3-aiosmtpd python3-openpyxl openssl \
   clang libclang-rt-14-dev

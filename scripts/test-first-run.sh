@@ -5,7 +5,9 @@
 #   2. `cmake --install` into a scratch prefix gives a program that runs the
 #      demo from there;
 #   3. the Debian package holds the program, its data, desktop entry and icon,
-#      depends on run-time packages only, and runs the demo unpacked.
+#      depends on run-time packages only, and runs the demo unpacked; its
+#      maintainer scripts register FreeTDS as "SQL Server" on a machine that
+#      has no driver of that name, and its purge removes only that.
 # Run after scripts/build.sh (scripts/test.sh does). Prints "N passed, N failed".
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -70,6 +72,28 @@ check "no build package among the dependencies ($depends)" test -z "$(grep -oE '
 dpkg-deb -x "$deb" "$scratch/raiz"
 headless "$scratch/raiz/usr/bin/pantoro" --demo "$scratch/demo-deb" >"$scratch/deb.out" 2>/dev/null
 check "the packaged program runs the demo" six_reports "$scratch/deb.out" "$scratch/demo-deb"
+
+# The maintainer scripts against a driver list of their own (ODBCSYSINI),
+# first empty, then holding another driver named "SQL Server".
+check "depends on FreeTDS's ODBC driver and odbcinst" grep -q 'tdsodbc, odbcinst' <<<"$depends"
+dpkg-deb -e "$deb" "$scratch/controle"
+odbc=$scratch/odbc
+mkdir -p "$odbc"
+: >"$odbc/odbcinst.ini"
+maintainer() { ODBCSYSINI=$odbc HOME=$odbc sh "$scratch/controle/$1" "$2"; }
+sql_server() { ODBCSYSINI=$odbc HOME=$odbc odbcinst -q -d -n "SQL Server" 2>/dev/null; }
+maintainer postinst configure
+check "postinst registers FreeTDS as SQL Server" grep -qx 'Driver=libtdsodbc.so' <<<"$(sql_server)"
+maintainer postinst configure
+check "a second configure registers it once" grep -qx 'UsageCount=1' <<<"$(sql_server)"
+check "the registered driver loads" sh -c "ODBCSYSINI=$odbc HOME=$odbc isql -v -k 'driver={SQL Server};server=nao-existe.invalid' 2>&1 |
+  grep -q 'Unknown host'"
+maintainer postrm purge
+check "purge removes the driver postinst registered" test -z "$(grep -F '[SQL Server]' "$odbc/odbcinst.ini")"
+printf '[SQL Server]\nDriver=/opt/outro/libsqlsrv.so\n' >"$odbc/odbcinst.ini"
+maintainer postinst configure
+maintainer postrm purge
+check "another driver named SQL Server stays as it was" grep -qx 'Driver=/opt/outro/libsqlsrv.so' <<<"$(sql_server)"
 
 echo "first-run: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

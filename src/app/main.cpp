@@ -3,9 +3,8 @@
 #include "demo/InstalacaoDemo.h"
 #include "janelas/PdfNavegador.h"
 #include "janelas/ProgramaJanela.h"
-#include "platform/Clock.h"
 #include "platform/Fontes.h"
-#include "platform/Format.h"
+#include "platform/MessageBox.h"
 #include "platform/TraducoesQt.h"
 #include "platform/UserLocale.h"
 #include "platform/VbError.h"
@@ -14,58 +13,44 @@
 #include <QApplication>
 #include <QLoggingCategory>
 #include <QTextStream>
+#include <cstdio>
 #include <malloc.h>
 #include <unistd.h>
 
 namespace {
 
-// Whether a window would reach a screen: the offscreen and minimal platforms
-// draw on none, and the desktop ones need their display server.
-bool temTela()
+void escreve(FILE* fluxo, const QString& texto)
 {
-    const QByteArray plataforma = qgetenv("QT_QPA_PLATFORM").split(':').constFirst();
-    const bool x11 = !qEnvironmentVariableIsEmpty("DISPLAY");
-    const bool wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-    if (plataforma.isEmpty())
-        return x11 || wayland;
-    if (plataforma == "offscreen" || plataforma == "minimal")
-        return false;
-    if (plataforma == "xcb")
-        return x11;
-    if (plataforma.startsWith("wayland"))
-        return wayland;
-    return true;
+    QTextStream(fluxo) << texto;
 }
 
-QString hojeTexto()
+// The mode decided, on a running application; the end of the program and
+// the errors no run caught become exit codes.
+int executa(QApplication& app, Decisao& decisao)
 {
-    return Format(Variant(QDateTime(Hoje(), QTime())), QStringLiteral("dd/mm/yyyy"));
-}
-
-void escreveErro(const QString& texto)
-{
-    QTextStream erro(stderr);
-    erro << texto << Qt::endl;
-}
-
-// The mode the options ask for, on a running application.
-int executa(QApplication& app, OpcoesLinhaDeComando& opcoes, bool janela)
-{
+    OpcoesLinhaDeComando& opcoes = decisao.opcoes;
+    QTextStream saidaPadrao(stdout);
     try {
         if (!opcoes.pastaDemo.isEmpty()) {
             PreparaInstalacaoDemo(opcoes.pastaDemo);
             if (!opcoes.lancamentoDado)
                 opcoes.lancamento = ChamadaPadrao();
         }
-        if (janela)
+        switch (decisao.modo) {
+        case Modo::Janela:
             return ExecutaJanela(app, opcoes.lancamento);
-        if (opcoes.relatorio)
-            return ExecutaRelatorioSemJanela(opcoes, GravaPdfNavegador);
-        return ExecutaDemoSemJanela(opcoes);
+        case Modo::Relatorio:
+            return ExecutaRelatorioSemJanela(opcoes, GravaPdfNavegador, saidaPadrao);
+        case Modo::Demo:
+            return ExecutaDemoSemJanela(opcoes, saidaPadrao);
+        case Modo::Responde:
+            break;
+        }
+        return decisao.codigo;
     } catch (const FimDoPrograma& fim) {
         return fim.ExitCode();
     } catch (const VbError& erro) {
-        escreveErro(erro.Description());
+        escreve(stderr, erro.Description() + QLatin1Char('\n'));
         return saida::ErroNaExecucao;
     }
 }
@@ -82,29 +67,17 @@ QStringList argumentosDe(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
-    OpcoesLinhaDeComando opcoes;
-    try {
-        opcoes = LeLinhaDeComando(argumentosDe(argc, argv));
-    } catch (const ErroDeUso& erro) {
-        escreveErro(QString::fromStdString(erro.what()) + QLatin1Char('\n') + TextoDeUso());
-        return saida::Uso;
+    Decisao decisao = DecideExecucao(argumentosDe(argc, argv), TemTela());
+    if (decisao.modo == Modo::Responde) {
+        escreve(stdout, decisao.saidaPadrao);
+        escreve(stderr, decisao.erroPadrao);
+        return decisao.codigo;
     }
-    const bool demo = !opcoes.pastaDemo.isEmpty();
+    const bool janela = decisao.modo == Modo::Janela;
     // The demo company is Brazilian: its figures and dates read as pt_BR
     // wherever it runs, unless PANTORO_LOCALE names another locale.
-    if (demo && qEnvironmentVariableIsEmpty("PANTORO_LOCALE"))
+    if (!decisao.opcoes.pastaDemo.isEmpty() && qEnvironmentVariableIsEmpty("PANTORO_LOCALE"))
         DefinirLocaleUsuario(QLocale(QLocale::Portuguese, QLocale::Brazil));
-    opcoes.DefineDatas(hojeTexto());
-
-    const bool tela = temTela();
-    const bool janela = !opcoes.relatorio && tela;
-    if (!opcoes.relatorio && !demo && !tela) {
-        escreveErro(QStringLiteral("pantoro: the filter window needs a display (DISPLAY or WAYLAND_DISPLAY), "
-                                   "and there is none.\nWithout a window, run a report with --relatorio LAYOUT "
-                                   "(or the demo with --demo DIR).\n") +
-                    TextoDeUso());
-        return saida::FalhaNoInicio;
-    }
     // Headless runs still need the browser engine (PDF), on no screen at all.
     if (!janela && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -120,10 +93,12 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     CarregaTraducoesDoQt(app, LocaleUsuario());
     // Headless, stderr carries the run's messages, not the engine's set-up report.
-    if (!janela)
+    if (!janela) {
         QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
+        InstalaCaixaDeMensagem(std::make_shared<CaixaTerminal>());
+    }
 
-    const int codigo = executa(app, opcoes, janela);
+    const int codigo = executa(app, decisao);
     // The connection goes before the database drivers' own statics do.
     ambiente().conexao.reset();
     return codigo;

@@ -1,9 +1,10 @@
 #include "ExecucaoSemJanela.h"
 
 #include "email/ConfigEmail.h"
-#include "email/EnvioEmail.h"
+#include "email/EnvioDeRelatorio.h"
 #include "export/Exportacao.h"
 #include "paging/PdfDoRelatorio.h"
+#include "platform/ArquivoDeSaida.h"
 #include "platform/Clock.h"
 #include "platform/Conversions.h"
 #include "platform/Format.h"
@@ -15,98 +16,72 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
-#include <QTextStream>
-#include <memory>
 
 namespace {
 
-void escreveCaminho(const QString& caminho)
+QString dataTexto(const QDate& data)
 {
-    QTextStream saidaPadrao(stdout);
-    saidaPadrao << caminho << Qt::endl;
+    return Format(Variant(QDateTime(data, QTime())), QStringLiteral("dd/mm/yyyy"));
 }
 
-// Start-up without a window, then the company captions the form would show.
-void inicia(const OpcoesLinhaDeComando& opcoes, const QString& chamadaPadrao, FiltroRelatorio& filtro)
+// Start-up without a window, then the filter the form would hold: the
+// company captions, and today for a date not given.
+FiltroRelatorio inicia(const OpcoesLinhaDeComando& opcoes)
 {
-    InstalaCaixaDeMensagem(std::make_shared<CaixaTerminal>());
-    const LegendasDaJanela legendas = IniciarJanela(opcoes.lancamento, chamadaPadrao);
+    const LegendasDaJanela legendas = IniciarJanela(opcoes.lancamento, ChamadaPadrao());
+    FiltroRelatorio filtro = opcoes.filtro;
     filtro.codiEmpresa = Trim(legendas.codiEmpresa);
     filtro.nomeEmpresa = legendas.nomeEmpresa;
     filtro.tituloJanela = legendas.titulo;
+    filtro.dtDe = opcoes.de.value_or(dataTexto(Hoje()));
+    filtro.dtAte = opcoes.ate.value_or(dataTexto(Hoje()));
+    return filtro;
 }
 
-// A database or file error of the run: its message, exit code 4.
-int falhaNaExecucao(const VbError& erro)
-{
-    MsgBox(erro.Description(), IconeMensagem::Critico, TituloRelease());
-    return saida::ErroNaExecucao;
-}
-
-// Runs one report; errors of the run become a message and exit code 4.
-int executa(const FiltroRelatorio& filtro, MotorRelatorio motor, ResultadoRelatorio& resultado)
+// Runs `acao`; an error of the run becomes its message and exit code 4.
+int tenta(const std::function<void()>& acao)
 {
     try {
-        resultado = ExecutaRelatorio(filtro, motor);
+        acao();
     } catch (const VbError& erro) {
-        return falhaNaExecucao(erro);
-    }
-    return resultado.semDados ? saida::SemDados : saida::Feito;
-}
-
-int gravaPdf(const QString& html, const QString& pdf, const GravadorDePdf& grava = GravaPdf)
-{
-    try {
-        grava(html, pdf);
-    } catch (const VbError& erro) {
-        return falhaNaExecucao(erro);
-    }
-    escreveCaminho(pdf);
-    return saida::Feito;
-}
-
-int exporta(const QString& html, const QString& destino, FormatoPlanilha formato, const QString& periodo)
-{
-    if (destino.isEmpty())
-        return saida::Feito;
-    try {
-        ExportaRelatorio(html, destino, formato, periodo);
-    } catch (const VbError& erro) {
-        return falhaNaExecucao(erro);
-    }
-    escreveCaminho(destino);
-    return saida::Feito;
-}
-
-// Mails the report's PDF (and the XLSX, when one was written) to the
-// addresses of --email; without --pdf the PDF is made in a folder of its own.
-int enviaPorEmail(const QString& html, const OpcoesLinhaDeComando& opcoes, const QString& periodo)
-{
-    try {
-        const std::optional<ConfigEmail> config = LeConfigEmail();
-        if (!config)
-            throw VbError(vb_error::FileNotFound,
-                          QStringLiteral("O envio de e-mail não está configurado: falta o arquivo %1.")
-                              .arg(ArquivoConfigEmail()));
-        QTemporaryDir pasta;
-        const QString pdf = opcoes.pdf.isEmpty()
-                                ? pasta.filePath(QFileInfo(html).completeBaseName() + QStringLiteral(".pdf"))
-                                : opcoes.pdf;
-        if (opcoes.pdf.isEmpty())
-            GravaPdf(html, pdf);
-        MensagemEmail mensagem;
-        mensagem.para = opcoes.email;
-        mensagem.assunto = AssuntoDoRelatorio(LePlanilha(html, periodo).titulo, periodo);
-        mensagem.texto = mensagem.assunto + QStringLiteral("\r\n\r\nRelatório em anexo.\r\n");
-        mensagem.anexos = QStringList{pdf};
-        if (!opcoes.xlsx.isEmpty())
-            mensagem.anexos.append(opcoes.xlsx);
-        EnviaEmail(*config, mensagem);
-    } catch (const VbError& erro) {
-        return falhaNaExecucao(erro);
+        MsgBox(erro.Description(), IconeMensagem::Critico, TituloRelease());
+        return saida::ErroNaExecucao;
     }
     return saida::Feito;
+}
+
+// What a run of the report engine left: the exit code, and on success
+// the report file and its period.
+struct Execucao {
+    int codigo = saida::Feito;
+    QString html;
+    QString periodo;
+};
+
+Execucao executa(const FiltroRelatorio& filtro, MotorRelatorio motor)
+{
+    Execucao execucao;
+    execucao.codigo = tenta([&] {
+        const ResultadoRelatorio resultado = ExecutaRelatorio(filtro, motor);
+        if (resultado.semDados)
+            return;
+        execucao.html = CaminhoLocal(resultado.arquivo);
+        execucao.periodo = relatorio().Periodo;
+    });
+    if (execucao.codigo == saida::Feito && execucao.html.isEmpty())
+        execucao.codigo = saida::SemDados;
+    return execucao;
+}
+
+// The PDF, and the spreadsheet when --xlsx asked for one, to the addresses of --email.
+void enviaPorEmail(const Execucao& execucao, const OpcoesLinhaDeComando& opcoes)
+{
+    const ConfigEmail config = LeConfigEmailExigida();
+    RelatorioParaEnvio relatorio{execucao.html, execucao.periodo};
+    if (!opcoes.xlsx.isEmpty())
+        relatorio.formatos.append(FormatoDeAnexo::Xlsx);
+    const QString assunto = AssuntoDoRelatorio(relatorio);
+    EnvioDeRelatorio(relatorio, MensagemEmail{opcoes.email, assunto, TextoPadraoDoEnvio(assunto), {}}).Envia(config);
 }
 
 }  // namespace
@@ -116,59 +91,56 @@ QString ChamadaPadrao()
     return QStringLiteral("1^1^PRD^");
 }
 
-int ExecutaRelatorioSemJanela(const OpcoesLinhaDeComando& opcoes, const GravadorDePdf& pdfNavegador)
+int ExecutaRelatorioSemJanela(const OpcoesLinhaDeComando& opcoes, const GravadorDePdf& pdfNavegador, QTextStream& saida)
 {
-    FiltroRelatorio filtro = opcoes.filtro;
-    inicia(opcoes, ChamadaPadrao(), filtro);
-    ResultadoRelatorio resultado;
-    const int codigo = executa(filtro, opcoes.motor, resultado);
-    if (codigo != saida::Feito)
-        return codigo;
-    const QString html = CaminhoLocal(resultado.arquivo);
-    escreveCaminho(html);
+    const Execucao execucao = executa(inicia(opcoes), opcoes.motor);
+    if (execucao.codigo != saida::Feito)
+        return execucao.codigo;
+    const QString& html = execucao.html;
+    saida << html << Qt::endl;
+    const auto planilha = [&](FormatoPlanilha formato) {
+        return [&, formato](const QString& destino) { ExportaRelatorio(html, destino, formato, execucao.periodo); };
+    };
+    const std::pair<QString, std::function<void(const QString&)>> arquivos[] = {
+        {opcoes.pdf, [&](const QString& destino) { GravaPdf(html, destino); }},
+        {opcoes.pdfNavegador, [&](const QString& destino) { pdfNavegador(html, destino); }},
+        {opcoes.xlsx, planilha(FormatoPlanilha::Xlsx)},
+        {opcoes.csv, planilha(FormatoPlanilha::Csv)}};
     int pior = saida::Feito;
-    if (!opcoes.pdf.isEmpty())
-        pior = std::max(pior, gravaPdf(html, opcoes.pdf));
-    if (!opcoes.pdfNavegador.isEmpty())
-        pior = std::max(pior, gravaPdf(html, opcoes.pdfNavegador, pdfNavegador));
-    if (pior != saida::Feito)
+    for (const auto& [destino, grava] : arquivos)
+        if (!destino.isEmpty())
+            pior = std::max(pior, tenta([&, &destino = destino, &grava = grava] {
+                                grava(destino);
+                                saida << destino << Qt::endl;
+                            }));
+    if (pior != saida::Feito || opcoes.email.isEmpty())
         return pior;
-    const QString periodo = relatorio().Periodo;
-    for (const auto& [destino, formato] :
-         {std::pair{opcoes.xlsx, FormatoPlanilha::Xlsx}, std::pair{opcoes.csv, FormatoPlanilha::Csv}})
-        if (exporta(html, destino, formato, periodo) != saida::Feito)
-            return saida::ErroNaExecucao;
-    return opcoes.email.isEmpty() ? saida::Feito : enviaPorEmail(html, opcoes, periodo);
+    return tenta([&] { enviaPorEmail(execucao, opcoes); });
 }
 
-int ExecutaDemoSemJanela(const OpcoesLinhaDeComando& opcoes)
+int ExecutaDemoSemJanela(const OpcoesLinhaDeComando& opcoes, QTextStream& saida)
 {
-    FiltroRelatorio filtro = opcoes.filtro;
-    inicia(opcoes, ChamadaPadrao(), filtro);
-    const QDate hoje = Hoje();
-    filtro.dtDe = Format(Variant(QDateTime(hoje.addMonths(-3), QTime())), QStringLiteral("dd/mm/yyyy"));
-    filtro.dtAte = Format(Variant(QDateTime(hoje, QTime())), QStringLiteral("dd/mm/yyyy"));
-
+    FiltroRelatorio filtro = inicia(opcoes);
+    filtro.dtDe = dataTexto(Hoje().addMonths(-3));
+    filtro.dtAte = dataTexto(Hoje());
     int pior = saida::Feito;
     for (const NomeDoLayout& demo : NomesDosLayouts) {
         filtro.layout = demo.layout;
-        ResultadoRelatorio resultado;
-        const int codigo = executa(filtro, opcoes.motor, resultado);
-        pior = std::max(pior, codigo);
-        if (codigo != saida::Feito)
+        const Execucao execucao = executa(filtro, opcoes.motor);
+        pior = std::max(pior, execucao.codigo);
+        if (execucao.codigo != saida::Feito)
             continue;
-        const QFileInfo gerado(CaminhoLocal(resultado.arquivo));
+        const QFileInfo gerado(execucao.html);
         const QString base = gerado.absolutePath() + QStringLiteral("/pantoro-") + QLatin1String(demo.nome);
         const QString html = base + QStringLiteral(".html");
-        QFile::remove(html);
-        if (!QFile::copy(gerado.absoluteFilePath(), html)) {
-            MsgBox(QStringLiteral("O relatório não pôde ser copiado para %1").arg(html), IconeMensagem::Critico,
-                   TituloRelease());
-            pior = saida::ErroNaExecucao;
-            continue;
-        }
-        escreveCaminho(html);
-        pior = std::max(pior, gravaPdf(html, base + QStringLiteral(".pdf")));
+        pior = std::max(pior, tenta([&] {
+                            QFile::remove(html);
+                            if (!QFile::copy(gerado.absoluteFilePath(), html))
+                                FalhaAoGravar(html, QStringLiteral("o relatório não pôde ser copiado."));
+                            saida << html << Qt::endl;
+                            GravaPdf(html, base + QStringLiteral(".pdf"));
+                            saida << base + QStringLiteral(".pdf") << Qt::endl;
+                        }));
     }
     return pior;
 }

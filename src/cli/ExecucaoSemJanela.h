@@ -3,16 +3,14 @@
 #include "cli/LinhaDeComando.h"
 
 #include <QString>
+#include <QTextStream>
 #include <functional>
 
-// Exit codes of the headless runs.
-namespace saida {
-constexpr int Feito = 0;
-constexpr int FalhaNoInicio = 1;
-constexpr int Uso = 2;
-constexpr int SemDados = 3;
-constexpr int ErroNaExecucao = 4;
-}  // namespace saida
+// The headless runs of the command line. Both run the start-up first (a
+// fatal one ends with FimDoPrograma, as in the window) and show their
+// messages through MsgBox (on stderr in the program); each file's path goes
+// to `saida` once the file is written. They return the exit code: 0, 3 for
+// a period without data, 4 when the run, a file or the mail failed.
 
 // The launch string of the demo installation when none is given.
 QString ChamadaPadrao();
@@ -20,12 +18,13 @@ QString ChamadaPadrao();
 // Writes a report file (first path) as a PDF (second path); VbError when it cannot.
 using GravadorDePdf = std::function<void(const QString&, const QString&)>;
 
-// One report without a window: messages on stderr, the report's path (and
-// the PDF's) on stdout. Runs the start-up first; a fatal start-up ends with
-// FimDoPrograma, as in the window. `pdfNavegador` writes --pdf-navegador (the
-// browser engine lives with the windows).
-int ExecutaRelatorioSemJanela(const OpcoesLinhaDeComando& opcoes, const GravadorDePdf& pdfNavegador);
+// One report, as --relatorio asks: pantoro.html, then each output file
+// (one that fails does not stop the others) and, when every file was
+// written, the mail. `pdfNavegador` writes --pdf-navegador (the browser
+// engine lives with the windows).
+int ExecutaRelatorioSemJanela(const OpcoesLinhaDeComando& opcoes, const GravadorDePdf& pdfNavegador,
+                              QTextStream& saida);
 
 // The six layouts over the last three months ending today, each kept as
-// pantoro-<layout>.html and .pdf in the report folder; prints their paths.
-int ExecutaDemoSemJanela(const OpcoesLinhaDeComando& opcoes);
+// pantoro-<layout>.html and .pdf in the report folder.
+int ExecutaDemoSemJanela(const OpcoesLinhaDeComando& opcoes, QTextStream& saida);

@@ -2,6 +2,7 @@
 
 #include "email/ConfigEmail.h"
 #include "platform/VbError.h"
+#include "platform/Versao.h"
 
 #include <QMap>
 #include <QSet>
@@ -36,7 +37,8 @@ template <typename T> T escolha(const QMap<QString, T>& nomes, const QString& op
 {
     const auto encontrado = nomes.constFind(valor);
     if (encontrado == nomes.constEnd())
-        falha(QStringLiteral("--%1: \"%2\" is not one of %3").arg(opcao, valor, nomes.keys().join(QLatin1Char('|'))));
+        falha(QStringLiteral("--%1: \"%2\" não é um dos valores %3")
+                  .arg(opcao, valor, nomes.keys().join(QLatin1Char('|'))));
     return encontrado.value();
 }
 
@@ -46,7 +48,7 @@ const QSet<QString> comValor{QStringLiteral("relatorio"), QStringLiteral("de"), 
                              QStringLiteral("tipo"),      QStringLiteral("cliente"),  QStringLiteral("fonte"),
                              QStringLiteral("pdf"),       QStringLiteral("demo"),     QStringLiteral("pdf-navegador"),
                              QStringLiteral("xlsx"),      QStringLiteral("csv"),      QStringLiteral("email")};
-const QSet<QString> chaves{QStringLiteral("fiel")};
+const QSet<QString> chaves{QStringLiteral("fiel"), QStringLiteral("help"), QStringLiteral("version")};
 // Filters that only a headless report run reads.
 const QStringList soComRelatorio{
     QStringLiteral("de"),    QStringLiteral("ate"),           QStringLiteral("data"),    QStringLiteral("vendedor"),
@@ -69,7 +71,9 @@ Argumentos separa(const QStringList& argumentos)
         const int igual = argumento.indexOf(QLatin1Char('='));
         const QString nome =
             argumento.startsWith(QLatin1String("--")) ? argumento.mid(2, igual < 0 ? -1 : igual - 2) : QString();
-        if (chaves.contains(nome) && igual < 0) {
+        if (argumento == QLatin1String("-h")) {
+            lidos.opcoes.insert(QStringLiteral("help"), QString());
+        } else if (chaves.contains(nome) && igual < 0) {
             lidos.opcoes.insert(nome, QString());
         } else if (comValor.contains(nome)) {
             if (igual >= 0)
@@ -77,7 +81,7 @@ Argumentos separa(const QStringList& argumentos)
             else if (i + 1 < argumentos.size())
                 lidos.opcoes.insert(nome, argumentos[++i]);
             else
-                falha(QStringLiteral("--%1 needs a value").arg(nome));
+                falha(QStringLiteral("--%1 precisa de um valor").arg(nome));
         } else {
             lidos.palavras << argumento;
         }
@@ -87,12 +91,6 @@ Argumentos separa(const QStringList& argumentos)
 
 }  // namespace
 
-void OpcoesLinhaDeComando::DefineDatas(const QString& hoje)
-{
-    filtro.dtDe = de.value_or(hoje);
-    filtro.dtAte = ate.value_or(hoje);
-}
-
 OpcoesLinhaDeComando LeLinhaDeComando(const QStringList& argumentos)
 {
     const Argumentos lidos = separa(argumentos);
@@ -101,16 +99,20 @@ OpcoesLinhaDeComando LeLinhaDeComando(const QStringList& argumentos)
     const auto dada = [&dadas](const char* nome) { return dadas.contains(QLatin1String(nome)); };
 
     OpcoesLinhaDeComando opcoes;
+    opcoes.ajuda = dada("help");
+    opcoes.versao = dada("version");
+    if (opcoes.ajuda || opcoes.versao)
+        return opcoes;
     opcoes.lancamentoDado = !lidos.palavras.isEmpty();
     opcoes.lancamento = lidos.palavras.join(QLatin1Char(' '));
     opcoes.pastaDemo = valor("demo");
     if (dada("demo") && opcoes.pastaDemo.isEmpty())
-        falha(QStringLiteral("--demo needs a folder"));
+        falha(QStringLiteral("--demo precisa de uma pasta"));
 
     opcoes.relatorio = dada("relatorio");
     for (const QString& nome : soComRelatorio)
         if (!opcoes.relatorio && dadas.contains(nome))
-            falha(QStringLiteral("--%1 needs --relatorio").arg(nome));
+            falha(QStringLiteral("--%1 só vale com --relatorio").arg(nome));
 
     FiltroRelatorio& filtro = opcoes.filtro;
     if (opcoes.relatorio)
@@ -130,7 +132,7 @@ OpcoesLinhaDeComando LeLinhaDeComando(const QStringList& argumentos)
         const QStringList tamanhos{QStringLiteral("8"), QStringLiteral("10"), QStringLiteral("11"),
                                    QStringLiteral("12"), QStringLiteral("14")};
         if (!tamanhos.contains(fonte))
-            falha(QStringLiteral("--fonte: \"%1\" is not one of 8|10|11|12|14").arg(fonte));
+            falha(QStringLiteral("--fonte: \"%1\" não é um dos valores 8|10|11|12|14").arg(fonte));
         filtro.tamanhoFonte = fonte.toInt();
     }
     opcoes.pdf = valor("pdf");
@@ -151,15 +153,70 @@ OpcoesLinhaDeComando LeLinhaDeComando(const QStringList& argumentos)
 
 QString TextoDeUso()
 {
-    return QStringLiteral("usage:\n"
-                          "  pantoro [LAUNCH]\n"
-                          "  pantoro --relatorio LAYOUT [--de dd/mm/yyyy] [--ate dd/mm/yyyy]\n"
-                          "          [--data emissao|entrega|fechamento] [--vendedor NAME] [--marca BRAND]\n"
-                          "          [--tipo TYPE] [--cliente NAME] [--fonte 8|10|11|12|14] [--pdf FILE]\n"
-                          "          [--pdf-navegador FILE] [--xlsx FILE] [--csv FILE]\n"
-                          "          [--email ADDRESS[,ADDRESS...]] [--fiel]\n"
-                          "          [LAUNCH]\n"
-                          "  pantoro --demo DIR [--relatorio LAYOUT ...] [LAUNCH]\n"
+    return QStringLiteral("uso:\n"
+                          "  pantoro [CHAMADA]                 a janela de filtros, como o menu do sistema a abre\n"
+                          "  pantoro --relatorio LAYOUT [filtros] [saídas] [CHAMADA]\n"
+                          "                                    o relatório sem janela: grava pantoro.html na pasta\n"
+                          "                                    de relatórios e mostra o caminho\n"
+                          "  pantoro --demo PASTA [...]        cria a instalação de demonstração em PASTA (se\n"
+                          "                                    faltar) e roda sobre ela\n"
+                          "  pantoro --help | -h               este texto\n"
+                          "  pantoro --version                 a versão\n"
                           "LAYOUT: standard | pa | detalhado | entrega | entrega-vertical | agrupamento\n"
-                          "Every other argument is a word of the launch string.\n");
+                          "filtros: --de dd/mm/aaaa --ate dd/mm/aaaa (padrão: hoje) --data emissao|entrega|fechamento\n"
+                          "         --vendedor NOME --marca MARCA --tipo TIPO --cliente NOME --fonte 8|10|11|12|14\n"
+                          "         --fiel (consulta por consulta, como o sistema sempre fez)\n"
+                          "saídas:  --pdf ARQUIVO --pdf-navegador ARQUIVO --xlsx ARQUIVO --csv ARQUIVO\n"
+                          "         --email ENDEREÇO[,ENDEREÇO...] (o PDF, e a planilha com --xlsx)\n"
+                          "CHAMADA: a linha de chamada do menu (usuário^empresa^ambiente^); todo argumento\n"
+                          "que não é uma opção faz parte dela.\n"
+                          "Saída: 0 feito, 1 erro fatal no início, 2 uso incorreto, 3 não há dados,\n"
+                          "4 erro de banco de dados, de arquivo ou de e-mail.\n");
+}
+
+Decisao DecideExecucao(const QStringList& argumentos, bool temTela)
+{
+    Decisao decisao;
+    try {
+        decisao.opcoes = LeLinhaDeComando(argumentos);
+    } catch (const ErroDeUso& erro) {
+        decisao.codigo = saida::Uso;
+        decisao.erroPadrao = QString::fromStdString(erro.what()) + QLatin1Char('\n') + TextoDeUso();
+        return decisao;
+    }
+    const OpcoesLinhaDeComando& opcoes = decisao.opcoes;
+    if (opcoes.ajuda)
+        decisao.saidaPadrao = TextoDeUso();
+    else if (opcoes.versao)
+        decisao.saidaPadrao = VersaoDoPrograma() + QLatin1Char('\n');
+    else if (opcoes.relatorio)
+        decisao.modo = Modo::Relatorio;
+    else if (temTela)
+        decisao.modo = Modo::Janela;
+    else if (!opcoes.pastaDemo.isEmpty())
+        decisao.modo = Modo::Demo;
+    else {
+        decisao.codigo = saida::FalhaNoInicio;
+        decisao.erroPadrao = QStringLiteral("pantoro: a janela de filtros precisa de uma tela (DISPLAY ou "
+                                            "WAYLAND_DISPLAY), e não há nenhuma.\nSem janela, gere um relatório "
+                                            "com --relatorio LAYOUT (ou a demonstração com --demo PASTA).\n") +
+                             TextoDeUso();
+    }
+    return decisao;
+}
+
+bool TemTela()
+{
+    const QByteArray plataforma = qgetenv("QT_QPA_PLATFORM").split(':').constFirst();
+    const bool x11 = !qEnvironmentVariableIsEmpty("DISPLAY");
+    const bool wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    if (plataforma.isEmpty())
+        return x11 || wayland;
+    if (plataforma == "offscreen" || plataforma == "minimal")
+        return false;
+    if (plataforma == "xcb")
+        return x11;
+    if (plataforma.startsWith("wayland"))
+        return wayland;
+    return true;
 }

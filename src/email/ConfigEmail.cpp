@@ -3,13 +3,16 @@
 #include "platform/Conversions.h"
 #include "platform/TextFile.h"
 #include "platform/VbError.h"
+#include "platform/WindowsPath.h"
 #include "startup/Ambiente.h"
 
+#include <QFileInfo>
 #include <QRegularExpression>
 
 namespace {
 
-const char* const NomesDosCampos[] = {"servidor", "porta", "segurança", "usuário", "senha", "remetente"};
+const char* const NomesDosCampos[] = {
+    "servidor", "porta", "segurança", "usuário", "senha", "remetente", "arquivo da autoridade certificadora"};
 
 [[noreturn]] void campoInvalido(int campo, const QString& motivo)
 {
@@ -65,7 +68,27 @@ std::optional<ConfigEmail> LeConfigEmail()
     config.remetente = campos[5];
     if (!EnderecoValido(config.remetente))
         campoInvalido(6, QStringLiteral("\"%1\" não é um endereço de e-mail.").arg(config.remetente));
+    const QString ca = Trim(CStr(Campo(7, linha)));
+    if (ca.isEmpty() || ca == QLatin1String("."))
+        return config;
+    try {
+        config.arquivoCa = CaminhoLocal(ca);
+    } catch (const VbError&) {
+        campoInvalido(7, QStringLiteral("\"%1\" não é um caminho de arquivo.").arg(ca));
+    }
+    if (!QFileInfo(config.arquivoCa).isFile())
+        campoInvalido(7, QStringLiteral("o arquivo \"%1\" não existe.").arg(ca));
     return config;
+}
+
+ConfigEmail LeConfigEmailExigida()
+{
+    const std::optional<ConfigEmail> config = LeConfigEmail();
+    if (!config)
+        throw VbError(
+            vb_error::FileNotFound,
+            QStringLiteral("O envio de e-mail não está configurado: falta o arquivo %1.").arg(ArquivoConfigEmail()));
+    return *config;
 }
 
 bool EnderecoValido(const QString& endereco)

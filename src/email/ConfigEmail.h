@@ -4,8 +4,11 @@
 #include <optional>
 
 // The installation's mail server, c:\korva\config\email.ini: one caret line
-// server^port^security^user^password^sender^. An empty user sends without
-// logging in.
+// server^port^security^user^password^sender^[ca-file^]. An empty user sends
+// without logging in. starttls and ssl check the server's certificate
+// against the system's authorities, or only against the optional seventh
+// field's file (a Windows or POSIX path) when it names one, for a server
+// whose certificate the company signed itself.
 enum class SegurancaEmail { Nenhuma, StartTls, Ssl };
 
 struct ConfigEmail {
@@ -15,6 +18,7 @@ struct ConfigEmail {
     QString usuario;
     QString senha;
     QString remetente;
+    QString arquivoCa;  // local path; empty for the system's authorities
 };
 
 QString ArquivoConfigEmail();  // "c:\korva\config\email.ini"
@@ -23,6 +27,8 @@ QString ArquivoConfigEmail();  // "c:\korva\config\email.ini"
 // raises VbError 13 with a message naming the file and the field, never
 // the password.
 std::optional<ConfigEmail> LeConfigEmail();
+// The same for a send that needs it: an absent file raises VbError 53.
+ConfigEmail LeConfigEmailExigida();
 
 // The list of addresses ("a@b.com, c@d.com.br"; "," or ";" between them);
 // a missing or malformed address raises VbError 13 naming it.

@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QFileInfo>
+#include <QHash>
 #include <QUuid>
 #include <curl/curl.h>
 #include <memory>
@@ -67,6 +68,53 @@ QByteArray enderecoDoServidor(const ConfigEmail& config)
     return QStringLiteral("%1://%2:%3").arg(esquema, config.servidor).arg(config.porta).toUtf8();
 }
 
+// The content type of an attachment the report sequence writes, by its extension.
+const char* tipoDoAnexo(const QString& extensao)
+{
+    static const QHash<QString, const char*> tipos{
+        {QStringLiteral("pdf"), "application/pdf"},
+        {QStringLiteral("xlsx"), "application/vnd.openxmlformats-officedocument.spreadsheetml.sheet"},
+        {QStringLiteral("csv"), "text/csv; charset=UTF-8"},
+        {QStringLiteral("html"), "text/html; charset=windows-1252"}};
+    return tipos.value(extensao.toLower(), "application/octet-stream");
+}
+
+// Why the mail did not go, in the user's words, for the failures a setting
+// or the server's set-up explains; empty for the rest.
+QString motivoDe(CURLcode codigo, const ConfigEmail& config)
+{
+    switch (codigo) {
+    case CURLE_PEER_FAILED_VERIFICATION:
+        if (!config.arquivoCa.isEmpty())
+            return QStringLiteral("o certificado do servidor não é confiável: não foi assinado pela autoridade do "
+                                  "arquivo %1.")
+                .arg(config.arquivoCa);
+        return QStringLiteral("o certificado do servidor não é confiável (assinado por ele mesmo ou por uma "
+                              "autoridade desconhecida). Se o servidor é o da empresa, indique no sétimo campo de "
+                              "%1 o arquivo da autoridade que assinou o certificado.")
+            .arg(ArquivoConfigEmail());
+    case CURLE_USE_SSL_FAILED:
+        return QStringLiteral("o servidor não oferece conexão cifrada (STARTTLS), e a senha não é enviada sem ela. "
+                              "Para enviar sem cifrar, a segurança em %1 deve ser nenhuma.")
+            .arg(ArquivoConfigEmail());
+    case CURLE_SSL_CONNECT_ERROR:
+        return QStringLiteral("a conexão cifrada não pôde ser estabelecida; confira se a porta é de ssl ou de "
+                              "starttls.");
+    case CURLE_SSL_CACERT_BADFILE:
+        return QStringLiteral("o arquivo da autoridade certificadora %1 não pôde ser lido.").arg(config.arquivoCa);
+    case CURLE_COULDNT_RESOLVE_HOST:
+        return QStringLiteral("o nome do servidor não foi encontrado.");
+    case CURLE_COULDNT_CONNECT:
+        return QStringLiteral("o servidor não aceitou a conexão.");
+    case CURLE_OPERATION_TIMEDOUT:
+        return QStringLiteral("o servidor não respondeu a tempo.");
+    case CURLE_LOGIN_DENIED:
+        return QStringLiteral("o servidor recusou o usuário ou a senha.");
+    default:
+        return QString();
+    }
+}
+
 curl_mime* corpo(CURL* curl, const ConfigEmail& config, const MensagemEmail& mensagem)
 {
     curl_mime* partes = curl_mime_init(curl);
@@ -83,20 +131,13 @@ curl_mime* corpo(CURL* curl, const ConfigEmail& config, const MensagemEmail& men
         curl_mimepart* parte = curl_mime_addpart(partes);
         curl_mime_filedata(parte, QFile::encodeName(arquivo.absoluteFilePath()).constData());
         curl_mime_filename(parte, arquivo.fileName().toUtf8().constData());
-        curl_mime_type(parte, arquivo.suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0
-                                  ? "application/pdf"
-                                  : "application/vnd.openxmlformats-officedocument.spreadsheetml.sheet");
+        curl_mime_type(parte, tipoDoAnexo(arquivo.suffix()));
         curl_mime_encoder(parte, "base64");
     }
     return partes;
 }
 
 }  // namespace
-
-QString AssuntoDoRelatorio(const QString& titulo, const QString& periodo)
-{
-    return periodo.isEmpty() ? titulo : titulo + QStringLiteral(" - ") + periodo;
-}
 
 void EnviaEmail(const ConfigEmail& config, const MensagemEmail& mensagem, const ProgressoEnvio& progresso)
 {
@@ -112,6 +153,10 @@ void EnviaEmail(const ConfigEmail& config, const MensagemEmail& mensagem, const 
     curl_easy_setopt(c, CURLOPT_URL, servidor.constData());
     curl_easy_setopt(c, CURLOPT_USE_SSL,
                      config.seguranca == SegurancaEmail::Nenhuma ? CURLUSESSL_NONE : CURLUSESSL_ALL);
+    // Only the named authority's certificates, when email.ini names one.
+    const QByteArray autoridade = QFile::encodeName(config.arquivoCa);
+    if (!autoridade.isEmpty())
+        curl_easy_setopt(c, CURLOPT_CAINFO, autoridade.constData());
     const QByteArray usuario = config.usuario.toUtf8();
     const QByteArray senha = config.senha.toUtf8();
     if (!config.usuario.isEmpty()) {
@@ -153,10 +198,12 @@ void EnviaEmail(const ConfigEmail& config, const MensagemEmail& mensagem, const 
     const CURLcode resultado = curl_easy_perform(c);
     if (resultado == CURLE_OK)
         return;
+    const QString detalhe = QString::fromUtf8(erro[0] ? erro : curl_easy_strerror(resultado));
+    const QString motivo = motivoDe(resultado, config);
     QString texto = QStringLiteral("O e-mail não foi enviado pelo servidor %1 (porta %2): %3")
                         .arg(config.servidor)
                         .arg(config.porta)
-                        .arg(QString::fromUtf8(erro[0] ? erro : curl_easy_strerror(resultado)));
+                        .arg(motivo.isEmpty() ? detalhe : motivo + QStringLiteral("\r(") + detalhe + u')');
     if (!conversa.recusa.isEmpty())
         texto += QStringLiteral("\rResposta do servidor: ") + conversa.recusa;
     falha(config, texto);

@@ -16,10 +16,11 @@ struct MensagemEmail {
 // 0 to 1 as the message goes out; may be called from the sending thread.
 using ProgressoEnvio = std::function<void(double fracao)>;
 
-// Sends through the configured server. A refusal, a server that does not
-// answer or a file that cannot be attached raises VbError ProviderFailure
-// with the server's text; the password appears in no message.
+// Sends through the configured server. With starttls or ssl the login and
+// the message go only over a connection that is encrypted and whose
+// certificate is trusted (ConfigEmail); the password is sent in clear only
+// when the security is "nenhuma". A refusal, a server that does not answer,
+// an untrusted certificate or a file that cannot be attached raises VbError
+// ProviderFailure saying why in Portuguese, with the server's text; the
+// password appears in no message.
 void EnviaEmail(const ConfigEmail& config, const MensagemEmail& mensagem, const ProgressoEnvio& progresso = {});
-
-// "Relatório de Pedidos - De 01/05/2024 até 31/05/2024".
-QString AssuntoDoRelatorio(const QString& titulo, const QString& periodo);

@@ -1,8 +1,8 @@
 #include "GravaCsv.h"
 
-#include "export/Destino.h"
+#include "platform/ArquivoDeSaida.h"
 
-#include <QSaveFile>
+#include <QFile>
 
 namespace {
 
@@ -37,7 +37,6 @@ QString CampoCsv(const QString& texto, QChar separador)
 
 void GravaCsv(const Planilha& planilha, const QString& arquivo, const QLocale& local)
 {
-    VerificaDestino(arquivo);
     const QChar separador = local.decimalPoint() == QLatin1String(",") ? u';' : u',';
     QString texto;
     const auto linha = [&](const QStringList& campos) {
@@ -58,11 +57,9 @@ void GravaCsv(const Planilha& planilha, const QString& arquivo, const QLocale& l
         }
     }
 
-    QSaveFile saida(arquivo);
-    if (!saida.open(QIODevice::WriteOnly))
-        FalhaAoGravar(arquivo, saida.errorString());
-    saida.write("\xEF\xBB\xBF");
-    saida.write(texto.toUtf8());
-    if (!saida.commit())
-        FalhaAoGravar(arquivo, saida.errorString());
+    GravaArquivoDeSaida(arquivo, [&](const QString& temporario) {
+        QFile saida(temporario);
+        if (!saida.open(QIODevice::WriteOnly) || saida.write("\xEF\xBB\xBF" + texto.toUtf8()) < 0 || !saida.flush())
+            FalhaAoGravar(arquivo, saida.errorString());
+    });
 }

@@ -9,8 +9,8 @@
 // it by double-click: UTF-8 with BOM, CRLF, ";" between fields where the
 // decimal separator is ",", else ","; numbers with the locale's decimal
 // separator and the report's decimals, dates dd/mm/yyyy. A further sheet
-// follows after an empty line. Raises VbError (Destino.h) when the file
-// cannot be written; nothing is left behind then.
+// follows after an empty line. Written whole or not at all, as
+// platform/ArquivoDeSaida.h says; raises its VbError when it cannot be.
 void GravaCsv(const Planilha& planilha, const QString& arquivo, const QLocale& local);
 
 // One field as written between separators.

@@ -1,14 +1,9 @@
 #include "GravaXlsx.h"
 
-#include "export/Destino.h"
+#include "platform/ArquivoDeSaida.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QHash>
-#include <QTemporaryFile>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <xlsxwriter.h>
 
 namespace {
@@ -174,22 +169,15 @@ void escreveFolha(lxw_workbook* livro, Formatos& formatos, const FolhaPlanilha& 
 
 void GravaXlsx(const Planilha& planilha, const QString& arquivo)
 {
-    VerificaDestino(arquivo);
-    QTemporaryFile temporario(QFileInfo(arquivo).absolutePath() + QStringLiteral("/.pantoro-XXXXXX.xlsx"));
-    if (!temporario.open())
-        FalhaAoGravar(arquivo, temporario.errorString());
-    temporario.close();
-
-    lxw_workbook* livro = workbook_new(QFile::encodeName(temporario.fileName()).constData());
-    if (!livro)
-        FalhaAoGravar(arquivo, QStringLiteral("não foi possível criar a planilha."));
-    Formatos formatos(livro);
-    for (const FolhaPlanilha& folha : planilha.folhas)
-        escreveFolha(livro, formatos, folha);
-    const lxw_error erro = workbook_close(livro);
-    if (erro != LXW_NO_ERROR)
-        FalhaAoGravar(arquivo, QString::fromUtf8(lxw_strerror(erro)));
-    if (std::rename(QFile::encodeName(temporario.fileName()).constData(), QFile::encodeName(arquivo).constData()) != 0)
-        FalhaAoGravar(arquivo, QString::fromLocal8Bit(std::strerror(errno)));
-    temporario.setAutoRemove(false);
+    GravaArquivoDeSaida(arquivo, [&](const QString& temporario) {
+        lxw_workbook* livro = workbook_new(QFile::encodeName(temporario).constData());
+        if (!livro)
+            FalhaAoGravar(arquivo, QStringLiteral("não foi possível criar a planilha."));
+        Formatos formatos(livro);
+        for (const FolhaPlanilha& folha : planilha.folhas)
+            escreveFolha(livro, formatos, folha);
+        const lxw_error erro = workbook_close(livro);
+        if (erro != LXW_NO_ERROR)
+            FalhaAoGravar(arquivo, QString::fromUtf8(lxw_strerror(erro)));
+    });
 }

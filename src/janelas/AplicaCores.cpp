@@ -7,6 +7,7 @@
 #include <QAbstractItemView>
 #include <QAbstractScrollArea>
 #include <QAbstractSpinBox>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
@@ -37,17 +38,16 @@ void Pinta(QWidget* controle, QPalette::ColorRole papel, const QColor& cor)
         controle->setAutoFillBackground(true);
 }
 
-// Makes every colour of the control its own, so that the colours given to
-// the window and frames around it do not reach it.
-void FixaCores(QWidget* controle)
+// Makes every colour of `cores` the control's own, so that the colours given
+// to the window and frames around it do not reach it.
+void FixaCores(QWidget* controle, const QPalette& cores)
 {
-    const QPalette atual = controle->palette();
     QPalette propria;
     for (int grupo = 0; grupo < QPalette::NColorGroups; ++grupo)
         for (int papel = 0; papel < QPalette::NColorRoles; ++papel) {
             const auto g = static_cast<QPalette::ColorGroup>(grupo);
             const auto r = static_cast<QPalette::ColorRole>(papel);
-            propria.setBrush(g, r, atual.brush(g, r));
+            propria.setBrush(g, r, cores.brush(g, r));
         }
     controle->setPalette(propria);
 }
@@ -89,7 +89,7 @@ void AplicaAosControles(QWidget* pai, const QColor& fundo, const QColor& frente)
             continue;
         switch (TratamentoDe(controle)) {
         case Tratamento::Intocado:
-            FixaCores(controle);
+            FixaCores(controle, controle->palette());
             break;
         case Tratamento::FundoEFrente:
             AplicaAosControles(controle, fundo, frente);
@@ -97,6 +97,8 @@ void AplicaAosControles(QWidget* pai, const QColor& fundo, const QColor& frente)
             Pinta(controle, QPalette::WindowText, frente);
             break;
         case Tratamento::Fundo:
+            // Their text keeps the system's colour inside a frame painted with the scheme's.
+            FixaCores(controle, QApplication::palette(controle));
             Pinta(controle, QPalette::Window, fundo);
             break;
         case Tratamento::FundoDoTexto:

@@ -2,6 +2,7 @@
 
 #include "janelas/AjustesDeRelatorio.h"
 #include "janelas/SoArquivosLocais.h"
+#include "platform/ArquivoDeSaida.h"
 #include "platform/VbError.h"
 
 #include <QEventLoop>
@@ -61,14 +62,15 @@ void GravaPdfNavegador(const QString& arquivoHtml, const QString& arquivoPdf)
     if (!espera(laco) || !carregou)
         falha(QStringLiteral("O relatório não pôde ser carregado: %1"), arquivoHtml);
 
-    bool gravou = false;
-    QObject::connect(&pagina, &QWebEnginePage::pdfPrintingFinished, &laco, [&](const QString&, bool ok) {
-        gravou = ok;
-        laco.quit();
+    GravaArquivoDeSaida(arquivoPdf, [&](const QString& temporario) {
+        bool gravou = false;
+        QObject::connect(&pagina, &QWebEnginePage::pdfPrintingFinished, &laco, [&](const QString&, bool ok) {
+            gravou = ok;
+            laco.quit();
+        });
+        pagina.printToPdf(temporario, QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                                  QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+        if (!espera(laco) || !gravou)
+            falha(QStringLiteral("O PDF não pôde ser gravado: %1"), arquivoPdf);
     });
-    pagina.printToPdf(QFileInfo(arquivoPdf).absoluteFilePath(),
-                      QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
-                                  QPageLayout::Millimeter));
-    if (!espera(laco) || !gravou)
-        falha(QStringLiteral("O PDF não pôde ser gravado: %1"), arquivoPdf);
 }

@@ -121,6 +121,8 @@ frmBROWSE_PESSOAS::frmBROWSE_PESSOAS(QWidget* parent)
     connect(ui->Flex->horizontalHeader(), &QHeaderView::sectionDoubleClicked, this, &frmBROWSE_PESSOAS::EscolheLinha);
 
     connect(flex_, &FlexGrid::modelReset, this, &frmBROWSE_PESSOAS::AplicaLarguras);
+    // A new search shows its result from the first row, whatever the last one scrolled to.
+    connect(flex_, &FlexGrid::modelReset, ui->Flex, &QTableView::scrollToTop);
     connect(flex_, &FlexGrid::headerDataChanged, this, &frmBROWSE_PESSOAS::AplicaLarguras);
     connect(flex_, &FlexGrid::rowsInserted, this, [this] { AcompanhaRolagem(ui->Flex->verticalScrollBar()->value()); });
     connect(flex_, &FlexGrid::TopRowChanged, this, &frmBROWSE_PESSOAS::RolaParaTopRow);

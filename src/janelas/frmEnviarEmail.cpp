@@ -12,7 +12,7 @@ frmEnviarEmail::frmEnviarEmail(const ConfigEmail& config, RelatorioParaEnvio rel
     : QDialog(parent), ui(std::make_unique<Ui::frmEnviarEmail>()), config_(config), relatorio_(std::move(relatorio))
 {
     ui->setupUi(this);
-    ui->txtAssunto->setText(AssuntoDoRelatorio(relatorio_.titulo, relatorio_.periodo));
+    ui->txtAssunto->setText(AssuntoDoRelatorio(relatorio_));
     ui->lblSituacao->setText(QStringLiteral("Servidor: %1 (porta %2), remetente %3")
                                  .arg(config_.servidor)
                                  .arg(config_.porta)
@@ -43,31 +43,30 @@ void frmEnviarEmail::emAndamento(bool enviando)
 
 void frmEnviarEmail::cmdEnviar_Click()
 {
-    MensagemEmail mensagem;
+    RelatorioParaEnvio relatorio = relatorio_;
+    if (ui->chkAnexarPlanilha->isChecked())
+        relatorio.formatos.append(FormatoDeAnexo::Xlsx);
     try {
-        mensagem.para = LeEnderecos(ui->txtPara->text());
-        anexos_ = std::make_unique<QTemporaryDir>();
+        const MensagemEmail mensagem{
+            LeEnderecos(ui->txtPara->text()), ui->txtAssunto->text(), ui->txtMensagem->toPlainText(), {}};
         ui->lblSituacao->setText(QStringLiteral("Preparando os anexos..."));
-        mensagem.anexos.append(relatorio_.geraPdf(anexos_->path()));
-        if (ui->chkAnexarPlanilha->isChecked())
-            mensagem.anexos.append(relatorio_.geraPlanilha(anexos_->path()));
+        preparado_ = std::make_shared<const EnvioDeRelatorio>(relatorio, mensagem);
     } catch (const VbError& erro) {
         ui->lblSituacao->clear();
         MsgBox(erro.Description(), IconeMensagem::Exclamacao, TituloRelease());
         return;
     }
-    mensagem.assunto = ui->txtAssunto->text();
-    mensagem.texto = ui->txtMensagem->toPlainText();
 
     emAndamento(true);
-    ui->lblSituacao->setText(QStringLiteral("Enviando para %1...").arg(mensagem.para.join(QStringLiteral(", "))));
+    ui->lblSituacao->setText(
+        QStringLiteral("Enviando para %1...").arg(preparado_->Mensagem().para.join(QStringLiteral(", "))));
     const ProgressoEnvio progresso = [this](double fracao) {
         QMetaObject::invokeMethod(ui->barProgresso, "setValue", Qt::QueuedConnection, Q_ARG(int, int(fracao * 100)));
     };
     auto erro = std::make_shared<QString>();
-    envio_ = QThread::create([config = config_, mensagem, progresso, erro] {
+    envio_ = QThread::create([config = config_, preparado = preparado_, progresso, erro] {
         try {
-            EnviaEmail(config, mensagem, progresso);
+            preparado->Envia(config, progresso);
         } catch (const VbError& falha) {
             *erro = falha.Description();
         }
@@ -81,7 +80,7 @@ void frmEnviarEmail::terminaEnvio(const QString& erro)
     envio_->deleteLater();
     envio_ = nullptr;
     emAndamento(false);
-    anexos_.reset();
+    preparado_.reset();
     if (!erro.isEmpty()) {
         ui->lblSituacao->setText(QStringLiteral("O e-mail não foi enviado."));
         MsgBox(erro, IconeMensagem::Critico, TituloRelease());

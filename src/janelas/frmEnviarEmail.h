@@ -1,10 +1,9 @@
 #pragma once
 
 #include "email/ConfigEmail.h"
+#include "email/EnvioDeRelatorio.h"
 
 #include <QDialog>
-#include <QTemporaryDir>
-#include <functional>
 #include <memory>
 
 namespace Ui {
@@ -12,18 +11,11 @@ class frmEnviarEmail;
 }
 class QThread;
 
-// What the send dialog attaches: each function writes its file into the
-// folder it is given and returns the file's path (VbError when it cannot).
-struct RelatorioParaEnvio {
-    QString titulo;   // "Relatório de Pedidos"
-    QString periodo;  // "De 01/05/2024 até 31/05/2024"
-    std::function<QString(const QString& pasta)> geraPdf;
-    std::function<QString(const QString& pasta)> geraPlanilha;
-};
-
 // The report by e-mail: to, subject (title and period), message, the XLSX
-// optionally beside the PDF. Sending runs off the window's thread with a
-// progress bar; a refusal is shown and the dialog stays open to try again.
+// optionally beside the PDF. The attachments are written when Enviar is
+// clicked; sending runs off the window's thread with a progress bar; a
+// refusal is shown and the dialog stays open to try again. The constructor
+// raises the reader's VbError for a file that is not a report.
 class frmEnviarEmail : public QDialog {
     Q_OBJECT
 public:
@@ -40,6 +32,6 @@ private:
     std::unique_ptr<Ui::frmEnviarEmail> ui;
     ConfigEmail config_;
     RelatorioParaEnvio relatorio_;
-    std::unique_ptr<QTemporaryDir> anexos_;
+    std::shared_ptr<const EnvioDeRelatorio> preparado_;  // the message and attachments going out
     QThread* envio_ = nullptr;
 };

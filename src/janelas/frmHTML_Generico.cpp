@@ -8,7 +8,6 @@
 #include "janelas/SoArquivosLocais.h"
 #include "janelas/VisualizacaoDePaginas.h"
 #include "janelas/frmEnviarEmail.h"
-#include "paging/PdfDoRelatorio.h"
 #include "paging/RelatorioEmPaginas.h"
 #include "platform/Conversions.h"
 #include "platform/MessageBox.h"
@@ -81,6 +80,7 @@ frmHTML_Generico::frmHTML_Generico(QWidget* parent) : QDialog(parent), ui(std::m
     connect(ui->PaginasDoRelatorio->verticalScrollBar(), &QScrollBar::valueChanged, this,
             &frmHTML_Generico::mostraPaginas);
     connect(ui->cmdAbrirNavegador, &QPushButton::clicked, this, &frmHTML_Generico::carregaNavegador);
+    connect(ui->WebBrowser1->page(), &QWebEnginePage::renderProcessTerminated, this, &frmHTML_Generico::navegadorParou);
 
     setWindowTitle(TituloRelease() + QStringLiteral(" (") + ambiente().CodiAmbiente + QStringLiteral(")") +
                    QStringLiteral(" - Visualização de Relatório"));
@@ -113,6 +113,19 @@ void frmHTML_Generico::carregaNavegador()
     ui->cmdAbrirNavegador->hide();
     ui->WebBrowser1->show();
     ui->WebBrowser1->load(QUrl::fromLocalFile(arquivo_));
+}
+
+// The page the browser held is gone: its tab offers it again, the pages show the report.
+void frmHTML_Generico::navegadorParou(QWebEnginePage::RenderProcessTerminationStatus estado)
+{
+    if (estado == QWebEnginePage::NormalTerminationStatus)
+        return;
+    ui->WebBrowser1->hide();
+    ui->cmdAbrirNavegador->show();
+    ui->abasVisualizacao->setCurrentWidget(ui->abaPaginas);
+    MsgBox(QStringLiteral("O navegador parou de mostrar o relatório (memória insuficiente ou falha do navegador)."
+                          "\rO relatório inteiro está na aba \"Páginas\", que também o imprime."),
+           IconeMensagem::Exclamacao, TituloRelease());
 }
 
 // Placed once its layout has a size: on the available screen, never larger.
@@ -176,20 +189,7 @@ void frmHTML_Generico::cmdEnviarEmail_Click()
             MsgBox(QStringLiteral("Esta função não está habilitada!"), IconeMensagem::Informacao, TituloRelease());
             return;
         }
-        const QString html = arquivo_;
-        const QString periodo = relatorio().Periodo;
-        RelatorioParaEnvio envio{LePlanilha(html, periodo).titulo, periodo,
-                                 [html](const QString& pasta) {
-                                     const QString pdf = pasta + QStringLiteral("/pantoro.pdf");
-                                     GravaPdf(html, pdf);
-                                     return pdf;
-                                 },
-                                 [html, periodo](const QString& pasta) {
-                                     const QString xlsx = pasta + QStringLiteral("/pantoro.xlsx");
-                                     ExportaRelatorio(html, xlsx, FormatoPlanilha::Xlsx, periodo);
-                                     return xlsx;
-                                 }};
-        frmEnviarEmail dialogo(*config, envio, this);
+        frmEnviarEmail dialogo(*config, RelatorioParaEnvio{arquivo_, relatorio().Periodo}, this);
         dialogo.exec();
     } catch (const VbError& erro) {
         MsgBox(erro.Description(), IconeMensagem::Critico, TituloRelease());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QWebEnginePage>
 #include <memory>
 
 namespace Ui {
@@ -10,7 +11,8 @@ class frmHTML_Generico;
 // The report viewer: shows the file named by ArquivoHTML on pages, as it
 // prints, and in the browser view (loaded by itself only for files the
 // browser shows quickly), and prints it in as many copies as asked. The
-// caller shows it modally.
+// caller shows it modally. When the browser's renderer ends abnormally (a
+// report too large for its memory), the viewer says so and shows the pages.
 class frmHTML_Generico : public QDialog {
     Q_OBJECT
 public:
@@ -28,6 +30,7 @@ private:
     void cmdEnviarEmail_Click();
     void cmdExportar_Click();
     void carregaNavegador();
+    void navegadorParou(QWebEnginePage::RenderProcessTerminationStatus estado);
     void mostraPaginas();
 
     QString arquivo_;

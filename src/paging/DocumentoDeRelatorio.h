@@ -1,5 +1,6 @@
 #pragma once
 
+#include "paging/DocumentoEmBlocos.h"
 #include "paging/FonteDePagina.h"
 #include "paging/LeitorRelatorio.h"
 
@@ -17,7 +18,8 @@
 // The page frame is every table before the first paragraph; the body is cut
 // in blocks that the layout keeps on one page where they fit: a block ends
 // at a <br> or <P>, and an order's heading table (marca::TabelaDoPedido) starts one.
-class DocumentoDeRelatorio : public ReceptorDeRelatorio {
+// A table's first row, when bold, is its column headings (marca).
+class DocumentoDeRelatorio : public ReceptorDeRelatorio, public DocumentoEmBlocos {
 public:
     // Gaps between tables, in CSS pixels, as the browser leaves them.
     static constexpr double EspacoParagrafo = 16;
@@ -50,29 +52,25 @@ public:
         bool borda;
         qint32 cabecalho = -1;  // its first row, when bold: the column headings
     };
-    struct Bloco {
-        quint32 primeiraLinha;
-        float espacoAntes;
-    };
     static constexpr QChar Separador = QChar(0x1F);
 
     double LarguraUtil() const { return larguraUtil_; }
     const LinhaGuardada& LinhaNo(int i) const { return linhas_[static_cast<size_t>(i)]; }
-    int QuantasLinhas() const { return static_cast<int>(linhas_.size()); }
     const TabelaGuardada& TabelaNo(int i) const { return tabelas_[static_cast<size_t>(i)]; }
     const QVector<Coluna>& ColunasDe(const LinhaGuardada& linha) const { return colunas_[linha.colunas]; }
     const FonteDePagina& FonteDe(const LinhaGuardada& linha) const { return fontes_[linha.estilo]; }
     QStringList Celulas(int linha) const;
 
-    // Rows [0, LinhasDaMoldura()) are the frame; AlturaDaMoldura() includes
-    // the paragraph gap below it.
-    int LinhasDaMoldura() const { return linhasMoldura_; }
-    double AlturaDaMoldura() const { return alturaMoldura_; }
-    const std::deque<Bloco>& Blocos() const { return blocos_; }
-    // Blocks whose rows are all known (all of them once the file has ended).
-    int BlocosCompletos() const;
+    int LinhasDaMoldura() const override { return linhasMoldura_; }
+    double AlturaDaMoldura() const override { return alturaMoldura_; }
+    int QuantasLinhas() const override { return static_cast<int>(linhas_.size()); }
+    double AlturaDaLinha(int linha) const override { return LinhaNo(linha).altura; }
+    int CabecalhoDaTabelaDe(int linha) const override { return TabelaNo(int(LinhaNo(linha).tabela)).cabecalho; }
+    const std::deque<Bloco>& Blocos() const override { return blocos_; }
+    int BlocosCompletos() const override;
+    bool Terminado() const override { return terminado_; }
+    // The file has ended: the rows still pending are measured.
     void Termina();
-    bool Terminado() const { return terminado_; }
 
     void InicioDeTabela(const TabelaRelatorio& tabela) override;
     void Linha(const LinhaRelatorio& linha) override;

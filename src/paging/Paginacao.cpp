@@ -2,43 +2,59 @@
 
 Paginacao::Paginacao(double alturaUtil) : alturaUtil_(alturaUtil) {}
 
+Paginacao::Pagina Paginacao::ItensDaPagina(int i) const
+{
+    return moldura_ + paginas_[static_cast<size_t>(i)];
+}
+
+QString Paginacao::Rodape(int i) const
+{
+    if (!terminada_)
+        return QStringLiteral("Página %1").arg(i + 1);
+    return QStringLiteral("Página %1 de %2").arg(i + 1).arg(Total());
+}
+
 void Paginacao::novaPagina()
 {
     paginas_.emplace_back();
     y_ = topo_;
 }
 
-void Paginacao::poe(const DocumentoDeRelatorio& documento, quint32 linha)
+void Paginacao::poe(const DocumentoEmBlocos& documento, quint32 linha)
 {
     paginas_.back().push_back(Item{linha, static_cast<float>(y_)});
-    y_ += documento.LinhaNo(static_cast<int>(linha)).altura;
+    y_ += documento.AlturaDaLinha(static_cast<int>(linha));
 }
 
-void Paginacao::poeQuebrando(const DocumentoDeRelatorio& documento, quint32 inicio, quint32 fim)
+void Paginacao::poeQuebrando(const DocumentoEmBlocos& documento, quint32 inicio, quint32 fim)
 {
     for (quint32 i = inicio; i < fim; ++i) {
-        const auto& linha = documento.LinhaNo(static_cast<int>(i));
-        const auto& tabela = documento.TabelaNo(static_cast<int>(linha.tabela));
-        double precisa = linha.altura;
+        const int cabecalho = documento.CabecalhoDaTabelaDe(static_cast<int>(i));
+        double precisa = documento.AlturaDaLinha(static_cast<int>(i));
         // Column headings never stay alone at the foot of a page.
-        if (tabela.cabecalho == static_cast<qint32>(i) && i + 1 < fim &&
-            documento.LinhaNo(static_cast<int>(i + 1)).tabela == linha.tabela)
-            precisa += documento.LinhaNo(static_cast<int>(i + 1)).altura;
+        if (cabecalho == static_cast<int>(i) && i + 1 < fim &&
+            documento.CabecalhoDaTabelaDe(static_cast<int>(i + 1)) == cabecalho)
+            precisa += documento.AlturaDaLinha(static_cast<int>(i + 1));
         if (y_ + precisa > fimDoCorpo_ && y_ > topo_) {
             novaPagina();
-            if (tabela.cabecalho >= 0 && tabela.cabecalho < static_cast<qint32>(i))
-                poe(documento, static_cast<quint32>(tabela.cabecalho));
+            if (cabecalho >= 0 && cabecalho < static_cast<int>(i))
+                poe(documento, static_cast<quint32>(cabecalho));
         }
         poe(documento, i);
     }
 }
 
-void Paginacao::Continua(const DocumentoDeRelatorio& documento)
+void Paginacao::Continua(const DocumentoEmBlocos& documento)
 {
     if (!iniciada_) {
         if (!documento.Terminado() && documento.BlocosCompletos() == 0)
             return;  // the frame's height is known once the body begins
         iniciada_ = true;
+        double y = 0;
+        for (int i = 0; i < documento.LinhasDaMoldura(); ++i) {
+            moldura_.push_back(Item{static_cast<quint32>(i), static_cast<float>(y)});
+            y += documento.AlturaDaLinha(i);
+        }
         topo_ = documento.AlturaDaMoldura();
         fimDoCorpo_ = alturaUtil_ - AlturaDoRodape;
         novaPagina();
@@ -52,7 +68,7 @@ void Paginacao::Continua(const DocumentoDeRelatorio& documento)
                                 : static_cast<quint32>(documento.QuantasLinhas());
         double altura = 0;
         for (quint32 i = bloco.primeiraLinha; i < fim; ++i)
-            altura += documento.LinhaNo(static_cast<int>(i)).altura;
+            altura += documento.AlturaDaLinha(static_cast<int>(i));
         const double espaco = y_ > topo_ ? bloco.espacoAntes : 0;
         if (y_ + espaco + altura <= fimDoCorpo_) {
             y_ += espaco;

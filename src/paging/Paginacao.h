@@ -1,15 +1,19 @@
 #pragma once
 
-#include "paging/DocumentoDeRelatorio.h"
+#include "paging/DocumentoEmBlocos.h"
 
+#include <QString>
 #include <QVector>
 #include <deque>
 
-// The pages of a report for one page height: which rows each page holds and
-// where. Every page starts with the frame and keeps a band at the bottom for
-// "Página N de M". A row never splits; a block goes to the next page whole
-// when it fits on one; a longer one breaks between rows, and a table that
-// goes on repeats its column headings. Laid out as the document grows.
+// The pages of a document for one page height: which rows each page holds
+// and where. Every page opens with the frame's rows and keeps a band at its
+// foot for the footer, "Página N de M". A row never splits: one taller than
+// the page's body gets a page of its own. A block goes to the next page
+// whole when it fits on one; a longer one breaks between rows, a table that
+// goes on repeats its column headings at the top of the next page, and
+// headings never stay alone at the foot of a page. Laid out as the document
+// grows, so the first pages can be shown while the rest is read.
 class Paginacao {
 public:
     static constexpr double AlturaDoRodape = 22;
@@ -24,18 +28,21 @@ public:
     using Pagina = QVector<Item>;
 
     // Lays out the blocks the document has completed since the last call.
-    void Continua(const DocumentoDeRelatorio& documento);
+    void Continua(const DocumentoEmBlocos& documento);
     bool Terminada() const { return terminada_; }
     int Total() const { return static_cast<int>(paginas_.size()); }
     // Pages that will not change any more.
     int Prontas() const { return terminada_ ? Total() : Total() - 1; }
-    const Pagina& PaginaNo(int i) const { return paginas_[static_cast<size_t>(i)]; }
+    // Page `i` (from 0): the frame's rows, then its own.
+    Pagina ItensDaPagina(int i) const;
+    // "Página N de M"; "Página N" while the count is not known.
+    QString Rodape(int i) const;
     double AlturaUtil() const { return alturaUtil_; }
 
 private:
     void novaPagina();
-    void poe(const DocumentoDeRelatorio& documento, quint32 linha);
-    void poeQuebrando(const DocumentoDeRelatorio& documento, quint32 inicio, quint32 fim);
+    void poe(const DocumentoEmBlocos& documento, quint32 linha);
+    void poeQuebrando(const DocumentoEmBlocos& documento, quint32 inicio, quint32 fim);
 
     double alturaUtil_;
     double topo_ = 0;
@@ -44,5 +51,6 @@ private:
     int proximoBloco_ = 0;
     bool iniciada_ = false;
     bool terminada_ = false;
+    Pagina moldura_;
     std::deque<Pagina> paginas_;
 };

@@ -169,25 +169,10 @@ private:
 
 }  // namespace
 
-QString TextoDoRodape(int pagina, int total)
-{
-    if (total <= 0)
-        return QStringLiteral("Página %1").arg(pagina);
-    return QStringLiteral("Página %1 de %2").arg(pagina).arg(total);
-}
-
-void PintaPagina(QPainter& pintor, const DocumentoDeRelatorio& documento, const Paginacao& paginacao, int pagina,
-                 int total)
+void PintaPagina(QPainter& pintor, const DocumentoDeRelatorio& documento, const Paginacao& paginacao, int pagina)
 {
     Pintor pinta(pintor, documento);
-    QVector<Item> moldura;
-    double y = 0;
-    for (int i = 0; i < documento.LinhasDaMoldura(); ++i) {
-        moldura.push_back(Item{static_cast<quint32>(i), static_cast<float>(y)});
-        y += documento.LinhaNo(i).altura;
-    }
-    pinta.pintaItens(moldura);
-    pinta.pintaItens(paginacao.PaginaNo(pagina));
+    pinta.pintaItens(paginacao.ItensDaPagina(pagina));
     pinta.DesenhaGlifos();
-    pinta.pintaRodape(TextoDoRodape(pagina + 1, total), paginacao.AlturaUtil(), documento.LarguraUtil());
+    pinta.pintaRodape(paginacao.Rodape(pagina), paginacao.AlturaUtil(), documento.LarguraUtil());
 }

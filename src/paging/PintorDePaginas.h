@@ -10,9 +10,4 @@ class QPainter;
 // lengths are CSS pixels scaled to the device's resolution, fonts are in
 // points, so a PDF, a printer and an image of any resolution get the same
 // page. The grid is a few long lines per table piece, not a box per cell.
-// `total` 0 leaves the page count out of the footer (not known yet).
-void PintaPagina(QPainter& pintor, const DocumentoDeRelatorio& documento, const Paginacao& paginacao, int pagina,
-                 int total);
-
-// "Página N de M".
-QString TextoDoRodape(int pagina, int total);
+void PintaPagina(QPainter& pintor, const DocumentoDeRelatorio& documento, const Paginacao& paginacao, int pagina);

@@ -1,13 +1,14 @@
 #include "RelatorioEmPaginas.h"
 
 #include "PintorDePaginas.h"
+#include "platform/ArquivoDeSaida.h"
 #include "platform/VbError.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace {
 
@@ -79,7 +80,7 @@ void RelatorioEmPaginas::pinta(QPainter& pintor, const Paginacao& paginacao, con
     const double k = pintor.device()->logicalDpiY() / 96.0;
     pintor.translate(geometria.deslocamento * k, 0);
     pintor.scale(geometria.escala, geometria.escala);
-    PintaPagina(pintor, documento_, paginacao, pagina, paginacao.Terminada() ? paginacao.Total() : 0);
+    PintaPagina(pintor, documento_, paginacao, pagina);
     pintor.restore();
 }
 
@@ -140,25 +141,27 @@ void RelatorioEmPaginas::ImprimeEm(QPagedPaintDevice& folhas, int copias, const 
 
 void RelatorioEmPaginas::GravaPdf(const QString& arquivo) const
 {
-    QSaveFile saida(arquivo);
-    if (!saida.open(QIODevice::WriteOnly))
-        throw VbError(vb_error::PathFileAccess, QStringLiteral("O PDF não pôde ser gravado: %1").arg(arquivo));
-    {
-        QPdfWriter escritor(&saida);
-        escritor.setPageLayout(pagina_);
-        escritor.setResolution(1200);
-        escritor.setCreator(QStringLiteral("Pantoro"));
-        escritor.setTitle(QFileInfo(arquivo_).fileName());
-        QPainter pintor(&escritor);
-        for (int i = 0; i < paginacao_->Total(); ++i) {
-            if (i > 0)
-                escritor.newPage();
-            Pinta(pintor, i);
+    GravaArquivoDeSaida(arquivo, [&](const QString& temporario) {
+        QFile saida(temporario);
+        if (!saida.open(QIODevice::WriteOnly))
+            throw VbError(vb_error::PathFileAccess, QStringLiteral("O PDF não pôde ser gravado: %1").arg(arquivo));
+        {
+            QPdfWriter escritor(&saida);
+            escritor.setPageLayout(pagina_);
+            escritor.setResolution(1200);
+            escritor.setCreator(QStringLiteral("Pantoro"));
+            escritor.setTitle(QFileInfo(arquivo_).fileName());
+            QPainter pintor(&escritor);
+            for (int i = 0; i < paginacao_->Total(); ++i) {
+                if (i > 0)
+                    escritor.newPage();
+                Pinta(pintor, i);
+            }
+            pintor.end();
         }
-        pintor.end();
-    }
-    // Once the file is open, a write fails for want of room (QSaveFile
-    // drops what it had written).
-    if (saida.error() != QFileDevice::NoError || !saida.commit())
-        throw VbError(vb_error::DiskFull, QStringLiteral("Disco cheio: o PDF não pôde ser gravado: %1").arg(arquivo));
+        // Once the file is open, a write fails for want of room.
+        if (saida.error() != QFileDevice::NoError || !saida.flush())
+            throw VbError(vb_error::DiskFull,
+                          QStringLiteral("Disco cheio: o PDF não pôde ser gravado: %1").arg(arquivo));
+    });
 }

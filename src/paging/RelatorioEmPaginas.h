@@ -48,11 +48,8 @@ public:
 
     void ImprimeEm(QPagedPaintDevice& folhas, int copias, const QString& dispositivo) const override;
     QString NomeDoDocumento() const override;
-    // Writes the PDF whole or not at all: a failed write leaves no file.
+    // Writes the PDF as platform/ArquivoDeSaida.h says: whole or not at all.
     void GravaPdf(const QString& arquivo) const;
-
-    const DocumentoDeRelatorio& Documento() const { return documento_; }
-    const Paginacao& Paginas() const { return *paginacao_; }
 
 private:
     struct Geometria {

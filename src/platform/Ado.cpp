@@ -1,21 +1,15 @@
 #include "Ado.h"
 
-#include "DialetoConexao.h"
 #include "DialetoSql.h"
-#include "SqliteTexto.h"
+#include "Provedor.h"
 #include "VbError.h"
 
 #include <QDateTime>
-#include <QFileInfo>
-#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
-#include <QSqlResult>
 #include <atomic>
 #include <limits>
-#include <optional>
-#include <sqlite3.h>
 
 namespace {
 
@@ -50,44 +44,9 @@ QString textoDoErro(const QSqlError& erro)
     return banco + QStringLiteral(" (") + driver + u')';
 }
 
-// SQLite keeps dates as ISO text 'YYYY-MM-DD HH:MM:SS'. A result column holds
-// dates when its declared type names a date or time, or when its name starts
-// with DATA_ (every date column of the company database does, and so does an
-// aggregate aliased to one); its texts are then read back as dates.
-bool ehColunaDeDataSqlite(sqlite3_stmt* comando, int coluna, const QString& nome)
-{
-    if (comando) {
-        const char* declarado = sqlite3_column_decltype(comando, coluna);
-        if (declarado) {
-            const QByteArray tipo = QByteArray(declarado).toUpper();
-            if (tipo.contains("DATE") || tipo.contains("TIME"))
-                return true;
-        }
-    }
-    return nome.startsWith(QLatin1String("DATA_"), Qt::CaseInsensitive);
-}
-
-sqlite3_stmt* comandoSqlite(const QSqlQuery& consulta)
-{
-    const QVariant handle = consulta.result() ? consulta.result()->handle() : QVariant();
-    if (handle.isValid() && qstrcmp(handle.typeName(), "sqlite3_stmt*") == 0)
-        return *static_cast<sqlite3_stmt* const*>(handle.constData());
-    return nullptr;
-}
-
-std::optional<QDateTime> dataIso(const QString& texto)
-{
-    const QString t = texto.trimmed();
-    for (const char* formato :
-         {"yyyy-MM-dd HH:mm:ss", "yyyy-MM-dd HH:mm:ss.zzz", "yyyy-MM-dd HH:mm", "yyyy-MM-dd", "yyyy-MM-ddTHH:mm:ss"}) {
-        const QDateTime data = QDateTime::fromString(t, QLatin1String(formato));
-        if (data.isValid())
-            return data;
-    }
-    return std::nullopt;
-}
-
-Variant paraVariant(const QVariant& valor, bool colunaDeData)
+// A driver's value as the program's Variant; `leitorDeData` reads the text
+// of a column the backend keeps dates in as text (null for other columns).
+Variant paraVariant(const QVariant& valor, const Provedor* leitorDeData)
 {
     if (valor.isNull())
         return Variant::Null();
@@ -120,24 +79,10 @@ Variant paraVariant(const QVariant& valor, bool colunaDeData)
         break;
     }
     const QString texto = valor.toString();
-    if (colunaDeData)
-        if (const auto data = dataIso(texto))
+    if (leitorDeData)
+        if (const auto data = leitorDeData->Data(texto))
             return Variant(*data);
     return Variant(texto);
-}
-
-QString textoSemBanco(Backend backend)
-{
-    switch (backend) {
-    case Backend::Sqlite:
-        return QStringLiteral("O arquivo do banco de dados não foi informado.");
-    case Backend::Firebird:
-        return QStringLiteral("A string de conexão do Firebird não informa o banco de dados "
-                              "(Data Source, DBNAME ou Database).");
-    case Backend::Odbc:
-        break;
-    }
-    return QStringLiteral("A string de conexão está vazia.");
 }
 
 void fechaBanco(const QString& nome)
@@ -150,34 +95,26 @@ void fechaBanco(const QString& nome)
     QSqlDatabase::removeDatabase(nome);
 }
 
-// Opens the QSqlDatabase `nome`; the failure's text, or "" when it opened.
-QString abreBanco(const QString& nome, Backend backend, const QString& driver, const QString& banco,
-                  const QString& usuario, const QString& senha, const QString& opcoes)
+// Opens the QSqlDatabase `nome` as `abertura` says; the failure's text, or
+// "" when the connection is ready.
+QString abreBanco(const QString& nome, const AberturaQt& abertura, const Provedor& provedor)
 {
-    QSqlDatabase aberto = QSqlDatabase::addDatabase(driver, nome);
-    aberto.setDatabaseName(banco);
-    aberto.setUserName(usuario);
-    aberto.setPassword(senha);
-    aberto.setConnectOptions(opcoes);
-    const QString prefixo = QStringLiteral("Não foi possível ") +
-                            (backend == Backend::Odbc ? QStringLiteral("conectar ao servidor de dados")
-                                                      : QStringLiteral("abrir o banco de dados ") + banco) +
-                            QStringLiteral(": ");
-    if (!aberto.open())
-        return prefixo + textoDoErro(aberto.lastError());
-    if (backend != Backend::Sqlite)
-        return {};
-    const QVariant handle = aberto.driver()->handle();
-    if (handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0)
-        RegistraTextoSqlite(*static_cast<sqlite3* const*>(handle.constData()));
-    // SQLite opens any file lazily: reading the catalogue tells a database from another file.
-    QSqlQuery prova(aberto);
-    if (prova.exec(QStringLiteral("select count(*) from sqlite_master")))
-        return {};
-    const QString texto = prefixo + textoDoErro(prova.lastError());
-    prova.finish();
-    aberto.close();
-    return texto;
+    if (!abertura.recusa.isEmpty())
+        return abertura.recusa;
+    if (!QSqlDatabase::isDriverAvailable(abertura.driver))
+        return QStringLiteral("O driver ") + abertura.driver + QStringLiteral(" do Qt não está instalado.");
+    QSqlDatabase banco = QSqlDatabase::addDatabase(abertura.driver, nome);
+    banco.setDatabaseName(abertura.banco);
+    banco.setUserName(abertura.usuario);
+    banco.setPassword(abertura.senha);
+    banco.setConnectOptions(abertura.opcoes);
+    const QString prefixo = QStringLiteral("Não foi possível ") + abertura.oQueAbre + QStringLiteral(": ");
+    if (!banco.open())
+        return prefixo + textoDoErro(banco.lastError());
+    const QSqlError preparo = provedor.Prepara(banco);
+    if (preparo.isValid())
+        return prefixo + textoDoErro(preparo);
+    return {};
 }
 
 }  // namespace
@@ -195,53 +132,11 @@ void Connection::Open(Backend backend, const QString& connectionString, const QS
     if (aberta_)
         throw VbError(adErroObjetoAberto, textoObjetoAberto);
     backend_ = backend;
-
-    QString driver;
-    QString banco;
-    QString usuario = userId;
-    QString senha = password;
-    QString opcoes;
-    const int segundos = qMax(0, ConnectionTimeout);
-    switch (backend) {
-    case Backend::Sqlite:
-        driver = QStringLiteral("QSQLITE");
-        banco = connectionString.trimmed();
-        opcoes = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(segundos * 1000);
-        if (Mode == adModeRead)
-            opcoes += QStringLiteral(";QSQLITE_OPEN_READONLY");
-        break;
-    case Backend::Firebird: {
-        const ConexaoFirebird firebird = LerConexaoFirebird(connectionString);
-        driver = QStringLiteral("QIBASE");
-        banco = firebird.banco;
-        if (!firebird.usuario.isEmpty())
-            usuario = firebird.usuario;
-        if (!firebird.senha.isEmpty())
-            senha = firebird.senha;
-        opcoes = QStringLiteral("ISC_DPB_LC_CTYPE=UTF8");
-        break;
-    }
-    case Backend::Odbc:
-        driver = QStringLiteral("QODBC");
-        banco = ConexaoOdbc(connectionString);
-        opcoes = segundos > 0 ? QStringLiteral("SQL_ATTR_LOGIN_TIMEOUT=%1;SQL_ATTR_CONNECTION_TIMEOUT=%1").arg(segundos)
-                              : QString();
-        break;
-    }
-    segredos_ = QStringList{password, senha};
-    if (backend == Backend::Odbc)
-        segredos_ << SenhaOdbc(banco);
-
-    QString erro;
-    if (banco.trimmed().isEmpty())
-        erro = textoSemBanco(backend);
-    // SQLite would create a missing file; the company database must exist.
-    else if (backend == Backend::Sqlite && !QFileInfo(banco).isFile())
-        erro = QStringLiteral("Arquivo do banco de dados não encontrado: ") + banco;
-    else if (!QSqlDatabase::isDriverAvailable(driver))
-        erro = QStringLiteral("O driver ") + driver + QStringLiteral(" do Qt não está instalado.");
-    else
-        erro = abreBanco(nome_, backend, driver, banco, usuario, senha, opcoes);
+    provedor_ = CriaProvedor(backend);
+    const AberturaQt abertura =
+        provedor_->Abertura({connectionString, userId, password, ConnectionTimeout, Mode == adModeRead});
+    segredos_ = abertura.segredos;
+    const QString erro = abreBanco(nome_, abertura, *provedor_);
     if (!erro.isEmpty()) {
         fechaBanco(nome_);
         throw VbError(vb_error::ProviderFailure, semSegredos(erro, segredos_));
@@ -272,18 +167,20 @@ namespace {
 // A statement's rows through a forward-only QSqlQuery, each converted as it is read.
 class CursorQt : public Connection::Cursor {
 public:
-    CursorQt(QSqlQuery consulta, Backend backend, ContadorConsultas& contador, QStringList segredos)
-        : consulta_(std::move(consulta)), contador_(contador), segredos_(std::move(segredos))
+    CursorQt(QSqlQuery consulta, std::shared_ptr<const Provedor> provedor, ContadorConsultas& contador,
+             QStringList segredos)
+        : consulta_(std::move(consulta)),
+          provedor_(std::move(provedor)),
+          contador_(contador),
+          segredos_(std::move(segredos))
     {
         if (!consulta_.isSelect())
             return;
         const QSqlRecord registro = consulta_.record();
-        sqlite3_stmt* comando = backend == Backend::Sqlite ? comandoSqlite(consulta_) : nullptr;
-        colunaDeData_.resize(registro.count());
-        for (int i = 0; i < registro.count(); ++i) {
+        for (int i = 0; i < registro.count(); ++i)
             colunas_ << registro.fieldName(i);
-            colunaDeData_[i] = backend == Backend::Sqlite && ehColunaDeDataSqlite(comando, i, registro.fieldName(i));
-        }
+        colunaDeData_ = provedor_->ColunasDeData(consulta_);
+        colunaDeData_.resize(colunas_.size());
     }
 
     const QStringList& Colunas() const override { return colunas_; }
@@ -301,13 +198,14 @@ public:
         }
         linha.resize(colunas_.size());
         for (int i = 0; i < colunas_.size(); ++i)
-            linha[i] = paraVariant(consulta_.value(i), colunaDeData_[i]);
+            linha[i] = paraVariant(consulta_.value(i), colunaDeData_[i] ? provedor_.get() : nullptr);
         ++contador_.linhas;
         return true;
     }
 
 private:
     QSqlQuery consulta_;
+    std::shared_ptr<const Provedor> provedor_;
     ContadorConsultas& contador_;
     QStringList segredos_;
     QStringList colunas_;
@@ -331,7 +229,7 @@ std::unique_ptr<Connection::Cursor> Connection::Abre(const QString& sql)
     consulta.setForwardOnly(true);
     if (!consulta.exec(Traduz(sql)))
         throw VbError(adErroNaConsulta, semSegredos(textoDoErro(consulta.lastError()), segredos_));
-    return std::make_unique<CursorQt>(std::move(consulta), backend_, contador, segredos_);
+    return std::make_unique<CursorQt>(std::move(consulta), provedor_, contador, segredos_);
 }
 
 Connection::Resultado Connection::Executa(const QString& sql)

@@ -11,10 +11,14 @@
 #include <memory>
 
 // The ADO objects the program uses, over QSqlDatabase. A connection knows its
-// backend; a per-backend dialect adapts the program's SQL text where that
-// server would read it differently from SQL Server (SQL Server: unchanged).
+// backend: what is particular to one (its connection string, options, the
+// types its driver leaves as text) is that backend's provider (Provedor.h),
+// and a per-backend dialect adapts the program's SQL text where that server
+// would read it differently from SQL Server (SQL Server: unchanged).
 
 enum class Backend { Sqlite, Firebird, Odbc };
+
+class Provedor;
 
 // ADO constant values, as the program passes them.
 constexpr int adUseClient = 3;
@@ -54,7 +58,8 @@ public:
     // SQLite: the database file path. Firebird: "key=value;" pairs (Data
     // Source / DBNAME / Database, User ID / UID / User, Password / PWD).
     // ODBC: an ODBC string, or an OLE DB "Provider=..." string translated to
-    // ODBC keys. `userId` and `password` are used where the string has none
+    // ODBC keys; blanks around values are dropped and any text may stand in
+    // a value. `userId` and `password` are used where the string has none
     // (the program passes ""). Failure: VbError -2147467259 with the
     // driver's text, never the password. Opening an open connection: 3705.
     void Open(Backend backend, const QString& connectionString, const QString& userId = {},
@@ -75,8 +80,9 @@ public:
     // in `contador` and calls its hook with the program's text first.
     // Failure: VbError -2147217900 with the server's text; closed: 3709.
     // Values: Null for database nulls, Date for date columns (SQLite: the
-    // ISO texts of DATA_* columns), Long for integers that fit 32 bits,
-    // Double for other numbers, String for text.
+    // ISO texts of columns the schema declares as dates, and their MIN and
+    // MAX), Long for integers that fit 32 bits, Double for other numbers,
+    // String for text.
     struct Resultado {
         QStringList colunas;
         QVector<QVector<Variant>> linhas;
@@ -97,6 +103,7 @@ public:
 private:
     QString nome_;  // unique QSqlDatabase connection name, removed with the object
     Backend backend_ = Backend::Sqlite;
+    std::shared_ptr<const Provedor> provedor_;  // set by Open; a cursor shares it
     bool aberta_ = false;
     QStringList segredos_;  // texts never shown in a message
 };

@@ -1,19 +1,49 @@
 #include "DialetoConexao.h"
 
+#include <algorithm>
+
 namespace {
 
 const QStringList chavesDeSenha{QStringLiteral("Password"), QStringLiteral("PWD")};
 
-// A value with ; { } or blanks at its ends goes in braces, "}" doubled.
+// A value with ; { } or blanks goes in braces, "}" doubled.
 QString valorOdbc(const QString& valor)
 {
-    const bool precisaChaves =
-        valor.contains(u';') || valor.contains(u'{') || valor.contains(u'}') || valor != valor.trimmed();
+    const bool precisaChaves = valor.contains(u';') || valor.contains(u'{') || valor.contains(u'}') ||
+                               std::any_of(valor.begin(), valor.end(), [](QChar c) { return c.isSpace(); });
     if (!precisaChaves)
         return valor;
     QString dobrado = valor;
     dobrado.replace(QStringLiteral("}"), QStringLiteral("}}"));
     return u'{' + dobrado + u'}';
+}
+
+// An OLE DB string's values under the ODBC keys of the SQL Server driver.
+ParesDeConexao paresOdbcDoOleDb(const ParesDeConexao& oleDb)
+{
+    const std::pair<const char*, QStringList> mapa[] = {
+        {"server",
+         {QStringLiteral("Server"), QStringLiteral("Data Source"), QStringLiteral("Address"), QStringLiteral("Addr")}},
+        {"database", {QStringLiteral("Database"), QStringLiteral("Initial Catalog")}},
+        {"uid", {QStringLiteral("Uid"), QStringLiteral("User ID")}},
+        {"pwd", chavesDeSenha},
+    };
+    ParesDeConexao odbc{{QStringLiteral("driver"), QStringLiteral("SQL Server")}};
+    for (const auto& [chaveOdbc, chavesOleDb] : mapa)
+        odbc.emplace_back(QLatin1String(chaveOdbc), ValorDoPar(oleDb, chavesOleDb));
+    return odbc;
+}
+
+// A server named without instance ("\") or port (","), in a string without
+// a port key, is the default instance on TCP port 1433: so the Windows
+// drivers read it, and FreeTDS, which has no default port of its own while
+// it chooses the TDS version itself, needs it said.
+QString servidorComPorta(const QString& servidor, const ParesDeConexao& pares)
+{
+    if (servidor.isEmpty() || servidor.contains(u'\\') || servidor.contains(u',') ||
+        !ValorDoPar(pares, {QStringLiteral("Port")}).isEmpty())
+        return servidor;
+    return servidor + QStringLiteral(",1433");
 }
 
 }  // namespace
@@ -85,20 +115,15 @@ ConexaoFirebird LerConexaoFirebird(const QString& texto)
 
 QString ConexaoOdbc(const QString& texto)
 {
-    const ParesDeConexao pares = LerPares(texto);
-    if (ValorDoPar(pares, {QStringLiteral("Provider")}).isEmpty())
-        return texto;
-    const std::pair<const char*, QStringList> mapa[] = {
-        {"server",
-         {QStringLiteral("Server"), QStringLiteral("Data Source"), QStringLiteral("Address"), QStringLiteral("Addr")}},
-        {"database", {QStringLiteral("Database"), QStringLiteral("Initial Catalog")}},
-        {"uid", {QStringLiteral("Uid"), QStringLiteral("User ID")}},
-        {"pwd", chavesDeSenha},
-    };
-    QString odbc = QStringLiteral("driver={SQL Server}");
-    for (const auto& [chaveOdbc, chavesOleDb] : mapa)
-        odbc += u';' + QLatin1String(chaveOdbc) + u'=' + valorOdbc(ValorDoPar(pares, chavesOleDb));
-    return odbc;
+    ParesDeConexao pares = LerPares(texto);
+    if (!ValorDoPar(pares, {QStringLiteral("Provider")}).isEmpty())
+        pares = paresOdbcDoOleDb(pares);
+    QStringList odbc;
+    for (const auto& [chave, valor] : pares) {
+        const bool servidor = chave.compare(QLatin1String("server"), Qt::CaseInsensitive) == 0;
+        odbc << chave + u'=' + valorOdbc(servidor ? servidorComPorta(valor, pares) : valor);
+    }
+    return odbc.join(u';');
 }
 
 QString SenhaOdbc(const QString& texto)

@@ -23,9 +23,13 @@ struct ConexaoFirebird {
 };
 ConexaoFirebird LerConexaoFirebird(const QString& texto);
 
-// ODBC: an ODBC string as it is; an OLE DB string ("Provider=SQLNCLI",
-// "SQLNCLI10" or "sqloledb") as "driver={SQL Server};server=;database=;uid=;pwd="
-// with the values it has (Network Library and other OLE DB keys dropped).
+// ODBC: an ODBC string read as the Windows drivers read it: blanks around
+// keys and values dropped ("server=127.0.0.1 ;" names 127.0.0.1), and a
+// server without instance or port on the default port ("srv" is
+// "srv,1433"); an OLE DB string ("Provider=SQLNCLI", "SQLNCLI10" or
+// "sqloledb") as "driver={SQL Server};server=;database=;uid=;pwd=" with the
+// values it has (Network Library and other OLE DB keys dropped). Values
+// holding ; { } or blanks go in braces.
 QString ConexaoOdbc(const QString& texto);
 // The password of an ODBC string (PWD / Password), to keep out of messages.
 QString SenhaOdbc(const QString& texto);

@@ -45,6 +45,13 @@ void FlexGrid::SetRows(int rows)
         linha.resize(cols_);
     row_ = qMin(row_, qMax(0, rows - 1));
     endResetModel();
+    // The top row stays among the rows left: a grid emptied to its header
+    // row shows what is added next from the first row.
+    const int topo = rows > 1 ? qMin(topRow_, rows - 1) : 1;
+    if (topo != topRow_) {
+        topRow_ = topo;
+        emit TopRowChanged(topo);
+    }
 }
 
 void FlexGrid::SetCols(int cols)

@@ -16,6 +16,7 @@ public:
     explicit FlexGrid(QObject* parent = nullptr);
 
     int Rows() const { return celulas_.size(); }
+    // Fewer rows bring the top row back among them.
     void SetRows(int rows);
     int Cols() const { return cols_; }
     void SetCols(int cols);

@@ -147,14 +147,19 @@ std::optional<QString> abreConexaoConfigurada(const LinhaServidor& linha)
     return std::nullopt;
 }
 
-void mensagemServidorNaoResponde()
+// A server that does not answer: the driver's reason follows (driver not
+// registered, host not found, login refused), so that the administrator
+// sees what to fix; the embedded file's failure needs none.
+void mensagemServidorNaoResponde(const QString& motivoDoDriver)
 {
     const Ambiente& a = ambiente();
-    terminaComMensagem(QStringLiteral("O Servidor de dados não está respondendo.") + QStringLiteral("\r\n\r\n") +
-                           QStringLiteral("Verifique se o servidor NT/SQL/LINUX (") + a.ServidorBD +
-                           QStringLiteral(") está ligado.") + u'\r' + QStringLiteral("O Ambiente selecionado (") +
-                           a.CodiAmbiente + QStringLiteral(") pode não estar configurado!"),
-                       IconeMensagem::Critico, TituloPrograma());
+    QString prompt = QStringLiteral("O Servidor de dados não está respondendo.") + QStringLiteral("\r\n\r\n") +
+                     QStringLiteral("Verifique se o servidor NT/SQL/LINUX (") + a.ServidorBD +
+                     QStringLiteral(") está ligado.") + u'\r' + QStringLiteral("O Ambiente selecionado (") +
+                     a.CodiAmbiente + QStringLiteral(") pode não estar configurado!");
+    if (a.TipoServidor != QLatin1String("SQLITE"))
+        prompt += QStringLiteral("\r\n\r\n") + semSenha(motivoDoDriver);
+    terminaComMensagem(prompt, IconeMensagem::Critico, TituloPrograma());
 }
 
 // Conectar, telling why it ended without an open connection where it keeps
@@ -199,7 +204,7 @@ std::optional<QString> conectar()
         return motivo;
     } catch (const VbError& e) {
         if (e.Number() == vb_error::ProviderFailure)
-            mensagemServidorNaoResponde();
+            mensagemServidorNaoResponde(e.Description());
         return QStringLiteral("%1: não foi possível abrir o banco de dados (%2): %3")
             .arg(ondeNaConfig(linha), a.TipoServidor, semSenha(e.Description()));
     }

@@ -11,35 +11,38 @@ namespace {
 // What the routine named in the case gives, as the case table writes it.
 QString Resultado(const Caso& caso)
 {
-    const QString rotina = caso[0];
+    const QString rotina = caso("rotina");
+    const QString entrada = caso("entrada");
     if (rotina == QLatin1String("TraduzSql")) {
-        EXPECT_EQ(TraduzSql(Backend::Odbc, caso[1]), caso[1]);
-        EXPECT_EQ(TraduzSql(Backend::Firebird, caso[1]), TraduzSql(Backend::Sqlite, caso[1]));
-        return TraduzSql(Backend::Sqlite, caso[1]);
+        EXPECT_EQ(TraduzSql(Backend::Odbc, entrada), entrada);
+        EXPECT_EQ(TraduzSql(Backend::Firebird, entrada), TraduzSql(Backend::Sqlite, entrada));
+        return TraduzSql(Backend::Sqlite, entrada);
     }
     if (rotina == QLatin1String("CombinaLike")) {
-        const QChar escape = caso[3].isEmpty() ? QChar() : caso[3][0];
-        return CombinaLike(caso[1], caso[2], escape) ? QStringLiteral("True") : QStringLiteral("False");
+        const QString escape = caso("escape");
+        return CombinaLike(entrada, caso("padrao"), escape.isEmpty() ? QChar() : escape[0]) ? QStringLiteral("True")
+                                                                                            : QStringLiteral("False");
     }
     if (rotina == QLatin1String("LerConexaoFirebird")) {
-        const ConexaoFirebird lida = LerConexaoFirebird(caso[1]);
+        const ConexaoFirebird lida = LerConexaoFirebird(entrada);
         return lida.banco + u'|' + lida.usuario + u'|' + lida.senha;
     }
     if (rotina == QLatin1String("ConexaoOdbc"))
-        return ConexaoOdbc(caso[1]);
+        return ConexaoOdbc(entrada);
     if (rotina == QLatin1String("SenhaOdbc"))
-        return SenhaOdbc(caso[1]);
+        return SenhaOdbc(entrada);
     ADD_FAILURE() << "unknown routine " << rotina.toStdString();
     return {};
 }
 
-TEST(Dialeto, TextosParaCadaServidor)
+class Dialeto : public ::testing::TestWithParam<Caso> {};
+
+TEST_P(Dialeto, TextoParaCadaServidor)
 {
-    for (const Caso& caso : Casos("db/casos/dialeto.tsv")) {
-        SCOPED_TRACE(caso.onde());
-        EXPECT_EQ(Resultado(caso), caso[4]);
-    }
+    EXPECT_EQ(Resultado(GetParam()), GetParam()("esperado"));
 }
+
+INSTANTIATE_TEST_SUITE_P(Tabela, Dialeto, ::testing::ValuesIn(Casos("db/casos/dialeto.tsv")), NomeDoCaso);
 
 // A 4 MB configuration line of pieces without "=" before the first pair:
 // each piece used to search the rest of the line for "=" again, minutes for

@@ -1,12 +1,10 @@
-#include "demo/InstalacaoDemo.h"
 #include "email/ConfigEmail.h"
+#include "email/EnvioDeRelatorio.h"
 #include "platform/VbError.h"
 #include "support/Casos.h"
-#include "support/ExecucaoDoPrograma.h"
 #include "support/PastaTemporaria.h"
 
 #include <QDir>
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -18,117 +16,106 @@
 namespace {
 
 const QString Senha = QStringLiteral("s3nh@Secreta");
+const QString Relatorio = QStringLiteral(PANTORO_TESTS_DIR "/report/esperado/standard.html");
+const QString Periodo = QStringLiteral("De 01/05/2024 até 31/05/2024");
 
-// The message of a refused email.ini line names the file and the field, never the password.
-TEST(Config, LinhaRecusadaNomeiaArquivoECampoSemASenha)
-{
-    for (const Caso& caso : Casos("export/casos/email-recusado.tsv")) {
-        SCOPED_TRACE(caso.onde());
-        DriveCTemporario drive;
-        drive.escreve("korva/config/email.ini", caso.bytes(0));
-        try {
-            LeConfigEmail();
-            ADD_FAILURE() << "accepted";
-        } catch (const VbError& erro) {
-            EXPECT_TRUE(erro.Description().contains("c:\\korva\\config\\email.ini"));
-            EXPECT_TRUE(erro.Description().contains(caso[1])) << erro.Description().toStdString();
-            EXPECT_FALSE(erro.Description().contains(Senha));
-        }
-    }
-}
-
-TEST(Config, LinhaCompletaEArquivoAusente)
-{
-    DriveCTemporario drive;
-    EXPECT_FALSE(LeConfigEmail().has_value());
-    drive.escreve("korva/config/email.ini",
-                  "smtp.empresa.com.br ^ 465 ^SSL^relatorios^s3nh@Secreta^r@empresa.com.br^\r\n");
-    const ConfigEmail config = LeConfigEmail().value();
-    EXPECT_EQ(QStringList({config.servidor, QString::number(config.porta), config.senha}),
-              QStringList({"smtp.empresa.com.br", "465", Senha}));
-    EXPECT_EQ(config.seguranca, SegurancaEmail::Ssl);
-}
-
-TEST(Enderecos, ListaComEnderecoRuimERecusada)
-{
-    EXPECT_EQ(LeEnderecos(" a@b.com.br, c.d@e-f.com;x@y.org"), QStringList({"a@b.com.br", "c.d@e-f.com", "x@y.org"}));
-    for (const char* ruim : {"a@b.com,", "sem-arroba.com", "a@b", "a b@c.com", "<a@b.com>", "a@@b.com"})
-        EXPECT_THROW(LeEnderecos(QString::fromLatin1(ruim)), VbError) << ruim;
-}
-
-// The SMTP server of this folder on 127.0.0.1 and the demo installation,
-// whose email.ini each send points at a port.
-class EnvioPelaLinhaDeComando : public ::testing::Test {
-protected:
-    void SetUp() override
+// servidor_smtp.py on 127.0.0.1 speaking `modo`; "ausente": a port nobody listens on.
+struct ServidorSmtp {
+    explicit ServidorSmtp(const QString& modo)
     {
-        ASSERT_TRUE(pasta.isValid() && QDir().mkpath(recebidos));
-        servidor.start("/usr/bin/python3", {PANTORO_TESTES_EXPORT "/servidor_smtp.py", recebidos});
-        ASSERT_TRUE(servidor.waitForReadyRead(30000)) << servidor.readAllStandardError().toStdString();
-        porta = servidor.readLine().trimmed().toInt();
-        ASSERT_GT(porta, 0);
+        QTcpServer livre;
+        if (modo == QLatin1String("ausente") && livre.listen(QHostAddress::LocalHost))
+            porta = livre.serverPort();
+        if (modo == QLatin1String("ausente"))
+            return;
+        processo.start("/usr/bin/python3", {PANTORO_TESTES_EXPORT "/servidor_smtp.py", pasta.path(), modo});
+        if (processo.waitForReadyRead(30000))
+            porta = processo.readLine().trimmed().toInt();
     }
-    void TearDown() override { servidor.kill(), servidor.waitForFinished(); }
+    ~ServidorSmtp() { processo.kill(), processo.waitForFinished(); }
 
-    Saida envia(const QString& enderecos, int portaDoIni, const char* seguranca = "nenhuma")
-    {
-        const QString demo = pasta.filePath("demo");
-        PreparaInstalacaoDemo(demo);
-        QFile ini(demo + "/c/korva/config/email.ini");
-        const QString linha = QStringLiteral("127.0.0.1^%1^%2^^%3^relatorios@tevrano.com.br^")
-                                  .arg(portaDoIni)
-                                  .arg(QLatin1String(seguranca), Senha);
-        EXPECT_TRUE(ini.open(QIODevice::WriteOnly) && ini.write(linha.toUtf8()) > 0);
-        ini.close();
-        return RodaPrograma(PANTORO_EXECUTAVEL, {"--demo", demo, "--relatorio", "standard", "--de", "01/01/2000",
-                                                 "--ate", "31/12/2099", "--pdf", pdf, "--email", enderecos});
-    }
-    QStringList mensagensRecebidas() const { return QDir(recebidos).entryList({"*.json"}); }
+    QJsonObject primeira() const { return QJsonDocument::fromJson(Conteudo(pasta.filePath("0.json"))).object(); }
+    int recebidas() const { return QDir(pasta.path()).entryList({"*.json"}).size(); }
+    QString logins() const { return QString::fromUtf8(Conteudo(pasta.filePath("logins.txt"))); }
 
     QTemporaryDir pasta;
-    const QString recebidos = pasta.filePath("recebidos");
-    const QString pdf = pasta.filePath("standard.pdf");
-    QProcess servidor;
     int porta = 0;
+    QProcess processo;
 };
 
-TEST_F(EnvioPelaLinhaDeComando, ServidorRecebeRemetenteDestinatariosAssuntoEPdf)
+// The message of a refused email.ini line names the file and the field, never the password.
+class ConfigRecusada : public ::testing::TestWithParam<Caso> {};
+
+TEST_P(ConfigRecusada, NomeiaArquivoECampoSemASenha)
 {
-    const Saida saida = envia("gerente@tevrano.com.br, vendas@tevrano.com.br", porta);
-    ASSERT_EQ(saida.codigo, 0) << saida.erro.toStdString();
-    ASSERT_EQ(mensagensRecebidas(), QStringList({"0.json"}));
-    const QJsonObject recebido = QJsonDocument::fromJson(Conteudo(recebidos + "/0.json")).object();
-    EXPECT_EQ(recebido["de"].toString(), "relatorios@tevrano.com.br");
-    EXPECT_EQ(recebido["para"].toArray(), QJsonArray({"gerente@tevrano.com.br", "vendas@tevrano.com.br"}));
-    EXPECT_EQ(recebido["assunto"].toString(), "Relatório de Pedidos - De 01/01/2000 até 31/12/2099");
-    const QJsonArray anexos = recebido["anexos"].toArray();
-    ASSERT_EQ(anexos.size(), 1);
-    EXPECT_TRUE(Conteudo(pdf).startsWith("%PDF-"));
-    EXPECT_EQ(Conteudo(anexos[0].toString()), Conteudo(pdf));
+    DriveCTemporario drive;
+    drive.escreve("korva/config/email.ini", GetParam().bytes("linha"));
+    try {
+        LeConfigEmail();
+        ADD_FAILURE() << "accepted";
+    } catch (const VbError& erro) {
+        EXPECT_TRUE(erro.Description().contains("c:\\korva\\config\\email.ini") &&
+                    erro.Description().contains(GetParam()("campo")))
+            << erro.Description().toStdString();
+        EXPECT_FALSE(erro.Description().contains(Senha));
+    }
 }
 
-TEST_F(EnvioPelaLinhaDeComando, RecusaOuServidorAusenteDaMensagemECodigoSemEnviar)
-{
-    const Saida ruim = envia("gerente@tevrano.com.br,gerente arroba tevrano", porta);
-    EXPECT_EQ(ruim.codigo, 2) << "refused before connecting";
-    EXPECT_TRUE(ruim.erro.contains("gerente arroba tevrano")) << ruim.erro.toStdString();
-    const Saida recusa = envia("gerente@tevrano.com.br,recusa@tevrano.com.br", porta);
-    EXPECT_EQ(recusa.codigo, 4);
-    EXPECT_TRUE(recusa.erro.contains("550")) << recusa.erro.toStdString();
+INSTANTIATE_TEST_SUITE_P(Tabela, ConfigRecusada, ::testing::ValuesIn(Casos("export/casos/email-recusado.tsv")),
+                         NomeDoCaso);
 
-    QTcpServer livre;  // a port nobody listens on once it is closed
-    ASSERT_TRUE(livre.listen(QHostAddress::LocalHost));
-    const int semServidor = livre.serverPort();
-    livre.close();
-    for (const char* seguranca : {"nenhuma", "ssl"}) {
-        const Saida ausente = envia("gerente@tevrano.com.br", semServidor, seguranca);
-        EXPECT_EQ(ausente.codigo, 4) << seguranca;
-        EXPECT_TRUE(ausente.erro.contains("127.0.0.1")) << ausente.erro.toStdString();
-        EXPECT_FALSE(ausente.erro.contains(Senha));
+class Seguranca : public ::testing::TestWithParam<Caso> {};
+
+TEST_P(Seguranca, SenhaSoPorConexaoCifradaECertificadoConfiavel)
+{
+    const Caso& caso = GetParam();
+    ServidorSmtp servidor(caso("servidor"));
+    ASSERT_GT(servidor.porta, 0);
+    DriveCTemporario drive;
+    const QString autoridade =
+        caso("autoridade") == QLatin1String("sim") ? servidor.pasta.filePath("certificado.pem") : QString();
+    drive.escreve("korva/config/email.ini", QStringLiteral("127.0.0.1^%1^%2^relatorios^%3^r@tevrano.com.br^%4^")
+                                                .arg(servidor.porta)
+                                                .arg(caso("seguranca"), Senha, autoridade)
+                                                .toUtf8());
+    const QString mensagem = caso("mensagem").replace("{porta}", QString::number(servidor.porta));
+    try {
+        EnviaEmail(LeConfigEmail().value(), MensagemEmail{{caso("para")}, "Vendas", "Texto", {}});
+        EXPECT_EQ(mensagem, QString()) << "sent";
+        EXPECT_EQ(servidor.recebidas(), 1);
+    } catch (const VbError& erro) {
+        EXPECT_TRUE(erro.Description().contains(mensagem) && !mensagem.isEmpty()) << erro.Description().toStdString();
+        EXPECT_FALSE(erro.Description().contains(Senha));
+        EXPECT_EQ(servidor.recebidas(), 0);
     }
-    // The server offers no STARTTLS: refused rather than sent in clear.
-    EXPECT_EQ(envia("gerente@tevrano.com.br", porta, "starttls").codigo, 4);
-    EXPECT_TRUE(mensagensRecebidas().isEmpty());
+    EXPECT_EQ(servidor.logins(), caso("login").isEmpty() ? QString() : caso("login") + u' ' + Senha + u'\n');
+}
+
+INSTANTIATE_TEST_SUITE_P(Tabela, Seguranca, ::testing::ValuesIn(Casos("export/casos/seguranca-email.tsv")), NomeDoCaso);
+
+// The one send sequence: every format asked for in one message, each named
+// after the report file with its content type; the HTML is the file itself.
+TEST(EnvioDeRelatorio, CadaFormatoPedidoNumaSoMensagem)
+{
+    ServidorSmtp servidor("nenhuma");
+    const RelatorioParaEnvio relatorio{
+        Relatorio, Periodo, {FormatoDeAnexo::Pdf, FormatoDeAnexo::Xlsx, FormatoDeAnexo::Csv, FormatoDeAnexo::Html}};
+    const QString assunto = AssuntoDoRelatorio(relatorio);
+    EXPECT_EQ(assunto, "Relatório de Pedidos - " + Periodo);
+    const ConfigEmail config{"127.0.0.1", servidor.porta, SegurancaEmail::Nenhuma, {}, {}, "r@tevrano.com.br", {}};
+    EnvioDeRelatorio(relatorio, {{"gerente@tevrano.com.br"}, assunto, TextoPadraoDoEnvio(assunto), {}}).Envia(config);
+    const QJsonObject recebida = servidor.primeira();
+    EXPECT_EQ(recebida["assunto"].toString(), assunto);
+    EXPECT_EQ(recebida["texto"].toString().remove(u'\r'), assunto + "\n\nRelatório em anexo.\n");
+    EXPECT_EQ(recebida["tipos"].toArray(),
+              QJsonArray({"application/pdf", "application/vnd.openxmlformats-officedocument.spreadsheetml.sheet",
+                          "text/csv", "text/html"}));
+    const QJsonArray anexos = recebida["anexos"].toArray();
+    ASSERT_EQ(anexos.size(), 4);
+    for (const auto& [anexo, inicio] : {std::pair{0, "%PDF-"}, {1, "PK"}, {2, "\xEF\xBB\xBFPedido;"}})
+        EXPECT_TRUE(Conteudo(anexos[anexo].toString()).startsWith(inicio)) << anexo;
+    EXPECT_TRUE(anexos[0].toString().endsWith("/0-standard.pdf"));
+    EXPECT_EQ(Conteudo(anexos[3].toString()), Conteudo(Relatorio));
 }
 
 }  // namespace

@@ -1,14 +1,10 @@
 #include "export/Exportacao.h"
 #include "platform/Cp1252.h"
-#include "platform/VbError.h"
 #include "support/Casos.h"
-#include "support/PastaMontada.h"
+#include "support/PastaTemporaria.h"
 
-#include <QDir>
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -37,7 +33,7 @@ QJsonDocument ExportaELe(const QString& html, const QString& destino)
 }
 
 // The sheets of a layout's golden report exported to XLSX, read back once.
-const QJsonArray& Folhas(const QString& layout)
+const QJsonArray& FolhasExportadas(const QString& layout)
 {
     static std::map<QString, QJsonArray> lidas;
     if (!lidas.count(layout)) {
@@ -48,74 +44,50 @@ const QJsonArray& Folhas(const QString& layout)
 }
 
 // Numbers must come back as numbers, dates as dates.
-TEST(Xlsx, ValorTipoNegritoEFormatoDasCelulas)
+class Celulas : public ::testing::TestWithParam<Caso> {};
+
+TEST_P(Celulas, ValorTipoNegritoEFormato)
 {
-    for (const Caso& caso : Casos("export/casos/celulas.tsv")) {
-        SCOPED_TRACE(caso.onde());
-        const QString endereco = caso[2];
-        const QJsonArray linhas = Folhas(caso[0])[caso.inteiro(1)]["linhas"].toArray();
-        const QJsonValue celula = linhas[endereco.mid(1).toInt() - 1][endereco.at(0).unicode() - 'A'];
-        EXPECT_EQ(celula["v"], QJsonDocument::fromJson("[" + caso.bytes(3) + "]")[0])
-            << QJsonDocument(QJsonArray{celula}).toJson(QJsonDocument::Compact).toStdString();
-        EXPECT_EQ(celula["t"].toString(), caso[4]);
-        EXPECT_EQ(celula["b"].toBool(), caso[5] == QLatin1String("1"));
-        if (caso.campos.size() > 6)
-            EXPECT_EQ(celula["f"].toString(), caso[6]);
-    }
+    const Caso& caso = GetParam();
+    const QString endereco = caso("celula");
+    const QJsonArray linhas = FolhasExportadas(caso("layout"))[caso.inteiro("folha")]["linhas"].toArray();
+    const QJsonValue celula = linhas[endereco.mid(1).toInt() - 1][endereco.at(0).unicode() - 'A'];
+    EXPECT_EQ(celula["v"], QJsonDocument::fromJson("[" + caso.bytes("valor") + "]")[0])
+        << QJsonDocument(QJsonArray{celula}).toJson(QJsonDocument::Compact).toStdString();
+    EXPECT_EQ(celula["t"].toString(), caso("tipo"));
+    EXPECT_EQ(celula["b"].toBool(), caso("negrito") == QLatin1String("1"));
+    EXPECT_TRUE(caso("formato").isEmpty() || celula["f"].toString() == caso("formato"))
+        << celula["f"].toString().toStdString();
 }
 
-TEST(Xlsx, CabecalhoCongeladoComFiltroEmCadaFolha)
+INSTANTIATE_TEST_SUITE_P(Tabela, Celulas, ::testing::ValuesIn(Casos("export/casos/celulas.tsv")), NomeDoCaso);
+
+// Each sheet's frozen cell and autofilter range, sheet after sheet.
+class FolhasDaPlanilha : public ::testing::TestWithParam<Caso> {};
+
+TEST_P(FolhasDaPlanilha, CabecalhoCongeladoComFiltro)
 {
-    for (const Caso& caso : Casos("export/casos/folhas.tsv")) {
-        SCOPED_TRACE(caso.onde());
-        QStringList lidas, esperadas;
-        for (const QJsonValue& folha : Folhas(caso[0]))
-            lidas << folha["congelada"].toString() << folha["filtro"].toString();
-        for (size_t i = 1; i < caso.campos.size(); ++i)
-            esperadas << caso[i];
-        EXPECT_EQ(lidas, esperadas);
-    }
+    QStringList lidas;
+    for (const QJsonValue& folha : FolhasExportadas(GetParam()("layout")))
+        lidas << folha["congelada"].toString() << folha["filtro"].toString();
+    EXPECT_EQ(lidas, GetParam().lista("folhas"));
 }
+
+INSTANTIATE_TEST_SUITE_P(Tabela, FolhasDaPlanilha, ::testing::ValuesIn(Casos("export/casos/folhas.tsv")), NomeDoCaso);
 
 TEST(Csv, NomesComSeparadorAspasEAcentosVoltamInteiros)
 {
     QTemporaryDir pasta;
-    QFile original(Esperado("standard")), alterado(pasta.filePath("com-aspas.html"));
-    const QString nome = QStringLiteral("ZÉ \"BOM\"; FILHO & CIA");
-    ASSERT_TRUE(original.open(QIODevice::ReadOnly) && alterado.open(QIODevice::WriteOnly));
-    const QString escapado = QString(nome).replace("&", "&amp;");
-    alterado.write(original.readAll().replace(ParaCp1252("MERCADO SÃO JOÃO"), ParaCp1252(escapado)));
-    alterado.close();
-
-    const QJsonArray linhas = ExportaELe(alterado.fileName(), pasta.filePath("r.csv")).array();
+    const QString nome = QStringLiteral("ZÉ \"BOM\"; FILHO & CIA"), html = pasta.filePath("com-aspas.html");
+    EscreveArquivo(html, Conteudo(Esperado("standard"))
+                             .replace(ParaCp1252("MERCADO SÃO JOÃO"), ParaCp1252(QString(nome).replace("&", "&amp;"))));
+    const QJsonArray linhas = ExportaELe(html, pasta.filePath("r.csv")).array();
     ASSERT_EQ(linhas.size(), 6);
     EXPECT_EQ(linhas[1].toArray(),
               QJsonArray({"000042", "02/05/2024", nome, "1234,50", "35,50", "1199,00", "5", "ZECA"}));
     EXPECT_EQ(linhas[2][7].toString(), QString());  // "&nbsp" is an empty field
-    QFile csv(pasta.filePath("r.csv"));
-    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(csv.readAll().startsWith("\xEF\xBB\xBFPedido;Data;Nome;"));  // the BOM once, before the heading
-}
-
-TEST(Destino, PastaAusenteOuSomenteLeituraDaErroENaoDeixaNada)
-{
-    PastaMontada somenteLeitura(PastaMontada::Tipo::SomenteLeitura);
-    QTemporaryDir pasta;
-    QStringList destinos{pasta.filePath("nao/existe/r.xlsx"), pasta.filePath("nao/r.csv")};
-    if (somenteLeitura.montada())
-        destinos << somenteLeitura.caminho() + "/r.xlsx" << somenteLeitura.caminho() + "/r.csv";
-    for (const QString& destino : destinos) {
-        const FormatoPlanilha formato = destino.endsWith(".xlsx") ? FormatoPlanilha::Xlsx : FormatoPlanilha::Csv;
-        try {
-            ExportaRelatorio(Esperado("standard"), destino, formato, Periodo);
-            ADD_FAILURE() << "no error for " << destino.toStdString();
-        } catch (const VbError& erro) {
-            EXPECT_TRUE(erro.Description().contains(destino)) << erro.Description().toStdString();
-        }
-        EXPECT_EQ(QDir(QFileInfo(destino).absolutePath()).entryList(QDir::Files | QDir::Hidden).size(), 0);
-    }
-    if (!somenteLeitura.montada())
-        GTEST_SKIP() << "read-only cases not run: no tmpfs mount here";
+    // the BOM once, before the heading
+    EXPECT_TRUE(Conteudo(pasta.filePath("r.csv")).startsWith("\xEF\xBB\xBFPedido;Data;Nome;"));
 }
 
 }  // namespace

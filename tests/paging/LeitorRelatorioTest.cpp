@@ -1,11 +1,11 @@
 #include "paging/LeitorRelatorio.h"
 #include "paging/RelatorioEmPaginas.h"
 #include "platform/VbError.h"
+#include "support/Casos.h"
 #include "support/PastaMontada.h"
 
 #include <QDir>
 #include <QFile>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -46,76 +46,42 @@ Transcricao le(const QString& caminho)
     return transcricao;
 }
 
+// Every event of a layout's golden file, styles, widths and alignments
+// ("E", "C", "D") included; in pa.html the last row has no </TR> and its
+// empty cell is "&nbsp" without ";".
 TEST(LeitorRelatorio, LeTabelasLinhasEstilosECelulasDoArquivo)
 {
-    const QStringList pa = le(esperado(QStringLiteral("pa"))).linhas;
-    ASSERT_EQ(pa.size(), 15);
-    EXPECT_EQ(pa[0], QStringLiteral("titulo Relatório de Produtos Por Atendimento"));
-    EXPECT_EQ(pa[1], QStringLiteral("tabela Table1 1 670 1"));
-    EXPECT_EQ(pa[2], QStringLiteral("linha 8pt negrito Tahoma |30%EERP KORVA - Tevrano - Release 2014.08.05"
-                                    " |40%C001-BANANAS & CIA |30%DEmissão: 01/06/2024 12:00:00"));
-    EXPECT_EQ(pa[7], QStringLiteral("P"));
-    EXPECT_EQ(pa[10], QStringLiteral("linha 8pt Tahoma |15%E02/05/2024 |15%D2 |15%D33,5 |15%D16,75 |40%EZECA"));
-    // The last row has no </TR>; its empty cell is "&nbsp" without ";".
-    EXPECT_EQ(pa[13],
-              QStringLiteral("linha 8pt negrito Tahoma |15%ETotal Geral |15%D3,00 |15%D36,50 |15%D12,17 |40%E") +
-                  QChar(0x00A0));
-    EXPECT_EQ(pa[14], QStringLiteral("fim"));
-
-    const QStringList entrega = le(esperado(QStringLiteral("entrega"))).linhas;
-    EXPECT_TRUE(entrega.contains(QStringLiteral("linha 14pt Tahoma |15%E02/05/2024 |15%E000042 |15%E03/05/2024"
-                                                " |45%EMERCADO SÃO JOÃO |35%EZECA")));
-    EXPECT_EQ(entrega.count(QStringLiteral("BR")), 3);
+    EXPECT_EQ(le(esperado(QStringLiteral("pa"))).linhas.join(u'\n') + u'\n', DadosDeTeste("paging/esperado/pa.txt"));
 }
 
-TEST(LeitorRelatorio, CadaLayoutTemAMolduraEAsLinhasDoArquivo)
-{
-    for (const char* layout : {"standard", "pa", "detalhado", "entrega", "entrega-vertical", "agrupamento"}) {
-        QFile arquivo(esperado(QLatin1String(layout)));
-        ASSERT_TRUE(arquivo.open(QIODevice::ReadOnly));
-        const QByteArray html = arquivo.readAll();
-        const QStringList linhas = le(arquivo.fileName()).linhas;
-        EXPECT_EQ(linhas.filter(QRegularExpression(QStringLiteral("^linha "))).size(), html.count("<TR")) << layout;
-        EXPECT_EQ(linhas.count(QStringLiteral("fim")), html.count("</TABLE>")) << layout;
-    }
-}
+class ArquivoRecusado : public ::testing::TestWithParam<Caso> {};
 
-// A file that is not a whole report of this program reaches the receiver not at all.
-TEST(LeitorRelatorio, RecusaArquivoQueNaoEUmRelatorioInteiro)
+TEST_P(ArquivoRecusado, NadaChegaAoReceptor)
 {
-    QFile original(esperado(QStringLiteral("detalhado")));
-    ASSERT_TRUE(original.open(QIODevice::ReadOnly));
-    const QByteArray inteiro = original.readAll();
-    const struct {
-        const char* caso;
-        QByteArray bytes;
-        long erro;
-    } casos[] = {
-        {"vazio", "", vb_error::ArquivoInvalido},
-        {"cortado", inteiro.left(inteiro.size() / 2), vb_error::ArquivoInvalido},
-        {"de outro programa", "<html><body><table><tr><td>x</td></tr></table></body></html>",
-         vb_error::ArquivoInvalido},
-        {"sem tabelas", "<HTML><BODY>nada</BODY></HTML>", vb_error::ArquivoInvalido},
-    };
     QTemporaryDir pasta;
-    for (const auto& caso : casos) {
-        const QString caminho = pasta.filePath(QStringLiteral("r.html"));
-        QFile arquivo(caminho);
-        ASSERT_TRUE(arquivo.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        arquivo.write(caso.bytes);
-        arquivo.close();
-        Transcricao transcricao;
-        try {
-            LeRelatorio(caminho, transcricao);
-            ADD_FAILURE() << caso.caso;
-        } catch (const VbError& erro) {
-            EXPECT_EQ(erro.Number(), caso.erro) << caso.caso;
-            EXPECT_TRUE(erro.Description().endsWith(caminho)) << caso.caso;
-        }
-        EXPECT_TRUE(transcricao.linhas.filter(QStringLiteral("linha")).isEmpty()) << caso.caso;
+    const QString caminho = pasta.filePath(QStringLiteral("r.html"));
+    QFile arquivo(caminho);
+    ASSERT_TRUE(arquivo.open(QIODevice::WriteOnly));
+    arquivo.write(GetParam().bytes("conteudo"));
+    arquivo.close();
+    Transcricao transcricao;
+    try {
+        LeRelatorio(caminho, transcricao);
+        ADD_FAILURE() << "read";
+    } catch (const VbError& erro) {
+        EXPECT_EQ(erro.Number(), vb_error::ArquivoInvalido);
+        EXPECT_TRUE(erro.Description().endsWith(caminho));
     }
+    EXPECT_TRUE(transcricao.linhas.filter(QStringLiteral("linha")).isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Tabela, ArquivoRecusado, ::testing::ValuesIn(Casos("paging/casos/arquivos-recusados.tsv")),
+                         NomeDoCaso);
+
+TEST(LeitorRelatorio, ArquivoQueNaoExiste)
+{
     Transcricao nada;
-    EXPECT_THROW(LeRelatorio(pasta.filePath(QStringLiteral("nao-existe.html")), nada), VbError);
+    EXPECT_THROW(LeRelatorio(QStringLiteral("/nao-existe/pantoro.html"), nada), VbError);
 }
 
 // A disk that fills while the PDF is written: the message, and no PDF left.

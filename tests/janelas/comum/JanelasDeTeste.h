@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QHash>
-#include <QImage>
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
@@ -23,48 +22,6 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // The named control of a window; the test fails when it is missing.
-    template <class Controle> static Controle* controle(const QWidget* janela, const char* nome)
-    {
-        auto* encontrado = janela->findChild<Controle*>(QString::fromLatin1(nome));
-        EXPECT_NE(encontrado, nullptr) << nome;
-        return encontrado;
-    }
-
-    // A left click near the left edge, where option buttons and check boxes
-    // have their indicator (their middle may lie past the caption).
-    static void clicaNaBorda(QWidget* controle);
-
-    // Types `texto` key by key; characters outside ASCII arrive as the text
-    // of a key press, as a keyboard layout that has them sends them.
-    static void digitaTexto(QWidget* controle, const QString& texto);
-
-    // Shows the window and makes it the active one, so focus moves as the user sees it.
-    static void mostraAtiva(QWidget* janela);
-
-    // Runs `acao` on the modal window the next event loop opens (the code
-    // that opens it blocks until it is closed), then closes that window.
-    // Watches while the returned timer lives.
-    [[nodiscard]] static std::unique_ptr<QTimer> aoAbrirModal(std::function<void(QWidget*)> acao);
-
-    // The text the browser shows once it contains `trecho` (waits up to 60 s
-    // for the file to load); the last text seen otherwise.
-    static QString textoExibido(QWebEngineView* navegador, const QString& trecho);
-
-    // What a user would find wrong with a shown window: its frame beyond the
-    // available area of its screen, a control outside the window, a caption
-    // narrower than its text. Empty when nothing is.
-    static QStringList problemasNaTela(const QWidget* janela);
-
-    // Columns of a grid whose header does not fit on one line, or whose
-    // widest expected value (`maiores`, by column) or cells there do not.
-    static QStringList colunasCortadas(const QTableView* grade, const QHash<int, QString>& maiores);
-
-    // Samples of Tahoma at each size, rendered by the browser engine (through
-    // `navegador`) and by Qt's painter (as the page renderer prints): what is
-    // missing at a size, an accent on capitals or the bold of a bold row.
-    static QStringList falhasDaTahoma(QWebEngineView* navegador, const QList<int>& pontos);
-
     std::shared_ptr<CaixaGravadora> caixa = std::make_shared<CaixaGravadora>();
     std::shared_ptr<ImpressoraGravadora> impressora = std::make_shared<ImpressoraGravadora>();
 
@@ -72,3 +29,36 @@ private:
     std::shared_ptr<CaixaDeMensagem> caixaAnterior_;
     std::shared_ptr<Impressora> impressoraAnterior_;
 };
+
+// The named control of a window; the test fails when it is missing.
+template <class Controle = QWidget> Controle* controle(const QWidget* janela, const char* nome)
+{
+    auto* encontrado = janela->findChild<Controle*>(QString::fromLatin1(nome));
+    EXPECT_NE(encontrado, nullptr) << nome;
+    return encontrado;
+}
+
+// A left click near the left edge, where option buttons and check boxes
+// have their indicator (their middle may lie past the caption).
+void clicaNaBorda(QWidget* controle);
+
+// Shows the window and makes it the active one, so focus moves as the user sees it.
+void mostraAtiva(QWidget* janela);
+
+// Runs `acao` on the modal window the next event loop opens (the code that
+// opens it blocks until it is closed), then closes that window. Watches
+// while the returned timer lives.
+[[nodiscard]] std::unique_ptr<QTimer> aoAbrirModal(std::function<void(QWidget*)> acao);
+
+// The text the browser shows once it contains `trecho` (waits up to 60 s
+// for the file to load); the last text seen otherwise.
+QString textoExibido(QWebEngineView* navegador, const QString& trecho);
+
+// What a user would find wrong with a shown window: its frame beyond the
+// available area of its screen, a control outside the window, a caption
+// narrower than its text. Empty when nothing is.
+QStringList problemasNaTela(const QWidget* janela);
+
+// Columns of a grid whose header does not fit on one line, or whose widest
+// expected value (`maiores`, by column) or cells there do not.
+QStringList colunasCortadas(const QTableView* grade, const QHash<int, QString>& maiores);
