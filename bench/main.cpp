@@ -3,7 +3,7 @@
 // set-based one. Prints a Markdown table.
 //
 //   pantoro_bench [--banco FILE] [--sem-referencia-ano | --so-rapido] [--arquivos DIR] [--layout NAME]
-//   pantoro_bench --firebird [--banco FILE] [--layout NAME]
+//   pantoro_bench --firebird [--banco FILE] [--so-rapido] [--layout NAME]
 //
 // FILE (default empresa-grande.sqlite in the working folder) is generated
 // when missing. The reference runs over the month for every layout and over
@@ -80,7 +80,7 @@ FiltroRelatorio filtroDe(const NomeDoLayout& layout, const Periodo& periodo)
 
 // Both sources over the month through the delaying relay, each layout; the
 // vertical delivery's per-row run over one day besides.
-void medeNoFirebird(const QString& arquivo, const QString& soLayout, QTextStream& saida)
+void medeNoFirebird(const QString& arquivo, const QString& soLayout, bool referencia, QTextStream& saida)
 {
     QElapsedTimer relogio;
     relogio.start();
@@ -106,7 +106,7 @@ void medeNoFirebird(const QString& arquivo, const QString& soLayout, QTextStream
             const FiltroRelatorio filtro = filtroDe(layout, *periodo);
             const Medida rapido = Mede(filtro, MotorRelatorio::Rapido);
             std::optional<Medida> fiel;
-            if (!vertical || periodo == &Dia)
+            if (referencia && (!vertical || periodo == &Dia))
                 fiel = Mede(filtro, MotorRelatorio::Fiel);
             saida << "| " << layout.nome << " | " << QString::fromUtf8(periodo->nome) << " | " << medidas(fiel) << " | "
                   << medidas(rapido) << " | ";
@@ -141,7 +141,7 @@ int main(int argc, char** argv)
     const QStringList argumentos = aplicacao.arguments().mid(1);
     const char* const uso = "uso: pantoro_bench [--banco ARQUIVO] [--sem-referencia-ano | --so-rapido] "
                             "[--arquivos PASTA] [--layout NOME]\n"
-                            "     pantoro_bench --firebird [--banco ARQUIVO] [--layout NOME]\n";
+                            "     pantoro_bench --firebird [--banco ARQUIVO] [--so-rapido] [--layout NOME]\n";
     if (argumentos == QStringList{QStringLiteral("--help")} || argumentos == QStringList{QStringLiteral("-h")}) {
         std::fputs(uso, stdout);
         return 0;
@@ -184,7 +184,7 @@ int main(int argc, char** argv)
     InstalaCaixaDeMensagem(std::make_shared<CaixaGravadora>());
     if (firebird) {
         try {
-            medeNoFirebird(QFileInfo(arquivo).absoluteFilePath(), soLayout, saida);
+            medeNoFirebird(QFileInfo(arquivo).absoluteFilePath(), soLayout, referenciaMes, saida);
         } catch (const std::exception& erro) {
             std::fprintf(stderr, "pantoro_bench: %s\n", erro.what());
             return 1;

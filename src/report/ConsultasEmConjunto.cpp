@@ -12,12 +12,24 @@
 
 namespace {
 
-// "IN (SELECT pedi_veds.<coluna> FROM ... WHERE ...)": the listed orders,
-// the conditions upper-cased as the order list is sent.
-QString dosPedidosListados(const QString& coluna, const QString& condicoes)
+// "FROM pedi_veds, clie, pess[, pedi_veds_deta[, prod]] WHERE ...": the
+// listed orders, joined with their item lines (and the lines' products),
+// upper-cased as the order list is sent. A join, not "IN (the list)": a
+// server may test that for every item line it has.
+enum class Juntas { SoPedidos, Linhas, LinhasEProdutos };
+QString dosPedidosListados(const QString& condicoes, Juntas juntas = Juntas::SoPedidos)
 {
-    return QStringLiteral("IN (SELECT pedi_veds.") + coluna + QStringLiteral(" ") + UCase(condicoes) +
-           QStringLiteral(") ");
+    QString sql = QStringLiteral("FROM pedi_veds, clie, pess");
+    QString juncoes;
+    if (juntas != Juntas::SoPedidos) {
+        sql += QStringLiteral(", pedi_veds_deta");
+        juncoes += QStringLiteral("AND pedi_veds_deta.idpedi_veds = pedi_veds.idpedi_veds ");
+    }
+    if (juntas == Juntas::LinhasEProdutos) {
+        sql += QStringLiteral(", prod");
+        juncoes += QStringLiteral("AND pedi_veds_deta.idprod = prod.idprod ");
+    }
+    return UCase(sql + QStringLiteral(" WHERE ") + condicoes + juncoes);
 }
 
 const QString PorPedido = QStringLiteral("ORDER BY pedi_veds_deta.idpedi_veds, pedi_veds_deta.idpedi_veds_deta");
@@ -63,9 +75,7 @@ QString linhasDosProdutos(const QString& condicoes)
 {
     return QStringLiteral("SELECT pedi_veds_deta.idpedi_veds AS pedido, pedi_veds_deta.idprod AS produto, CASE WHEN ") +
            expressaoIncomum() + QStringLiteral(" = 0 THEN pedi_veds_deta.QTDE END AS regular, ") + expressaoIncomum() +
-           QStringLiteral(" AS incomum FROM pedi_veds_deta, prod WHERE pedi_veds_deta.idprod = prod.idprod "
-                          "AND pedi_veds_deta.idpedi_veds ") +
-           dosPedidosListados(QStringLiteral("idpedi_veds"), condicoes);
+           QStringLiteral(" AS incomum ") + dosPedidosListados(condicoes, Juntas::LinhasEProdutos);
 }
 
 double numeroOuZero(const Variant& valor)
@@ -82,15 +92,14 @@ QString ConsultaNomesDosPedidos(const QString& condicoes)
     return QStringLiteral("SELECT pedi_veds.idpedi_veds AS pedido, pess.nome_pess AS nome_cliente, "
                           "(SELECT pvend.nome_conh FROM vend vd, pess pvend WHERE pvend.idpess = vd.idpess "
                           "AND vd.idvend = pedi_veds.idvend) AS nome_vendedor ") +
-           UCase(condicoes) + QStringLiteral("ORDER BY pedi_veds.idpedi_veds");
+           dosPedidosListados(condicoes) + QStringLiteral("ORDER BY pedi_veds.idpedi_veds");
 }
 
 QString ConsultaItensDasSomas(const QString& condicoes, int32_t idMarca)
 {
     QString sql = QStringLiteral("SELECT pedi_veds_deta.idpedi_veds AS pedido, pedi_veds_deta.QTDE, "
-                                 "pedi_veds_deta.VALO_TOTA, pedi_veds_deta.VALO_DECT FROM pedi_veds_deta "
-                                 "WHERE pedi_veds_deta.idpedi_veds ") +
-                  dosPedidosListados(QStringLiteral("idpedi_veds"), condicoes);
+                                 "pedi_veds_deta.VALO_TOTA, pedi_veds_deta.VALO_DECT ") +
+                  dosPedidosListados(condicoes, Juntas::Linhas);
     // IdMarcaProduto: a product without a brand, or no product, is brand 0.
     if (idMarca >= 1)
         sql += QStringLiteral("AND (SELECT prod.idmarc FROM prod WHERE prod.idprod = pedi_veds_deta.idprod) = ") +
@@ -102,17 +111,27 @@ QString ConsultaPedidosDoNumero(const QString& condicoes)
 {
     return QStringLiteral("SELECT pedi_veds.idpedi_veds AS pedido, (SELECT COUNT(*) FROM pedi_veds pdesc "
                           "WHERE pdesc.nume_pedi = pedi_veds.nume_pedi) AS pedidos ") +
-           UCase(condicoes) + QStringLiteral("ORDER BY pedi_veds.idpedi_veds");
+           dosPedidosListados(condicoes) + QStringLiteral("ORDER BY pedi_veds.idpedi_veds");
 }
 
 QString ConsultaItensDetalhados(const QString& condicoes)
 {
-    // The per-order item query's columns, so the lines read the same values.
-    return QStringLiteral("SELECT pedi_veds_deta.idpedi_veds AS pedido, pedi_veds_deta.*, prod.idprod, "
-                          "prod.codi_prod, prod.desc_prod "
-                          "FROM pedi_veds_deta, prod WHERE pedi_veds_deta.idprod = prod.idprod "
-                          "AND pedi_veds_deta.data_desa is null AND pedi_veds_deta.idpedi_veds ") +
-           dosPedidosListados(QStringLiteral("idpedi_veds"), condicoes) + PorPedido;
+    return QStringLiteral("SELECT pedi_veds_deta.idpedi_veds AS pedido, pedi_veds_deta.idprod, "
+                          "pedi_veds_deta.Status_PROD, pedi_veds_deta.VALO_UNIT, pedi_veds_deta.VALO_DECT, "
+                          "pedi_veds_deta.VALO_LIQU, pedi_veds_deta.Qtde, pedi_veds_deta.VALO_TOTA ") +
+           dosPedidosListados(condicoes, Juntas::LinhasEProdutos) +
+           QStringLiteral("AND pedi_veds_deta.data_desa is null ") + PorPedido;
+}
+
+QHash<int32_t, std::pair<Variant, Variant>> ProdutosPorId()
+{
+    Recordset rs = AbreConsulta(QStringLiteral("SELECT prod.idprod, prod.codi_prod, prod.desc_prod FROM prod"));
+    QHash<int32_t, std::pair<Variant, Variant>> produtos;
+    for (; !rs.Eof(); rs.MoveNext())
+        produtos.insert(CLng(rs.Fields(QStringLiteral("idprod"))),
+                        {rs.Fields(QStringLiteral("codi_prod")), rs.Fields(QStringLiteral("desc_prod"))});
+    rs.Close();
+    return produtos;
 }
 
 QString ConsultaQuantidadesSubGrupo(const QString& condicoes)
@@ -120,10 +139,9 @@ QString ConsultaQuantidadesSubGrupo(const QString& condicoes)
     const QString linhas =
         QStringLiteral("SELECT pedi_veds_deta.idpedi_veds AS pedido, prod.IDSUB0_GRUP AS subgrupo, ") +
         situacaoDaLinha() + QStringLiteral(" AS situacao, pedi_veds_deta.QTDE AS qtde, ") + expressaoIncomum() +
-        QStringLiteral(" AS incomum FROM pedi_veds_deta, prod WHERE pedi_veds_deta.idprod = prod.idprod "
-                       "AND pedi_veds_deta.data_desa is null AND prod.IDSUB0_GRUP IN (") +
-        listaSubGrupos() + QStringLiteral(") AND pedi_veds_deta.idpedi_veds ") +
-        dosPedidosListados(QStringLiteral("idpedi_veds"), condicoes);
+        QStringLiteral(" AS incomum ") + dosPedidosListados(condicoes, Juntas::LinhasEProdutos) +
+        QStringLiteral("AND pedi_veds_deta.data_desa is null AND prod.IDSUB0_GRUP IN (") + listaSubGrupos() +
+        QStringLiteral(") ");
     return QStringLiteral("SELECT linhas.pedido, linhas.subgrupo, linhas.situacao, SUM(linhas.qtde) AS qtde, "
                           "SUM(linhas.incomum) AS incomuns FROM (") +
            linhas +

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "platform/Variant.h"
+
 #include <QHash>
 #include <QString>
 #include <cstdint>
+#include <utility>
 
 struct ExecucaoRelatorio;
 
@@ -11,8 +14,8 @@ struct ExecucaoRelatorio;
 // by the server (case-insensitive statuses and product codes), as the
 // per-row lookups compare them.
 //
-// `condicoes` is the order list's "FROM ... WHERE ..." part
-// (ExecucaoRelatorio::condicoesDaLista); it goes into the queries
+// `condicoes` is the order list's WHERE conditions over pedi_veds, clie and
+// pess (ExecucaoRelatorio::condicoesDaLista); they go into the queries
 // upper-cased, as the order list is sent, and so do the texts the per-row
 // lookups upper-case (the statuses). The per-order queries are sorted by
 // order id, in their column "pedido", for LinhasPorPedido.
@@ -40,9 +43,13 @@ QString ConsultaItensDasSomas(const QString& condicoes, int32_t idMarca);
 // ("pedidos"; 0 for a null number).
 QString ConsultaPedidosDoNumero(const QString& condicoes);
 
-// The active item lines of the listed orders with their product's code and
-// description, the per-order item query's columns, in line order.
+// The active item lines (of a product that exists) of the listed orders,
+// with the per-order item query's columns but the product's code and
+// description, which ProdutosPorId gives: narrow rows, for a server that
+// sends a batch of rows per round trip by their widest size.
 QString ConsultaItensDetalhados(const QString& condicoes);
+// The code and description (codi_prod, desc_prod) of every product, by id.
+QHash<int32_t, std::pair<Variant, Variant>> ProdutosPorId();
 
 // Per listed order, sub-group (column "subgrupo") and status (column
 // "situacao": 1 Verde, 2 Madura, 3 Colorida, 0 any other): the sum of the

@@ -16,8 +16,7 @@ QString condicaoEmpresa(const ExecucaoRelatorio& execucao)
 
 QString condicoesListaPedidos(const ExecucaoRelatorio& execucao)
 {
-    QString sql = QStringLiteral("FROM pedi_veds, clie, pess WHERE (pedi_veds.idclie = clie.idClie and "
-                                 "clie.idpess = pess.idpess) and (");
+    QString sql = QStringLiteral("(pedi_veds.idclie = clie.idClie and clie.idpess = pess.idpess) and (");
     sql += IntervaloDatas(execucao, QStringLiteral("') "));
     sql += condicaoEmpresa(execucao);
     if (!execucao.filtro.vendedor.isEmpty()) {
@@ -45,7 +44,8 @@ QString IntervaloDatas(const ExecucaoRelatorio& execucao, const QString& fecho)
 QString ConsultaListaPedidos(ExecucaoRelatorio& execucao)
 {
     execucao.condicoesDaLista = condicoesListaPedidos(execucao);
-    return QStringLiteral("SELECT pedi_veds.* ") + execucao.condicoesDaLista + QStringLiteral("ORDER BY idpedi_veds");
+    return QStringLiteral("SELECT pedi_veds.* FROM pedi_veds, clie, pess WHERE ") + execucao.condicoesDaLista +
+           QStringLiteral("ORDER BY idpedi_veds");
 }
 
 QString ConsultaDiasPA(const ExecucaoRelatorio& execucao)

@@ -14,9 +14,9 @@ struct ExecucaoRelatorio;
 QString IntervaloDatas(const ExecucaoRelatorio& execucao, const QString& fecho);
 
 // Order list of the standard, detailed and both delivery layouts. Its
-// "FROM ... WHERE ..." part, every filter included (the salesperson's and
-// the customer type's lookups sent once), is kept in the run's
-// condicoesDaLista for the set-based queries.
+// conditions over pedi_veds, clie and pess, every filter included (the
+// salesperson's and the customer type's lookups sent once), are kept in the
+// run's condicoesDaLista for the set-based queries.
 QString ConsultaListaPedidos(ExecucaoRelatorio& execucao);
 // One record per issue day of the products-per-sale layout.
 QString ConsultaDiasPA(const ExecucaoRelatorio& execucao);

@@ -17,7 +17,7 @@ struct ExecucaoRelatorio {
     int32_t idMarca = 0;
     QString colunaData;        // "DATA_PEDI", "DATA_REAL_ENTG" or "DATA_FECH"
     QString filtroCliente;     // " and pedi_veds.idClie = '<id>' " or empty
-    QString condicoesDaLista;  // the order list's "FROM ... WHERE ...", once built
+    QString condicoesDaLista;  // the order list's WHERE conditions, once built
     SaidaDoRelatorio saida;
 
     void Escreve(const QString& linha) { saida.Escreve(linha); }

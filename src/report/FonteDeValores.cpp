@@ -16,11 +16,11 @@ PedidoListado LePedido(const Recordset& registro)
     return pedido;
 }
 
-ItemPedido LeItemPedido(const Recordset& registro)
+ItemPedido LeItemPedido(const Recordset& registro, const Variant& codigo, const Variant& descricao)
 {
     ItemPedido item;
-    item.codigo = registro.Fields(QStringLiteral("codi_prod"));
-    item.descricao = registro.Fields(QStringLiteral("Desc_PROD"));
+    item.codigo = codigo;
+    item.descricao = descricao;
     item.status = registro.Fields(QStringLiteral("Status_PROD"));
     item.unitario = registro.Fields(QStringLiteral("VALO_UNIT"));
     item.desconto = registro.Fields(QStringLiteral("VALO_DECT"));

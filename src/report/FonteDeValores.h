@@ -28,9 +28,10 @@ struct ItemPedido {
     Variant codigo, descricao, status;
     Variant unitario, desconto, liquido, qtde, total;
 };
-// The item query's columns (codi_prod, Desc_PROD, Status_PROD, VALO_UNIT,
-// VALO_DECT, VALO_LIQU, Qtde, VALO_TOTA) of the current row.
-ItemPedido LeItemPedido(const Recordset& registro);
+// The item query's columns (Status_PROD, VALO_UNIT, VALO_DECT, VALO_LIQU,
+// Qtde, VALO_TOTA) of the current row, of a product with `codigo` and
+// `descricao`.
+ItemPedido LeItemPedido(const Recordset& registro, const Variant& codigo, const Variant& descricao);
 
 // What the layouts read from the database besides their order records,
 // asked in the order the per-row algorithm asks it: a layout's text and

@@ -135,7 +135,12 @@ void FonteEmConjunto::ItensDoPedido(const PedidoListado& pedido, const std::func
 {
     linhasDoPedido(
         itensDetalhados_, [this] { return ConsultaItensDetalhados(execucao_.condicoesDaLista); }, pedido.id,
-        [&item](const Recordset& linha) { item(LeItemPedido(linha)); });
+        [&](const Recordset& linha) {
+            if (!produtosPorId_)
+                produtosPorId_ = ProdutosPorId();
+            const auto [codigo, descricao] = produtosPorId_->value(CLng(linha.Fields(QStringLiteral("idprod"))));
+            item(LeItemPedido(linha, codigo, descricao));
+        });
 }
 
 bool FonteEmConjunto::ModeloComStatus()

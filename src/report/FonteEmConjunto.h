@@ -85,6 +85,7 @@ private:
     DoPedido<double> descontoCabecalho_;
     QHash<QString, double> descontoPorNumero_;  // numbers the lookup answered
     std::optional<bool> comStatus_;
+    std::optional<QHash<int32_t, std::pair<Variant, Variant>>> produtosPorId_;
     std::optional<QVector<int32_t>> produtosDaGrade_;
     QHash<int32_t, double> ajustes_;  // per product: line-by-line sums less the plain ones
     QString idVendedor_;

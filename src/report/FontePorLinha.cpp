@@ -56,7 +56,7 @@ void FontePorLinha::ItensDoPedido(const PedidoListado& pedido, const std::functi
            QStringLiteral("and pedi_veds_deta.data_desa is null  ");
     Recordset itens = AbreConsulta(sql2, adLockReadOnly);
     for (; !itens.Eof(); itens.MoveNext())
-        item(LeItemPedido(itens));
+        item(LeItemPedido(itens, itens.Fields(QStringLiteral("codi_prod")), itens.Fields(QStringLiteral("Desc_PROD"))));
     itens.Close();
 }
 
