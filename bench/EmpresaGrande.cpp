@@ -192,6 +192,16 @@ void preenche(Gerador& g)
 
 }  // namespace
 
+QStringList IndicesEmpresaGrande()
+{
+    return {QStringLiteral("create index pedi_veds_deta_pedido on pedi_veds_deta (idpedi_veds)"),
+            QStringLiteral("create index pedi_veds_deta_produto on pedi_veds_deta (idprod)"),
+            QStringLiteral("create index pedi_veds_numero on pedi_veds (nume_pedi)"),
+            QStringLiteral("create index pedi_veds_emissao on pedi_veds (data_pedi)"),
+            QStringLiteral("create index pedi_veds_entrega on pedi_veds (DATA_REAL_ENTG)"),
+            QStringLiteral("create index pedi_veds_fechamento on pedi_veds (DATA_FECH)")};
+}
+
 void GeraEmpresaGrande(const QString& arquivo)
 {
     {
@@ -214,13 +224,8 @@ void GeraEmpresaGrande(const QString& arquivo)
             if (!comando.trimmed().isEmpty())
                 gerador.executa(comando);
         preenche(gerador);
-        for (const char* indice : {"create index pedi_veds_deta_pedido on pedi_veds_deta (idpedi_veds)",
-                                   "create index pedi_veds_deta_produto on pedi_veds_deta (idprod)",
-                                   "create index pedi_veds_numero on pedi_veds (nume_pedi)",
-                                   "create index pedi_veds_emissao on pedi_veds (data_pedi)",
-                                   "create index pedi_veds_entrega on pedi_veds (DATA_REAL_ENTG)",
-                                   "create index pedi_veds_fechamento on pedi_veds (DATA_FECH)"})
-            gerador.executa(QString::fromLatin1(indice));
+        for (const QString& indice : IndicesEmpresaGrande())
+            gerador.executa(indice);
         gerador.executa(QStringLiteral("COMMIT"));
         gerador.executa(QStringLiteral("ANALYZE"));
         banco.close();

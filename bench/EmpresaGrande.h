@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // A large company for the report benchmark, in a new SQLite file with the
 // tables of db/schema-sqlite.sql: one year (2024) of 25,000 sales orders of
@@ -11,6 +12,9 @@
 // (integer and date columns only, so no index depends on a text collation).
 // A failure raises VbError with SQLite's text.
 void GeraEmpresaGrande(const QString& arquivo);
+
+// Those indexes, as "create index" statements any of the servers takes.
+QStringList IndicesEmpresaGrande();
 
 // How many orders a period of the large company holds, to label the results.
 constexpr int PedidosEmpresaGrande = 25000;

@@ -68,6 +68,29 @@ bool depoisDeComparacao(const QString& sql, qsizetype posicao)
     return i >= 0 && (sql[i] == u'=' || sql[i] == u'<' || sql[i] == u'>');
 }
 
+// The column name right before the comparison operator that ends before
+// `posicao` ("nume_pedi" of "pedi_veds.nume_pedi = ").
+QStringView colunaComparada(const QString& sql, qsizetype posicao)
+{
+    qsizetype fim = posicao;
+    while (fim > 0 && (sql[fim - 1].isSpace() || sql[fim - 1] == u'=' || sql[fim - 1] == u'<' || sql[fim - 1] == u'>'))
+        --fim;
+    qsizetype inicio = fim;
+    while (inicio > 0 && (sql[inicio - 1].isLetterOrNumber() || sql[inicio - 1] == u'_'))
+        --inicio;
+    return QStringView(sql).mid(inicio, fim - inicio);
+}
+
+// The literal the server gets for the quoted `conteudo` that starts at `posicao`.
+std::optional<QString> literalTraduzido(const QString& sql, qsizetype posicao, QStringView conteudo)
+{
+    if (!depoisDeComparacao(sql, posicao))
+        return std::nullopt;
+    if (conteudo.isEmpty() && colunaComparada(sql, posicao).compare(u"nume_pedi", Qt::CaseInsensitive) == 0)
+        return QStringLiteral("0");
+    return instanteIso(conteudo);
+}
+
 }  // namespace
 
 QString TraduzSql(Backend backend, const QString& sql)
@@ -99,9 +122,9 @@ QString TraduzSql(Backend backend, const QString& sql)
             break;
         }
         const QStringView conteudo = QStringView(sql).mid(i + 1, fim - i - 1);
-        const std::optional<QString> iso = depoisDeComparacao(sql, i) ? instanteIso(conteudo) : std::nullopt;
+        const std::optional<QString> traduzido = literalTraduzido(sql, i, conteudo);
         resultado += u'\'';
-        resultado += iso ? QStringView(*iso) : conteudo;
+        resultado += traduzido ? QStringView(*traduzido) : conteudo;
         resultado += u'\'';
         i = fim + 1;
     }

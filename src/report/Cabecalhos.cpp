@@ -1,11 +1,8 @@
 #include "Cabecalhos.h"
 
 #include "platform/Clock.h"
-#include "platform/Conversions.h"
 #include "platform/Format.h"
 #include "report/HtmlRelatorio.h"
-#include "shared/Funcoes.h"
-#include "startup/Ambiente.h"
 
 namespace {
 
@@ -42,12 +39,6 @@ QString tabelaColunas(const QString& linha, const QString& celulas)
 }
 
 }  // namespace
-
-bool ModeloComStatus()
-{
-    QString nome = QStringLiteral("MODELO_PEDI_VEDS");
-    return ParaTexto(ParametroEmpresa(nome)) == QLatin1String("3");
-}
 
 QString CabecalhoRelStandard(const FiltroRelatorio& filtro)
 {
@@ -94,11 +85,6 @@ QString CabecalhoRelEntrega(const FiltroRelatorio& filtro, int tamanhoFonte)
     return inicioPagina(filtro, titulo, titulo, tamanhoFonte);
 }
 
-QString ColunasItensDeta()
-{
-    return ColunasItensDeta(ModeloComStatus());
-}
-
 QString ColunasItensDeta(bool comStatus)
 {
     QString colunas = Celula(20, Alinha::Esquerda, QStringLiteral("Código"));
@@ -120,11 +106,6 @@ QString ColunasAgrupaProd()
     return tabelaColunas(LinhaNegrito(), Celula(20, Alinha::Esquerda, QStringLiteral("Código")) +
                                              Celula(70, Alinha::Esquerda, QStringLiteral("Descrição")) +
                                              Celula(10, Alinha::Direita, QStringLiteral("Qtde")));
-}
-
-QString ColunasItensEntrega(int tamanhoFonte)
-{
-    return ColunasItensEntrega(tamanhoFonte, ModeloComStatus());
 }
 
 QString ColunasItensEntrega(int tamanhoFonte, bool comStatus)

@@ -15,14 +15,7 @@ QString CabecalhoRelAgrupaProd(const FiltroRelatorio& filtro, const QString& de,
 QString CabecalhoRelEntrega(const FiltroRelatorio& filtro, int tamanhoFonte);
 
 // Column header rows; they leave their table open for the rows that follow.
-// The two item headers read MODELO_PEDI_VEDS at every call.
-QString ColunasItensDeta();
-QString ColunasAgrupaProd();
-QString ColunasItensEntrega(int tamanhoFonte);
-// The same headers for an order model already read (ModeloComStatus).
+// `comStatus`: the order model carries the status column (ModeloComStatus).
 QString ColunasItensDeta(bool comStatus);
+QString ColunasAgrupaProd();
 QString ColunasItensEntrega(int tamanhoFonte, bool comStatus);
-
-// True when the company parameter MODELO_PEDI_VEDS is exactly "3": the item
-// lines then carry the product status column. One query per call.
-bool ModeloComStatus();

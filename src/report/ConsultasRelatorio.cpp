@@ -3,7 +3,6 @@
 #include "platform/Conversions.h"
 #include "platform/Format.h"
 #include "report/ExecucaoRelatorio.h"
-#include "report/HtmlRelatorio.h"
 #include "shared/Funcoes.h"
 
 namespace {
@@ -15,30 +14,9 @@ QString condicaoEmpresa(const ExecucaoRelatorio& execucao)
            execucao.filtro.codiEmpresa + QStringLiteral("' ");
 }
 
-}  // namespace
-
-QString IntervaloDatas(const ExecucaoRelatorio& execucao, const QString& fecho)
+QString condicoesListaPedidos(const ExecucaoRelatorio& execucao)
 {
-    const QString& coluna = execucao.colunaData;
-    return coluna + QStringLiteral(">='") + Format(Variant(execucao.filtro.dtDe), QStringLiteral("yyyymmdd 00:00")) +
-           QStringLiteral("' and ") + coluna + QStringLiteral("<='") +
-           Format(Variant(execucao.filtro.dtAte), QStringLiteral("yyyymmdd 23:59")) + fecho;
-}
-
-QString ConsultaListaPedidos(const ExecucaoRelatorio& execucao)
-{
-    return ConsultaListaPedidos(CondicoesListaPedidos(execucao));
-}
-
-QString ConsultaListaPedidos(const QString& condicoes)
-{
-    return QStringLiteral("SELECT pedi_veds.* ") + condicoes + QStringLiteral("ORDER BY idpedi_veds");
-}
-
-QString CondicoesListaPedidos(const ExecucaoRelatorio& execucao)
-{
-    QString sql = QStringLiteral("FROM pedi_veds, clie, pess WHERE (pedi_veds.idclie = clie.idClie and "
-                                 "clie.idpess = pess.idpess) and (");
+    QString sql = QStringLiteral("(pedi_veds.idclie = clie.idClie and clie.idpess = pess.idpess) and (");
     sql += IntervaloDatas(execucao, QStringLiteral("') "));
     sql += condicaoEmpresa(execucao);
     if (!execucao.filtro.vendedor.isEmpty()) {
@@ -51,6 +29,23 @@ QString CondicoesListaPedidos(const ExecucaoRelatorio& execucao)
     }
     sql += execucao.filtroCliente;
     return sql;
+}
+
+}  // namespace
+
+QString IntervaloDatas(const ExecucaoRelatorio& execucao, const QString& fecho)
+{
+    const QString& coluna = execucao.colunaData;
+    return coluna + QStringLiteral(">='") + Format(Variant(execucao.filtro.dtDe), QStringLiteral("yyyymmdd 00:00")) +
+           QStringLiteral("' and ") + coluna + QStringLiteral("<='") +
+           Format(Variant(execucao.filtro.dtAte), QStringLiteral("yyyymmdd 23:59")) + fecho;
+}
+
+QString ConsultaListaPedidos(ExecucaoRelatorio& execucao)
+{
+    execucao.condicoesDaLista = condicoesListaPedidos(execucao);
+    return QStringLiteral("SELECT pedi_veds.* FROM pedi_veds, clie, pess WHERE ") + execucao.condicoesDaLista +
+           QStringLiteral("ORDER BY idpedi_veds");
 }
 
 QString ConsultaDiasPA(const ExecucaoRelatorio& execucao)
@@ -72,11 +67,23 @@ QString NomeClientePedido(const Variant& idCliente)
     return ParaTexto(NomeCliente(id));
 }
 
-QString VendedorPedido(const Variant& idVendedor)
+QString NomeVendedorPedido(const Variant& idVendedor)
 {
     if (idVendedor.IsNull())
-        return Espaco;
+        return {};
     QString id = CStr(idVendedor);
-    const QString nome = ParaTexto(NomeVendedor(id));
-    return nome.isEmpty() ? Espaco : nome;
+    return ParaTexto(NomeVendedor(id));
+}
+
+double DescontoCabecalho(const Variant& numeroPedido)
+{
+    QString numero = ParaTexto(numeroPedido);
+    const Variant desconto = DescontoPedido(numero);
+    return desconto.IsNull() ? 0 : CDbl(desconto);
+}
+
+bool ModeloComStatus()
+{
+    QString nome = QStringLiteral("MODELO_PEDI_VEDS");
+    return ParaTexto(ParametroEmpresa(nome)) == QLatin1String("3");
 }

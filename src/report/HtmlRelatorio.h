@@ -20,3 +20,9 @@ QString Celula(int largura, Alinha alinhamento, const QString& valor);
 
 // What an empty cell shows: the entity without its semicolon.
 inline const QString Espaco = QStringLiteral("&nbsp");
+
+// The text of a cell that shows "&nbsp" when empty (a salesperson's name).
+inline QString OuEspaco(const QString& texto)
+{
+    return texto.isEmpty() ? Espaco : texto;
+}

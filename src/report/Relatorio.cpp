@@ -5,11 +5,12 @@
 #include "platform/MessageBox.h"
 #include "platform/TextFile.h"
 #include "report/ExecucaoRelatorio.h"
+#include "report/FonteEmConjunto.h"
+#include "report/FontePorLinha.h"
 #include "report/RelatorioAgrupaProd.h"
 #include "report/RelatorioDetalhado.h"
 #include "report/RelatorioEntregaVertical.h"
 #include "report/RelatorioPA.h"
-#include "report/RelatorioRapido.h"
 #include "report/RelatorioStandard.h"
 #include "shared/Funcoes.h"
 #include "startup/Ambiente.h"
@@ -44,25 +45,30 @@ QString colunaDaData(DataRelatorio data)
     return QStringLiteral("DATA_FECH");
 }
 
-std::unique_ptr<PassosRelatorio> passosDoLayout(const ExecucaoRelatorio& execucao, MotorRelatorio motor)
+std::unique_ptr<FonteDeValores> fonteDeValores(ExecucaoRelatorio& execucao, MotorRelatorio motor)
 {
-    if (motor == MotorRelatorio::Rapido)
-        return PassosRapidos(execucao);
+    if (motor == MotorRelatorio::Fiel)
+        return std::make_unique<FontePorLinha>(execucao);
+    return std::make_unique<FonteEmConjunto>(execucao);
+}
+
+std::unique_ptr<PassosRelatorio> passosDoLayout(ExecucaoRelatorio& execucao, FonteDeValores& fonte)
+{
     switch (execucao.filtro.layout) {
     case LayoutRelatorio::Standard:
-        return std::make_unique<PassosStandard>(execucao);
+        return std::make_unique<PassosStandard>(execucao, fonte);
     case LayoutRelatorio::PA:
-        return std::make_unique<PassosPA>(execucao);
+        return std::make_unique<PassosPA>(execucao, fonte);
     case LayoutRelatorio::Detalhado:
-        return std::make_unique<PassosDetalhado>(execucao, VarianteDetalhada::ComValores);
+        return std::make_unique<PassosDetalhado>(execucao, fonte, VarianteDetalhada::ComValores);
     case LayoutRelatorio::Entrega:
-        return std::make_unique<PassosDetalhado>(execucao, VarianteDetalhada::Entrega);
+        return std::make_unique<PassosDetalhado>(execucao, fonte, VarianteDetalhada::Entrega);
     case LayoutRelatorio::EntregaVertical:
-        return std::make_unique<PassosEntregaVertical>(execucao);
+        return std::make_unique<PassosEntregaVertical>(execucao, fonte);
     case LayoutRelatorio::AgrupaProd:
         break;
     }
-    return std::make_unique<PassosAgrupaProd>(execucao);
+    return std::make_unique<PassosAgrupaProd>(execucao, fonte);
 }
 
 void ampulheta(const GanchosRelatorio& ganchos, bool ligada)
@@ -86,14 +92,10 @@ ResultadoRelatorio ExecutaRelatorio(const FiltroRelatorio& filtroDoForm, MotorRe
     ExecucaoRelatorio execucao;
     execucao.filtro = filtroDoForm;
     FiltroRelatorio& filtro = execucao.filtro;
+    const std::unique_ptr<FonteDeValores> fonte = fonteDeValores(execucao, motor);
+    const std::unique_ptr<PassosRelatorio> passos = passosDoLayout(execucao, *fonte);
 
-    // Only the standard list sums by brand: the set-based run looks the
-    // brand up for that layout alone.
-    if (motor == MotorRelatorio::Fiel || filtro.layout == LayoutRelatorio::Standard) {
-        QString marca = filtro.marca;
-        const Variant idMarca = IdMarca(marca);
-        execucao.idMarca = idMarca.IsNull() ? 0 : CLng(idMarca);
-    }
+    execucao.idMarca = fonte->IdMarca(filtro.marca, passos->UsaMarca());
     if (!Trim(filtro.marca).isEmpty())
         MsgBox(QStringLiteral("Atenção!!!\rEste tipo de filtro (Marca) pode trazer distorções nos descontos "
                               "aplicados no cabeçalho do Pedido.\rSomente os descontos aplicados no item "
@@ -130,19 +132,22 @@ ResultadoRelatorio ExecutaRelatorio(const FiltroRelatorio& filtroDoForm, MotorRe
     VariaveisRelatorio& variaveis = relatorio();
     variaveis.ArqRelatorio =
         arquivoRelatorio.isEmpty() ? ambiente().PastaRelatorios + QStringLiteral("pantoro.html") : arquivoRelatorio;
-    execucao.arquivo = variaveis.ArqRelatorio;
-    if (ArquivoExiste(execucao.arquivo))
-        ApagaArquivo(execucao.arquivo);
+    execucao.saida.arquivo = variaveis.ArqRelatorio;
+    if (ArquivoExiste(execucao.saida.arquivo))
+        ApagaArquivo(execucao.saida.arquivo);
 
     execucao.colunaData = colunaDaData(filtro.data);
-    const std::unique_ptr<PassosRelatorio> passos = passosDoLayout(execucao, motor);
     execucao.Escreve(passos->PaginaInicial());
+    execucao.saida.Descarrega();
     passos->Prepara();
 
     QString& sql = funcoes().Sql;
     sql.clear();
     sql = passos->ConsultaPedidos();
-    Recordset pedidos = AbreConsultaMaiuscula(sql);
+    // Read as the rows are asked for: a run holds one order record at a time.
+    Recordset pedidos;
+    pedidos.CursorLocation = adUseClient;
+    pedidos.Open(UCase(sql), Conexao(), adOpenForwardOnly, adLockBatchOptimistic);
     if (pedidos.Eof()) {
         ampulheta(ganchos, false);
         MsgBox(QStringLiteral("Não há dados para exibir!"), IconeMensagem::Informacao, TituloRelease());
@@ -154,8 +159,10 @@ ResultadoRelatorio ExecutaRelatorio(const FiltroRelatorio& filtroDoForm, MotorRe
         for (; !pedidos.Eof(); pedidos.MoveNext())
             passos->Linha(pedidos);
         execucao.Escreve(passos->Fechamento());
+        execucao.saida.Descarrega();
     } catch (...) {
-        passos->EscrevePendentes();
+        // What a line-by-line run would have written before the error.
+        execucao.saida.Descarrega();
         throw;
     }
     pedidos.Close();

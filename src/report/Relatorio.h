@@ -7,6 +7,8 @@
 // values, never widgets), writes pantoro.html in the report folder and says
 // what the form must change. Messages go through MsgBox; a database or file
 // error propagates as VbError, leaving the file as far as it was written.
+// Each layout's text and arithmetic are written once (report/Relatorio<X>),
+// fed by one of two value sources that write the same bytes.
 
 enum class LayoutRelatorio { Standard, PA, Detalhado, Entrega, EntregaVertical, AgrupaProd };
 enum class DataRelatorio { Emissao, Entrega, Fechamento };
@@ -46,9 +48,10 @@ struct ResultadoRelatorio {
     QString arquivo;                  // ArquivoHTML: the file to show (empty when semDados)
 };
 
+// The value source that feeds the layouts.
 enum class MotorRelatorio {
-    Fiel,   // the per-row algorithm, query for query as the system always ran it
-    Rapido  // set-based queries, the same bytes
+    Fiel,   // per row: the lookups of the per-row algorithm, statement for statement (--fiel)
+    Rapido  // set-based: a few statements per run, whatever the orders, items or products
 };
 
 // What the form shows while the run goes on, so that a run that stops on an
@@ -62,7 +65,7 @@ struct GanchosRelatorio {
 // `arquivoRelatorio`: where the report file goes (a Windows or local path);
 // empty, pantoro.html in the report folder, the file the window shows. A
 // scheduled run writes its own file and leaves the window's alone.
-ResultadoRelatorio ExecutaRelatorio(const FiltroRelatorio& filtro, MotorRelatorio motor = MotorRelatorio::Fiel,
+ResultadoRelatorio ExecutaRelatorio(const FiltroRelatorio& filtro, MotorRelatorio motor,
                                     const GanchosRelatorio& ganchos = {}, const QString& arquivoRelatorio = {});
 
 // Module variables of the report run.

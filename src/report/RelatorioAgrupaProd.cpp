@@ -1,14 +1,17 @@
 #include "RelatorioAgrupaProd.h"
 
-#include "platform/Ado.h"
 #include "platform/Conversions.h"
 #include "report/Cabecalhos.h"
 #include "report/ConsultasRelatorio.h"
+#include "report/FonteDeValores.h"
 #include "report/HtmlRelatorio.h"
 #include "shared/Funcoes.h"
 #include "startup/Ambiente.h"
 
-QString ConsultaAgrupaProd(const ExecucaoRelatorio& execucao)
+namespace {
+
+// The summary query over the period's active item lines.
+QString consultaResumo(const ExecucaoRelatorio& execucao)
 {
     return QStringLiteral("SELECT prod.codi_prod, sum(pedi_veds_deta.qtde) as qtde ") +
            QStringLiteral("From pedi_veds, pedi_veds_deta, prod ") + QStringLiteral("Where ") +
@@ -18,11 +21,7 @@ QString ConsultaAgrupaProd(const ExecucaoRelatorio& execucao)
            IntervaloDatas(execucao, QStringLiteral("') ")) + QStringLiteral("group by prod.codi_prod");
 }
 
-QString LinhaProdutoAgrupado(const QString& codigo, const QString& descricao, const Variant& qtde)
-{
-    return LinhaSimples() + Celula(20, Alinha::Esquerda, codigo) + Celula(70, Alinha::Esquerda, descricao) +
-           Celula(10, Alinha::Direita, ParaTexto(qtde)) + QStringLiteral("</TR>");
-}
+}  // namespace
 
 QString PassosAgrupaProd::PaginaInicial()
 {
@@ -37,15 +36,16 @@ QString PassosAgrupaProd::ConsultaPedidos()
 QString PassosAgrupaProd::Fechamento()
 {
     QString& sql2 = funcoes().Sql2;
-    sql2 = ConsultaAgrupaProd(execucao_);
+    sql2 = consultaResumo(execucao_);
     Recordset resumo = AbreConsulta(sql2, adLockReadOnly);
     execucao_.Escreve(ColunasAgrupaProd());
     if (!resumo.Eof()) {
         for (; !resumo.Eof(); resumo.MoveNext()) {
             const QString codigo = ParaTexto(resumo.Fields(QStringLiteral("codi_prod")));
-            QString argumento = codigo;  // the lookup trims its argument
-            const QString descricao = ParaTexto(DescProduto(argumento));
-            execucao_.Escreve(LinhaProdutoAgrupado(codigo, descricao, resumo.Fields(QStringLiteral("Qtde"))));
+            execucao_.Escreve(LinhaSimples() + Celula(20, Alinha::Esquerda, codigo) +
+                              Celula(70, Alinha::Esquerda, fonte_.DescricaoProduto(codigo)) +
+                              Celula(10, Alinha::Direita, ParaTexto(resumo.Fields(QStringLiteral("Qtde")))) +
+                              QStringLiteral("</TR>"));
         }
         execucao_.Escreve(QStringLiteral("</TABLE>") + QStringLiteral("<br/>"));
     }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "platform/Variant.h"
 #include "report/ExecucaoRelatorio.h"
 
 #include <QString>
@@ -9,11 +8,6 @@
 // period, whatever the company, customer, salesperson or order state. The
 // order records only tell whether the period has data; the closing step
 // writes everything.
-
-// The summary query over the period's active item lines.
-QString ConsultaAgrupaProd(const ExecucaoRelatorio& execucao);
-QString LinhaProdutoAgrupado(const QString& codigo, const QString& descricao, const Variant& qtde);
-
 class PassosAgrupaProd : public PassosRelatorio {
 public:
     using PassosRelatorio::PassosRelatorio;

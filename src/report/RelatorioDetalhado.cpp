@@ -1,13 +1,11 @@
 #include "RelatorioDetalhado.h"
 
-#include "platform/Ado.h"
 #include "platform/Conversions.h"
 #include "platform/Format.h"
 #include "report/Cabecalhos.h"
 #include "report/ConsultasRelatorio.h"
+#include "report/FonteDeValores.h"
 #include "report/HtmlRelatorio.h"
-#include "shared/Funcoes.h"
-#include "startup/Ambiente.h"
 
 namespace {
 
@@ -37,25 +35,8 @@ QString linhaTotal(const QString& rotulo, bool comStatus, double total)
     return texto + Celula(10, Alinha::Direita, valor(Variant::Double(total))) + QStringLiteral("</TR>");
 }
 
-}  // namespace
-
-ItemPedido LeItemPedido(const Recordset& rs)
+QString blocoPedido(int tamanho, const PedidoListado& pedido, const QString& cliente, const QString& vendedor)
 {
-    ItemPedido item;
-    item.codigo = rs.Fields(QStringLiteral("codi_prod"));
-    item.descricao = rs.Fields(QStringLiteral("Desc_PROD"));
-    item.status = rs.Fields(QStringLiteral("Status_PROD"));
-    item.unitario = rs.Fields(QStringLiteral("VALO_UNIT"));
-    item.desconto = rs.Fields(QStringLiteral("VALO_DECT"));
-    item.liquido = rs.Fields(QStringLiteral("VALO_LIQU"));
-    item.qtde = rs.Fields(QStringLiteral("Qtde"));
-    item.total = rs.Fields(QStringLiteral("VALO_TOTA"));
-    return item;
-}
-
-QString BlocoPedido(VarianteDetalhada variante, int tamanhoFonte, const CabecalhoPedido& pedido)
-{
-    const int tamanho = variante == VarianteDetalhada::Entrega ? tamanhoFonte : 8;
     return AberturaTabela(marca::TabelaDoPedido) + LinhaNegrito(tamanho) +
            Celula(15, Alinha::Esquerda, QStringLiteral("Data do Pedido")) +
            Celula(15, Alinha::Esquerda, QStringLiteral("Nr. Pedido")) +
@@ -64,16 +45,16 @@ QString BlocoPedido(VarianteDetalhada variante, int tamanhoFonte, const Cabecalh
            Celula(35, Alinha::Esquerda, QStringLiteral("Vendedor")) + QStringLiteral("</TR>") + LinhaSimples(tamanho) +
            Celula(15, Alinha::Esquerda, data(pedido.data)) +
            Celula(15, Alinha::Esquerda, Format(pedido.numero, QStringLiteral("000000"))) +
-           Celula(15, Alinha::Esquerda, data(pedido.entrega)) + Celula(45, Alinha::Esquerda, pedido.cliente) +
-           Celula(35, Alinha::Esquerda, pedido.vendedor) + QStringLiteral("</TR>") + QStringLiteral("</TABLE>");
+           Celula(15, Alinha::Esquerda, data(pedido.entrega)) + Celula(45, Alinha::Esquerda, cliente) +
+           Celula(35, Alinha::Esquerda, vendedor) + QStringLiteral("</TR>") + QStringLiteral("</TABLE>");
 }
 
-QString LinhaItem(VarianteDetalhada variante, int tamanhoFonte, bool comStatus, const ItemPedido& item)
+QString linhaItem(bool entrega, int tamanho, bool comStatus, const ItemPedido& item)
 {
     const QString descricao = ParaTexto(item.descricao);
     const QString status = ParaTexto(item.status);
-    if (variante == VarianteDetalhada::Entrega) {
-        QString texto = LinhaSimples(tamanhoFonte) + Celula(30, Alinha::Esquerda, ParaTexto(item.codigo));
+    if (entrega) {
+        QString texto = LinhaSimples(tamanho) + Celula(30, Alinha::Esquerda, ParaTexto(item.codigo));
         if (comStatus)
             texto += Celula(35, Alinha::Esquerda, descricao) + Celula(15, Alinha::Esquerda, status);
         else
@@ -90,26 +71,12 @@ QString LinhaItem(VarianteDetalhada variante, int tamanhoFonte, bool comStatus, 
     return texto + QStringLiteral("</TR>");
 }
 
-QString TotalPedidoDetalhado(bool comStatus, double total)
-{
-    return linhaTotal(QStringLiteral("Total Pedido"), comStatus, total) + QStringLiteral("</TABLE>") +
-           QStringLiteral("<br/>");
-}
-
-QString TotalGeralDetalhado(bool comStatus, double total)
-{
-    return AberturaTabela() + linhaTotal(QStringLiteral("Total Geral"), comStatus, total) + QStringLiteral("</TABLE>") +
-           QStringLiteral("</BODY></HTML>");
-}
-
-PassosDetalhado::PassosDetalhado(const ExecucaoRelatorio& execucao, VarianteDetalhada variante)
-    : PassosRelatorio(execucao), variante_(variante), tamanho_(execucao.tamanhoFonte)
-{}
+}  // namespace
 
 QString PassosDetalhado::PaginaInicial()
 {
-    if (variante_ == VarianteDetalhada::Entrega)
-        return CabecalhoRelEntrega(execucao_.filtro, tamanho_);
+    if (entrega_)
+        return CabecalhoRelEntrega(execucao_.filtro, tamanho());
     return CabecalhoRelDeta(execucao_.filtro);
 }
 
@@ -118,49 +85,40 @@ QString PassosDetalhado::ConsultaPedidos()
     return ConsultaListaPedidos(execucao_);
 }
 
-void PassosDetalhado::Linha(const Recordset& rs)
+void PassosDetalhado::Linha(const Recordset& registro)
 {
-    const bool entrega = variante_ == VarianteDetalhada::Entrega;
-    CabecalhoPedido pedido;
-    pedido.data = rs.Fields(QStringLiteral("data_pedi"));
-    pedido.numero = rs.Fields(QStringLiteral("nume_pedi"));
-    pedido.entrega = rs.Fields(QStringLiteral("DATA_REAL_ENTG"));
-    pedido.cliente = NomeClientePedido(rs.Fields(QStringLiteral("idClie")));
-    pedido.vendedor = VendedorPedido(rs.Fields(QStringLiteral("idvend")));
-    execucao_.Escreve(BlocoPedido(variante_, tamanho_, pedido));
+    const PedidoListado pedido = LePedido(registro);
+    const QString cliente = fonte_.NomeCliente(pedido);
+    const QString vendedor = OuEspaco(fonte_.NomeVendedor(pedido));
+    execucao_.Escreve(blocoPedido(tamanho(), pedido, cliente, vendedor));
 
-    QString& sql2 = funcoes().Sql2;
-    sql2 = QStringLiteral("SELECT pedi_veds_deta.*, prod.idprod, prod.codi_prod, prod.desc_prod ") +
-           QStringLiteral("From pedi_veds_deta, prod ") +
-           QStringLiteral("Where pedi_veds_deta.idprod = prod.idprod and ") +
-           QStringLiteral("pedi_veds_deta.idPedi_Veds = ") + CStr(rs.Fields(QStringLiteral("idpedi_veds"))) +
-           QStringLiteral(" ") + QStringLiteral("and pedi_veds_deta.data_desa is null  ");
-    Recordset itens = AbreConsulta(sql2, adLockReadOnly);
-    if (itens.Eof()) {
-        itens.Close();
-        return;
-    }
-    execucao_.Escreve(entrega ? ColunasItensEntrega(tamanho_) : ColunasItensDeta());
+    bool comItens = false;
     double totalPedido = 0;
-    for (; !itens.Eof(); itens.MoveNext()) {
-        const ItemPedido item = LeItemPedido(itens);
-        execucao_.Escreve(LinhaItem(variante_, tamanho_, ModeloComStatus(), item));
+    fonte_.ItensDoPedido(pedido, [&](const ItemPedido& item) {
+        if (!comItens)
+            execucao_.Escreve(entrega_ ? ColunasItensEntrega(tamanho(), fonte_.ModeloComStatus())
+                                       : ColunasItensDeta(fonte_.ModeloComStatus()));
+        comItens = true;
+        execucao_.Escreve(linhaItem(entrega_, tamanho(), fonte_.ModeloComStatus(), item));
         // A line without a total adds nothing.
         if (!item.total.IsNull())
             totalPedido += CDbl(item.total);
-    }
-    if (entrega)
+    });
+    if (!comItens)
+        return;
+    if (entrega_) {
         execucao_.Escreve(QStringLiteral("</TABLE>") + QStringLiteral("<br/>"));
-    else
-        execucao_.Escreve(TotalPedidoDetalhado(ModeloComStatus(), totalPedido));
-    itens.Close();
-    if (!entrega)
-        totalGeral_ += totalPedido;
+        return;
+    }
+    execucao_.Escreve(linhaTotal(QStringLiteral("Total Pedido"), fonte_.ModeloComStatus(), totalPedido) +
+                      QStringLiteral("</TABLE>") + QStringLiteral("<br/>"));
+    totalGeral_ += totalPedido;
 }
 
 QString PassosDetalhado::Fechamento()
 {
-    if (variante_ == VarianteDetalhada::Entrega)
+    if (entrega_)
         return QStringLiteral("</BODY></HTML>");
-    return TotalGeralDetalhado(ModeloComStatus(), totalGeral_);
+    return AberturaTabela() + linhaTotal(QStringLiteral("Total Geral"), fonte_.ModeloComStatus(), totalGeral_) +
+           QStringLiteral("</TABLE>") + QStringLiteral("</BODY></HTML>");
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "platform/Variant.h"
 #include "report/ExecucaoRelatorio.h"
 
 #include <QString>
@@ -21,16 +20,13 @@ constexpr std::array<int32_t, 5> SubGruposEntrega{1, 4, 3, 2, 5};
 // three status rows.
 constexpr std::array<const char*, 4> StatusEntrega{"", "Verde", "Madura", "Colorida"};
 
-struct PedidoVertical {
-    Variant data, numero, entrega;  // data_pedi, nume_pedi, DATA_REAL_ENTG
-    QString cliente;
-    // Per column: [0] every status, then Verde, Madura, Colorida.
-    std::array<std::array<int16_t, 4>, 5> quantidades{};
-};
-
-QString BlocoPedidoVertical(int tamanhoFonte, const PedidoVertical& pedido);
-// The "Total" row, the product summary from the grid and the page end.
-QString FechamentoVertical(int tamanhoFonte, const std::array<int16_t, 5>& totais, const FlexGrid& grid);
+// The product grid's columns: product id, code, quantity, description.
+namespace grade_entrega {
+constexpr int Id = 0;
+constexpr int Codigo = 1;
+constexpr int Qtde = 2;
+constexpr int Descricao = 3;
+}  // namespace grade_entrega
 
 // The engine's scratch grid, for the process.
 FlexGrid& FlexTemp();
@@ -41,9 +37,9 @@ public:
     QString PaginaInicial() override;
     void Prepara() override;
     QString ConsultaPedidos() override;
-    void Linha(const Recordset& pedido) override;
+    void Linha(const Recordset& registro) override;
     QString Fechamento() override;
 
 private:
-    std::array<int16_t, 5> totais_{};
+    std::array<int16_t, SubGruposEntrega.size()> totais_{};
 };

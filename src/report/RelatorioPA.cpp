@@ -5,8 +5,8 @@
 #include "platform/Format.h"
 #include "report/Cabecalhos.h"
 #include "report/ConsultasRelatorio.h"
+#include "report/FonteDeValores.h"
 #include "report/HtmlRelatorio.h"
-#include "shared/Funcoes.h"
 #include "startup/Ambiente.h"
 
 namespace {
@@ -23,24 +23,6 @@ double numeroDoCampo(int16_t campo, QString& registro)
 
 }  // namespace
 
-QString LinhaDiaPA(const DiaPA& dia)
-{
-    return LinhaSimples() + Celula(15, Alinha::Esquerda, dia.dia) +
-           Celula(15, Alinha::Direita, NumeroGeral(dia.vendas)) + Celula(15, Alinha::Direita, NumeroGeral(dia.itens)) +
-           Celula(15, Alinha::Direita, NumeroGeral(dia.pa)) +
-           Celula(40, Alinha::Esquerda, dia.vendedor.isEmpty() ? Espaco : dia.vendedor) + QStringLiteral("</TR>");
-}
-
-QString TotalPA(double vendas, double itens)
-{
-    const double pa = vendas == 0 ? 0 : itens / vendas;
-    // No "</TR>": the table is closed right after the last cell.
-    return LinhaNegrito() + Celula(15, Alinha::Esquerda, QStringLiteral("Total Geral")) +
-           Celula(15, Alinha::Direita, valor(vendas)) + Celula(15, Alinha::Direita, valor(itens)) +
-           Celula(15, Alinha::Direita, valor(pa)) + QStringLiteral("        ") + Celula(40, Alinha::Esquerda, Espaco) +
-           QStringLiteral("</TABLE>") + QStringLiteral("</BODY></HTML>");
-}
-
 QString PassosPA::PaginaInicial()
 {
     return CabecalhoRelPA(execucao_.filtro);
@@ -48,29 +30,30 @@ QString PassosPA::PaginaInicial()
 
 QString PassosPA::ConsultaPedidos()
 {
-    return ConsultaDiasPA(execucao_);
+    return fonte_.ConsultaDosDias(ConsultaDiasPA(execucao_));
 }
 
-void PassosPA::Linha(const Recordset& rs)
+void PassosPA::Linha(const Recordset& registro)
 {
-    DiaPA dia;
-    dia.dia = Format(rs.Fields(execucao_.colunaData), QStringLiteral("dd/mm/yyyy"));
-    dia.vendedor = Trim(execucao_.filtro.vendedor);
-    QString idVendedor;
-    if (!execucao_.filtro.vendedor.isEmpty()) {
-        QString nome = dia.vendedor;
-        idVendedor = ParaTexto(IdVendedor(nome));
-    }
-    QString registro = PAVendedorDia(dia.dia, idVendedor);
-    dia.itens = numeroDoCampo(2, registro);
-    dia.vendas = numeroDoCampo(1, registro);
-    dia.pa = numeroDoCampo(3, registro);
-    execucao_.Escreve(LinhaDiaPA(dia));
-    itens_ += dia.itens;
-    vendas_ += dia.vendas;
+    const QString dia = Format(registro.Fields(execucao_.colunaData), QStringLiteral("dd/mm/yyyy"));
+    QString figuras = fonte_.FigurasDoDia(registro, dia);
+    const double itens = numeroDoCampo(2, figuras);
+    const double vendas = numeroDoCampo(1, figuras);
+    const double pa = numeroDoCampo(3, figuras);
+    execucao_.Escreve(
+        LinhaSimples() + Celula(15, Alinha::Esquerda, dia) + Celula(15, Alinha::Direita, NumeroGeral(vendas)) +
+        Celula(15, Alinha::Direita, NumeroGeral(itens)) + Celula(15, Alinha::Direita, NumeroGeral(pa)) +
+        Celula(40, Alinha::Esquerda, OuEspaco(Trim(execucao_.filtro.vendedor))) + QStringLiteral("</TR>"));
+    itens_ += itens;
+    vendas_ += vendas;
 }
 
 QString PassosPA::Fechamento()
 {
-    return TotalPA(vendas_, itens_);
+    const double pa = vendas_ == 0 ? 0 : itens_ / vendas_;
+    // No "</TR>": the table is closed right after the last cell.
+    return LinhaNegrito() + Celula(15, Alinha::Esquerda, QStringLiteral("Total Geral")) +
+           Celula(15, Alinha::Direita, valor(vendas_)) + Celula(15, Alinha::Direita, valor(itens_)) +
+           Celula(15, Alinha::Direita, valor(pa)) + QStringLiteral("        ") + Celula(40, Alinha::Esquerda, Espaco) +
+           QStringLiteral("</TABLE>") + QStringLiteral("</BODY></HTML>");
 }

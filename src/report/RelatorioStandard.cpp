@@ -1,12 +1,11 @@
 #include "RelatorioStandard.h"
 
-#include "platform/Ado.h"
 #include "platform/Conversions.h"
 #include "platform/Format.h"
 #include "report/Cabecalhos.h"
 #include "report/ConsultasRelatorio.h"
+#include "report/FonteDeValores.h"
 #include "report/HtmlRelatorio.h"
-#include "shared/Funcoes.h"
 
 namespace {
 
@@ -16,43 +15,6 @@ QString valor(double numero)
 }
 
 }  // namespace
-
-double DescontoCabecalho(const Variant& numeroPedido)
-{
-    QString numero = ParaTexto(numeroPedido);
-    const Variant desconto = DescontoPedido(numero);
-    return desconto.IsNull() ? 0 : CDbl(desconto);
-}
-
-void SomasStandard::Acrescenta(const PedidoStandard& pedido)
-{
-    qtde += pedido.qtde;
-    bruto += pedido.bruto;
-    descontos += pedido.descontos;
-    liquido += pedido.liquido;
-}
-
-QString LinhaPedidoStandard(const PedidoStandard& pedido)
-{
-    return QStringLiteral("<TR style='FONT-SIZE: 8pt; FONT-FAMILY: Tahoma; FONT-VARIANT: small'>") +
-           Celula(10, Alinha::Esquerda, Format(pedido.numero, QStringLiteral("000000"))) +
-           Celula(10, Alinha::Esquerda, Format(pedido.data, QStringLiteral("dd/mm/yyyy"))) +
-           Celula(40, Alinha::Esquerda, pedido.cliente) + Celula(10, Alinha::Direita, valor(pedido.bruto)) +
-           Celula(10, Alinha::Direita, valor(pedido.descontos)) + Celula(10, Alinha::Direita, valor(pedido.liquido)) +
-           Celula(10, Alinha::Direita, NumeroGeral(pedido.qtde)) + Celula(10, Alinha::Esquerda, pedido.vendedor) +
-           QStringLiteral("</TR>");
-}
-
-QString TotalStandard(const SomasStandard& somas)
-{
-    // No "</TR>": the table is closed right after the last cell.
-    return LinhaNegrito() + Celula(10, Alinha::Esquerda, Espaco) + Celula(10, Alinha::Esquerda, Espaco) +
-           Celula(40, Alinha::Direita, QStringLiteral("Total Geral")) +
-           Celula(10, Alinha::Direita, valor(somas.bruto)) + Celula(10, Alinha::Direita, valor(somas.descontos)) +
-           Celula(10, Alinha::Direita, valor(somas.liquido)) + QStringLiteral("        ") +
-           Celula(10, Alinha::Direita, NumeroGeral(somas.qtde)) + Celula(10, Alinha::Esquerda, Espaco) +
-           QStringLiteral("</TABLE>") + QStringLiteral("</BODY></HTML>");
-}
 
 QString PassosStandard::PaginaInicial()
 {
@@ -64,33 +26,39 @@ QString PassosStandard::ConsultaPedidos()
     return ConsultaListaPedidos(execucao_);
 }
 
-void PassosStandard::Linha(const Recordset& rs)
+void PassosStandard::Linha(const Recordset& registro)
 {
-    const int32_t id = CLng(rs.Fields(QStringLiteral("idpedi_veds")));
-    const int32_t marca = execucao_.idMarca;
-    const Variant numero = rs.Fields(QStringLiteral("nume_pedi"));
-
-    PedidoStandard pedido;
-    pedido.numero = numero;
-    pedido.data = rs.Fields(QStringLiteral("data_pedi"));
-    pedido.qtde = TotalQtdePedido(id, marca);
-    const double totalItens = TotalValorPedido(id, marca);
-    const double descontoItens = TotalDescontoPedido(id, marca);
-    const double descontoPedido = DescontoCabecalho(numero);
+    const PedidoListado pedido = LePedido(registro);
+    const double qtde = fonte_.QtdeItens(pedido);
+    const double totalItens = fonte_.ValorItens(pedido);
+    const double descontoItens = fonte_.DescontoItens(pedido);
+    const double descontoPedido = fonte_.DescontoCabecalho(pedido);
     // The item and header discounts are asked again where the gross total
-    // and the discount column use them: the per-row engine keeps the
-    // queries of each row as they always were.
-    pedido.bruto = totalItens + TotalDescontoPedido(id, marca);
-    pedido.descontos = DescontoCabecalho(numero) + descontoItens;
-    pedido.liquido = totalItens - descontoPedido;
-    pedido.cliente = NomeClientePedido(rs.Fields(QStringLiteral("idClie")));
-    pedido.vendedor = VendedorPedido(rs.Fields(QStringLiteral("idvend")));
+    // and the discount column use them, as the per-row algorithm asks them.
+    const double bruto = totalItens + fonte_.DescontoItens(pedido);
+    const double descontos = fonte_.DescontoCabecalho(pedido) + descontoItens;
+    const double liquido = totalItens - descontoPedido;
+    const QString cliente = fonte_.NomeCliente(pedido);
+    const QString vendedor = OuEspaco(fonte_.NomeVendedor(pedido));
 
-    execucao_.Escreve(LinhaPedidoStandard(pedido));
-    somas_.Acrescenta(pedido);
+    execucao_.Escreve(LinhaSimples() + Celula(10, Alinha::Esquerda, Format(pedido.numero, QStringLiteral("000000"))) +
+                      Celula(10, Alinha::Esquerda, Format(pedido.data, QStringLiteral("dd/mm/yyyy"))) +
+                      Celula(40, Alinha::Esquerda, cliente) + Celula(10, Alinha::Direita, valor(bruto)) +
+                      Celula(10, Alinha::Direita, valor(descontos)) + Celula(10, Alinha::Direita, valor(liquido)) +
+                      Celula(10, Alinha::Direita, NumeroGeral(qtde)) + Celula(10, Alinha::Esquerda, vendedor) +
+                      QStringLiteral("</TR>"));
+    qtde_ += qtde;
+    bruto_ += bruto;
+    descontos_ += descontos;
+    liquido_ += liquido;
 }
 
 QString PassosStandard::Fechamento()
 {
-    return TotalStandard(somas_);
+    // No "</TR>": the table is closed right after the last cell.
+    return LinhaNegrito() + Celula(10, Alinha::Esquerda, Espaco) + Celula(10, Alinha::Esquerda, Espaco) +
+           Celula(40, Alinha::Direita, QStringLiteral("Total Geral")) + Celula(10, Alinha::Direita, valor(bruto_)) +
+           Celula(10, Alinha::Direita, valor(descontos_)) + Celula(10, Alinha::Direita, valor(liquido_)) +
+           QStringLiteral("        ") + Celula(10, Alinha::Direita, NumeroGeral(qtde_)) +
+           Celula(10, Alinha::Esquerda, Espaco) + QStringLiteral("</TABLE>") + QStringLiteral("</BODY></HTML>");
 }

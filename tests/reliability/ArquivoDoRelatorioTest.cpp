@@ -2,49 +2,30 @@
 
 #include "fixtures/BaseRelatorio.h"
 #include "platform/VbError.h"
-#include "report/Relatorio.h"
 #include "startup/Ambiente.h"
 
-#include <QFile>
 #include <QTemporaryDir>
-#include <functional>
 #include <iostream>
 #include <memory>
+#include <optional>
 
 // The report file cannot be written: the run ends with the file system's
 // error naming the file, nothing is left for the viewer, and once the folder
-// is usable again the next run writes the whole report.
+// is usable again the next run writes the whole report. The folder does not
+// exist, or (root only: a tmpfs mounted for the test) is read-only or full.
 namespace {
 
 struct PastaRuim {
     const char* nome;
     long erro;
     const char* texto;
-    // Prepares the bad folder inside `tmp`; returns the report folder to
-    // use, or "" when this machine cannot provide it.
-    std::function<QString(const QTemporaryDir& tmp, std::unique_ptr<PastaMontada>& montagem)> prepara;
+    std::optional<PastaMontada::Tipo> montagem;  // none: a folder that does not exist
 };
 
 const PastaRuim PastasRuins[] = {
-    {"PastaInexistente", vb_error::PathNotFound, "Path not found",
-     [](const QTemporaryDir& tmp, std::unique_ptr<PastaMontada>&) {
-         return tmp.filePath(QStringLiteral("nao-existe/"));
-     }},
-    {"PastaQueEhUmArquivo", vb_error::PathNotFound, "Path not found",
-     [](const QTemporaryDir& tmp, std::unique_ptr<PastaMontada>&) {
-         QFile arquivo(tmp.filePath(QStringLiteral("relatorios")));
-         return arquivo.open(QIODevice::WriteOnly) ? arquivo.fileName() + u'/' : QString();
-     }},
-    {"PastaSomenteLeitura", vb_error::PathFileAccess, "Path/File access error",
-     [](const QTemporaryDir&, std::unique_ptr<PastaMontada>& montagem) {
-         montagem = std::make_unique<PastaMontada>(PastaMontada::Tipo::SomenteLeitura);
-         return montagem->montada() ? montagem->caminho() + u'/' : QString();
-     }},
-    {"DiscoCheio", vb_error::DiskFull, "Disk full",
-     [](const QTemporaryDir&, std::unique_ptr<PastaMontada>& montagem) {
-         montagem = std::make_unique<PastaMontada>(PastaMontada::Tipo::Cheia);
-         return montagem->montada() ? montagem->caminho() + u'/' : QString();
-     }},
+    {"PastaInexistente", vb_error::PathNotFound, "Path not found", std::nullopt},
+    {"PastaSomenteLeitura", vb_error::PathFileAccess, "Path/File access error", PastaMontada::Tipo::SomenteLeitura},
+    {"DiscoCheio", vb_error::DiskFull, "Disk full", PastaMontada::Tipo::Cheia},
 };
 
 class ArquivoDoRelatorio : public BaseRelatorio {};
@@ -52,23 +33,27 @@ class ArquivoDoRelatorio : public BaseRelatorio {};
 TEST_P(ArquivoDoRelatorio, PastaQueNaoRecebeOArquivo)
 {
     const FiltroRelatorio filtro = filtroDeMaio(LayoutRelatorio::Detalhado);
-    ExecutaRelatorio(filtro, GetParam().motor);
+    executa(filtro);
     const QByteArray esperado = arquivoGerado();
     ASSERT_FALSE(esperado.isEmpty());
 
     for (const PastaRuim& caso : PastasRuins) {
         SCOPED_TRACE(caso.nome);
         QTemporaryDir tmp;
+        QString pasta = tmp.filePath(QStringLiteral("nao-existe/"));
         std::unique_ptr<PastaMontada> montagem;
-        const QString pasta = caso.prepara(tmp, montagem);
-        if (pasta.isEmpty()) {
-            std::cout << "[ SKIPPED  ] " << caso.nome << ": needs root to mount a tmpfs\n";
-            continue;
+        if (caso.montagem) {
+            montagem = std::make_unique<PastaMontada>(*caso.montagem);
+            if (!montagem->montada()) {
+                std::cout << "[ SKIPPED  ] " << caso.nome << ": needs root to mount a tmpfs\n";
+                continue;
+            }
+            pasta = montagem->caminho() + u'/';
         }
         relatorio() = VariaveisRelatorio{};
         ambiente().PastaRelatorios = pasta;
         try {
-            ExecutaRelatorio(filtro, GetParam().motor);
+            executa(filtro);
             ADD_FAILURE() << "the run wrote the report";
         } catch (const VbError& erro) {
             EXPECT_EQ(erro.Number(), caso.erro);
@@ -78,8 +63,7 @@ TEST_P(ArquivoDoRelatorio, PastaQueNaoRecebeOArquivo)
         EXPECT_TRUE(relatorio().ArquivoHTML.isEmpty());
 
         ambiente().PastaRelatorios = pastaRelatorios();
-        const ResultadoRelatorio resultado = ExecutaRelatorio(filtro, GetParam().motor);
-        EXPECT_EQ(resultado.arquivo, pastaRelatorios() + QStringLiteral("pantoro.html"));
+        EXPECT_EQ(executa(filtro).arquivo, pastaRelatorios() + QStringLiteral("pantoro.html"));
         EXPECT_EQ(arquivoGerado(), esperado);
     }
 }

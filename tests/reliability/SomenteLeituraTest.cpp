@@ -67,10 +67,8 @@ private:
 TEST_P(SomenteLeitura, ProgramaLeTudoMasNaoEscreve)
 {
     for (const auto& [nome, layout] : NomesDosLayouts)
-        EXPECT_FALSE(ExecutaRelatorio(filtroDeMaio(layout), GetParam().motor).arquivo.isEmpty());
+        EXPECT_FALSE(executa(filtroDeMaio(layout)).arquivo.isEmpty());
 
-    const long pessoas = linhas("pess");
-    const long pedidos = linhas("pedi_veds");
     for (const char* escrita : Escritas) {
         SCOPED_TRACE(escrita);
         try {
@@ -83,8 +81,6 @@ TEST_P(SomenteLeitura, ProgramaLeTudoMasNaoEscreve)
                 << erro.Description().toStdString();
         }
     }
-    EXPECT_EQ(linhas("pess"), pessoas);
-    EXPECT_EQ(linhas("pedi_veds"), pedidos);
 }
 
 INSTANTIATE_TEST_SUITE_P(Bancos, SomenteLeitura, ::testing::ValuesIn(ParametrosRelatorio()), NomeDoParametro);

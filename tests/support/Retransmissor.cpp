@@ -2,6 +2,7 @@
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
+#include <netinet/tcp.h>
 #include <poll.h>
 #include <stdexcept>
 #include <sys/socket.h>
@@ -19,6 +20,15 @@ sockaddr_in loopback(uint16_t porta)
     return endereco;
 }
 
+// Each piece goes on as it comes, as a network does: no coalescing of
+// small pieces behind an unanswered one (Nagle), which would hold a
+// request until the other side's delayed acknowledgement.
+void semEspera(int soquete)
+{
+    const int sim = 1;
+    ::setsockopt(soquete, IPPROTO_TCP, TCP_NODELAY, &sim, sizeof sim);
+}
+
 struct Par {
     int cliente;
     int servidor;
@@ -26,7 +36,8 @@ struct Par {
 
 }  // namespace
 
-Retransmissor::Retransmissor(uint16_t portaDoServidor) : portaDoServidor_(portaDoServidor)
+Retransmissor::Retransmissor(uint16_t portaDoServidor, std::chrono::microseconds atraso)
+    : portaDoServidor_(portaDoServidor), atraso_(atraso)
 {
     escuta_ = ::socket(AF_INET, SOCK_STREAM, 0);
     sockaddr_in endereco = loopback(0);
@@ -79,6 +90,8 @@ void Retransmissor::roda()
                 const int servidor = ::socket(AF_INET, SOCK_STREAM, 0);
                 const sockaddr_in destino = loopback(portaDoServidor_);
                 if (::connect(servidor, reinterpret_cast<const sockaddr*>(&destino), sizeof destino) == 0) {
+                    semEspera(cliente);
+                    semEspera(servidor);
                     pares.push_back({cliente, servidor});
                 } else {
                     ::close(servidor);
@@ -97,8 +110,11 @@ void Retransmissor::roda()
                 const ssize_t lidos = ::read(vigiado.fd, bloco, sizeof bloco);
                 const int outro = doCliente ? pares[i].servidor : pares[i].cliente;
                 aberto = lidos > 0;
-                if (doCliente && aberto)
+                if (doCliente && aberto) {
                     bytes_ += lidos;
+                    if (atraso_.count() > 0)
+                        std::this_thread::sleep_for(atraso_);
+                }
                 for (ssize_t escritos = 0; aberto && escritos < lidos;) {
                     const ssize_t n = ::send(outro, bloco + escritos, lidos - escritos, MSG_NOSIGNAL);
                     aberto = n > 0;

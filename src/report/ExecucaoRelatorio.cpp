@@ -1,8 +1,0 @@
-#include "ExecucaoRelatorio.h"
-
-#include "platform/TextFile.h"
-
-void ExecucaoRelatorio::Escreve(const QString& buffer) const
-{
-    AcrescentaLinha(arquivo, buffer);
-}
