@@ -70,7 +70,7 @@ TEST(EnvioDeRelatorio, CadaFormatoPedidoNumaSoMensagem)
 {
     ServidorSmtp servidor("nenhuma");
     const RelatorioParaEnvio relatorio{
-        Relatorio, Periodo, {FormatoDeAnexo::Pdf, FormatoDeAnexo::Xlsx, FormatoDeAnexo::Csv, FormatoDeAnexo::Html}};
+        Relatorio, Periodo, {FormatoDeAnexo::Pdf, FormatoDeAnexo::Xlsx, FormatoDeAnexo::Csv, FormatoDeAnexo::Html}, {}};
     const QString assunto = AssuntoDoRelatorio(relatorio);
     EXPECT_EQ(assunto, "Relatório de Pedidos - " + Periodo);
     const ConfigEmail config{"127.0.0.1", servidor.porta, SegurancaEmail::Nenhuma, {}, {}, "r@tevrano.com.br", {}};

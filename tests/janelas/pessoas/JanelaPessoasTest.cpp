@@ -93,8 +93,9 @@ TEST_P(JanelaPessoas, PrimeiraAberturaParaClientesNasCoresDaEmpresa)
     EXPECT_EQ(janela->palette().color(janela->backgroundRole()), QColor(0, 255, 0));
     EXPECT_GT(Vermelhos(controle(janela.get(), "Label2")), 20);
     for (QAbstractButton* opcao : janela->findChildren<QAbstractButton*>()) {
-        if (qobject_cast<QRadioButton*>(opcao) || qobject_cast<QCheckBox*>(opcao))
+        if (qobject_cast<QRadioButton*>(opcao) || qobject_cast<QCheckBox*>(opcao)) {
             EXPECT_EQ(Vermelhos(opcao), 0) << opcao->objectName().toStdString();
+        }
     }
     EXPECT_TRUE(buscasEnviadas.isEmpty()) << "nothing to restore";
     EXPECT_EQ(flex->Rows(), 1);
