@@ -76,17 +76,13 @@ size_t Caso::indice(std::string_view coluna) const
 
 QByteArray Caso::bytes(std::string_view coluna) const
 {
-    return bytes(indice(coluna));
+    const size_t i = indice(coluna);
+    return i < campos.size() ? campos[i] : QByteArray();
 }
 
 Variant Caso::variant(std::string_view coluna) const
 {
     return ComoVariant((*this)(coluna));
-}
-
-Variant Caso::variant(size_t i) const
-{
-    return ComoVariant((*this)[i]);
 }
 
 QStringList Caso::lista(std::string_view coluna) const
@@ -103,7 +99,7 @@ std::string Caso::nome() const
 {
     const bool temCaso = colunas && colunas->contains(QStringLiteral("caso"));
     std::string nome = temCaso ? (*this)("caso").toStdString()
-                               : (*this)[0].left(40).toStdString() + "_linha" + std::to_string(linha);
+                               : campo(0).left(40).toStdString() + "_linha" + std::to_string(linha);
     for (char& c : nome)
         if (!std::isalnum(static_cast<unsigned char>(c)))
             c = '_';

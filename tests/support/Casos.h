@@ -39,14 +39,9 @@ struct Caso {
     // "file:line", for failure messages.
     std::string onde() const;
 
-    // Positional access, for tables without a header.
-    QString operator[](size_t i) const { return QString::fromUtf8(bytes(i)); }
-    QByteArray bytes(size_t i) const { return i < campos.size() ? campos[i] : QByteArray(); }
-    int inteiro(size_t i) const { return (*this)[i].toInt(); }
-    Variant variant(size_t i) const;
-
 private:
     size_t indice(std::string_view coluna) const;
+    QString campo(size_t i) const { return i < campos.size() ? QString::fromUtf8(campos[i]) : QString(); }
 };
 
 // The rows of tests/<caminho>, without blank lines and lines starting with "#".
