@@ -98,8 +98,8 @@ QStringList Caso::lista(std::string_view coluna) const
 std::string Caso::nome() const
 {
     const bool temCaso = colunas && colunas->contains(QStringLiteral("caso"));
-    std::string nome = temCaso ? (*this)("caso").toStdString()
-                               : campo(0).left(40).toStdString() + "_linha" + std::to_string(linha);
+    std::string nome =
+        temCaso ? (*this)("caso").toStdString() : campo(0).left(40).toStdString() + "_linha" + std::to_string(linha);
     for (char& c : nome)
         if (!std::isalnum(static_cast<unsigned char>(c)))
             c = '_';
