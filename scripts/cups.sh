@@ -84,7 +84,9 @@ start() {
     log "must run as root"
     exit 1
   fi
+  local iniciado=0
   if ! running; then
+    iniciado=1
     write_config
     setsid /usr/sbin/cupsd -f -c "$ROOT/cupsd.conf" -s "$ROOT/cups-files.conf" </dev/null >&2 2>&1 &
     echo $! >"$PIDFILE"
@@ -99,9 +101,13 @@ start() {
   fi
   echo "export CUPS_SERVER=$HOST:$PORT"
   echo "export PANTORO_CUPS_PDF_DIR=$PDF_DIR"
+  # Only the shell that started the scheduler stops it: a second test run's
+  # printing keeps its scheduler.
+  echo "export PANTORO_CUPS_INICIADO_AQUI=$iniciado"
 }
 
 stop() {
+  [ "${PANTORO_CUPS_INICIADO_AQUI:-1}" = 1 ] || return 0
   if running; then
     kill "$(cat "$PIDFILE")"
     local i
