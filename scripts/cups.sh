@@ -6,7 +6,7 @@
 #                                     export lines: CUPS_SERVER for every
 #                                     client, PANTORO_CUPS_PDF_DIR where the
 #                                     queue writes each job as a PDF
-#   scripts/cups.sh stop              stops it
+#   scripts/cups.sh stop              stops it, if this shell started it
 #
 # Runs as root on Debian 12 after scripts/install-deps.sh; safe to repeat.
 # Diagnostics go to stderr; stdout carries only the export lines.
